@@ -1,0 +1,34 @@
+#include "app/form1.h"
+#include "platform/clock.h"
+#include "platform/desktoplauncher.h"
+#include "platform/messageboxprompter.h"
+#include "platform/programdirectory.h"
+#include "platform/programinfo.h"
+#include "platform/services.h"
+#include "platform/settingsstore.h"
+#include "platform/shortcutmaker.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(ProgramInfo::title());
+    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                            .arg(ProgramInfo::major())
+                                            .arg(ProgramInfo::minor())
+                                            .arg(ProgramInfo::revision()));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/dialtrak.svg")));
+
+    SettingsStore settings;
+    SystemClock clock;
+    MessageBoxPrompter prompter;
+    DesktopLauncher launcher;
+    DesktopShortcutMaker shortcuts;
+    Services services{settings, clock, prompter, launcher, shortcuts, ProgramDirectory::path()};
+
+    Form1 window(services);
+    prompter.setParent(&window);
+    window.startup();
+    return app.exec();
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// The fields of one connection. The three texts come from the logs; the rest is derived at
+// every load and never stored in a file.
+struct ConnectionRecord {
+    QString conndate;  // the day the connection was established, any form the date parser reads
+    QString starttime; // hh:mm:ss
+    QString endtime;   // hh:mm:ss; equal to starttime when the end is unknown
+    qint16 durhours = 0;
+    qint16 durmins = 0;
+    qint16 dursecs = 0;
+    float cost = 0.0f;
+    QString otherinfo; // a marker, "ERROR", the user's extra information, or empty
+};

@@ -1,0 +1,22 @@
+#include "connectiontable.h"
+
+#include <algorithm>
+
+void ConnectionTable::setConnectioncount(int count)
+{
+    m_count = std::clamp(count, 0, Capacity);
+}
+
+void ConnectionTable::clear()
+{
+    m_slots.fill(ConnectionRecord{});
+    m_count = 0;
+}
+
+bool ConnectionTable::append(const ConnectionRecord& record)
+{
+    if (m_count >= Capacity)
+        return false;
+    m_slots[std::size_t(++m_count)] = record;
+    return true;
+}

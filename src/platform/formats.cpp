@@ -1,0 +1,87 @@
+#include "formats.h"
+
+#include <QLocale>
+
+QString Formats::ddMmmYy(const QDate& date)
+{
+    return QLocale().toString(date, QStringLiteral("dd MMM yy"));
+}
+
+QString Formats::dddDdMmmYy(const QDate& date)
+{
+    return QLocale().toString(date, QStringLiteral("ddd dd MMM yy"));
+}
+
+QString Formats::dddDMmm(const QDate& date)
+{
+    return QLocale().toString(date, QStringLiteral("ddd d MMM"));
+}
+
+QString Formats::mmm(int month)
+{
+    return QLocale().monthName(month, QLocale::ShortFormat);
+}
+
+QString Formats::hhMmAmPm(const QTime& time)
+{
+    const int hour12 = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
+    const QLocale locale;
+    return zeroHash(hour12) + QLatin1Char(':') + zeroHash(time.minute()) + QLatin1Char(' ') +
+           (time.hour() < 12 ? locale.amText() : locale.pmText());
+}
+
+QString Formats::hhMm(const QTime& time)
+{
+    return zeroHash(time.hour()) + QLatin1Char(':') + zeroHash(time.minute());
+}
+
+QString Formats::clockTime(const QTime& time, bool twelveHour)
+{
+    return twelveHour ? hhMmAmPm(time) : hhMm(time);
+}
+
+QString Formats::zeroZeroHash(int value)
+{
+    return QStringLiteral("%1").arg(value, 3, 10, QLatin1Char('0'));
+}
+
+QString Formats::zeroHash(int value)
+{
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
+
+QString Formats::hashHashHash(int value)
+{
+    return value == 0 ? QString() : QString::number(value);
+}
+
+QString Formats::currency(double amount)
+{
+    const QLocale locale;
+    return locale.toCurrencyString(amount, locale.currencySymbol(), 2);
+}
+
+QString Formats::shortDate(const QDate& date)
+{
+    return QLocale().toString(date, QLocale::ShortFormat);
+}
+
+QString Formats::isoDate(const QDate& date)
+{
+    return date.toString(Qt::ISODate);
+}
+
+QString Formats::generalDate(const QDateTime& dateTime)
+{
+    // The locale's long time without its time zone name, as the general date shows it.
+    QString timeFormat = QLocale().timeFormat(QLocale::LongFormat);
+    timeFormat.remove(QLatin1Char('t'));
+    return shortDate(dateTime.date()) + QLatin1Char(' ') +
+           QLocale().toString(dateTime.time(), timeFormat.trimmed());
+}
+
+QString Formats::totalTime(qint64 hours, qint64 minutes, qint64 seconds)
+{
+    return QString::number(hours) + QLatin1String(" hrs ") + QString::number(minutes) +
+           QLatin1String(" mins ") + QString::number(seconds) + QLatin1String(" secs");
+}

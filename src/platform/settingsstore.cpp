@@ -1,0 +1,44 @@
+#include "settingsstore.h"
+
+#include <QSettings>
+
+namespace {
+const QString kApplication = QStringLiteral("Modemtally");
+
+QString keyPath(const QString& section, const QString& key)
+{
+    return section + QLatin1Char('/') + key;
+}
+} // namespace
+
+SettingsStore::SettingsStore()
+    : m_settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                             kApplication, kApplication))
+{
+}
+
+SettingsStore::SettingsStore(const QString& iniFilePath)
+    : m_settings(std::make_unique<QSettings>(iniFilePath, QSettings::IniFormat))
+{
+}
+
+SettingsStore::~SettingsStore() = default;
+
+QString SettingsStore::read(const QString& section, const QString& key,
+                            const QString& defaultValue) const
+{
+    const QVariant value = m_settings->value(keyPath(section, key));
+    return value.isValid() ? value.toString() : defaultValue;
+}
+
+void SettingsStore::write(const QString& section, const QString& key, const QString& value)
+{
+    m_settings->setValue(keyPath(section, key), value);
+    // Written at once, so a crash later in the run cannot lose the choice.
+    m_settings->sync();
+}
+
+QString SettingsStore::fileName() const
+{
+    return m_settings->fileName();
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class QSettings;
+
+// The per-user store of text values, addressed by section and key under the application name
+// Modemtally. Every read names its default and never writes.
+class SettingsStore
+{
+public:
+    // The user's own store.
+    SettingsStore();
+    // A store in a file of its own (tests, throw-away profiles).
+    explicit SettingsStore(const QString& iniFilePath);
+    ~SettingsStore();
+
+    QString read(const QString& section, const QString& key, const QString& defaultValue) const;
+    void write(const QString& section, const QString& key, const QString& value);
+    QString fileName() const;
+
+private:
+    std::unique_ptr<QSettings> m_settings;
+};

@@ -1,0 +1,47 @@
+#include "connectionline.h"
+
+#include "log/connectiontable.h"
+#include "platform/dateparser.h"
+#include "platform/formats.h"
+
+std::optional<QString> ConnectionLine::text(const ConnectionTable& table, int number,
+                                            bool twelveHour)
+{
+    return text(table[number], number, twelveHour);
+}
+
+std::optional<QString> ConnectionLine::text(const ConnectionRecord& record, int number,
+                                            bool twelveHour)
+{
+    const std::optional<QDate> date = DateParser::parseDate(record.conndate);
+    const std::optional<QTime> start = DateParser::parseTime(record.starttime);
+    if (!date || !start)
+        return std::nullopt;
+    return Formats::zeroZeroHash(number) + QLatin1String(": ") + QLatin1String("Connected on ") +
+           Formats::dddDdMmmYy(*date) + QLatin1String(", ") +
+           Formats::clockTime(*start, twelveHour) + QLatin1String(" for ") + duration(record) +
+           QLatin1String(" costing ") + Formats::currency(record.cost) + QLatin1String(" -") +
+           record.otherinfo;
+}
+
+QString ConnectionLine::duration(const ConnectionRecord& record)
+{
+    return QString::number(record.durhours) + QLatin1String(" hrs ") +
+           Formats::zeroHash(record.durmins) + QLatin1String(" mins ") +
+           Formats::zeroHash(record.dursecs) + QLatin1String(" secs");
+}
+
+QString ConnectionLine::numberText(const QString& line)
+{
+    const QString head = line.left(4);
+    if (head.size() == 4 && head.at(3) == QLatin1Char(':'))
+        return head.left(3);
+    return head;
+}
+
+int ConnectionLine::number(const QString& line)
+{
+    bool ok = false;
+    const int value = numberText(line).toInt(&ok);
+    return ok && value > 0 ? value : 0;
+}

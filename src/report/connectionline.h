@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class ConnectionTable;
+struct ConnectionRecord;
+
+// The one-line English text of a connection, shared by the written view, the text export and
+// the printout, and the rule that reads the connection number back from such a line.
+class ConnectionLine
+{
+public:
+    // 001: Connected on Mon 03 Apr 00, 21:05 for 1 hrs 05 mins 09 secs costing £0.45 -Peak Rate
+    // Empty when the date or the start time cannot be read.
+    static std::optional<QString> text(const ConnectionTable& table, int number, bool twelveHour);
+    static std::optional<QString> text(const ConnectionRecord& record, int number,
+                                       bool twelveHour);
+    // "1 hrs 05 mins 09 secs"
+    static QString duration(const ConnectionRecord& record);
+
+    // The number text at the start of a line: its first three characters when the fourth is
+    // ":", otherwise its first four (connection 1000, or empty for a day separator).
+    static QString numberText(const QString& line);
+    // The connection a line stands for; 0 when it stands for none.
+    static int number(const QString& line);
+};

@@ -1,0 +1,26 @@
+#include "timetotal.h"
+
+#include "log/connectionrecord.h"
+#include "platform/formats.h"
+
+void TimeTotal::add(const ConnectionRecord& record)
+{
+    ++m_count;
+    m_minutes += qint64(record.durhours) * 60 + record.durmins;
+    m_seconds += record.dursecs;
+    m_cost += record.cost;
+}
+
+QString TimeTotal::timeText() const
+{
+    // Seconds carry by whole minutes; a negative part (never produced by costing) stays as it is.
+    const qint64 carried = m_seconds >= 60 ? m_seconds / 60 : 0;
+    const qint64 minutes = m_minutes + carried;
+    const qint64 seconds = m_seconds - carried * 60;
+    return Formats::totalTime(minutes / 60, minutes % 60, seconds);
+}
+
+QString TimeTotal::costText() const
+{
+    return Formats::currency(m_cost);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+struct ConnectionRecord;
+
+// Adds up the length and cost of connections; seconds carry into minutes, and the minutes are
+// written as hours and minutes.
+class TimeTotal
+{
+public:
+    void add(const ConnectionRecord& record);
+    int count() const { return m_count; }
+    double cost() const { return m_cost; }
+    qint64 totalSeconds() const { return m_minutes * 60 + m_seconds; }
+    // H hrs M mins S secs
+    QString timeText() const;
+    QString costText() const;
+
+private:
+    int m_count = 0;
+    qint64 m_minutes = 0;
+    qint64 m_seconds = 0;
+    double m_cost = 0.0;
+};
