@@ -3,7 +3,8 @@
 #include <QLocale>
 #include <QRegularExpression>
 
-namespace {
+namespace
+{
 
 std::optional<QDate> makeDate(int year, int month, int day)
 {
@@ -72,8 +73,8 @@ int DateParser::monthFromName(const QString& name)
     const QString wanted = name.trimmed();
     for (int month = 1; month <= 12; ++month) {
         for (const QLocale& locale : {QLocale(), english}) {
-            if (wanted.compare(locale.monthName(month, QLocale::ShortFormat), Qt::CaseInsensitive) ==
-                    0 ||
+            if (wanted.compare(locale.monthName(month, QLocale::ShortFormat),
+                               Qt::CaseInsensitive) == 0 ||
                 wanted.compare(locale.standaloneMonthName(month, QLocale::ShortFormat),
                                Qt::CaseInsensitive) == 0)
                 return month;
@@ -112,8 +113,8 @@ std::optional<QDate> DateParser::parseDate(const QString& text)
 
 std::optional<QTime> DateParser::parseTime(const QString& text)
 {
-    static const QRegularExpression clock(QStringLiteral(
-        "^\\s*(\\d{2}):(\\d{2})(?::(\\d{2}))?(?:\\s*([^\\d\\s:][^\\s]*))?\\s*$"));
+    static const QRegularExpression clock(
+        QStringLiteral("^\\s*(\\d{2}):(\\d{2})(?::(\\d{2}))?(?:\\s*([^\\d\\s:][^\\s]*))?\\s*$"));
     const QRegularExpressionMatch match = clock.match(text);
     if (!match.hasMatch())
         return std::nullopt;

@@ -2,7 +2,8 @@
 
 #include <QSettings>
 
-namespace {
+namespace
+{
 const QString kApplication = QStringLiteral("Modemtally");
 
 QString keyPath(const QString& section, const QString& key)

@@ -14,10 +14,11 @@ public:
     SettingsStore();
     // A store in a file of its own (tests, throw-away profiles).
     explicit SettingsStore(const QString& iniFilePath);
-    ~SettingsStore();
+    virtual ~SettingsStore();
 
-    QString read(const QString& section, const QString& key, const QString& defaultValue) const;
-    void write(const QString& section, const QString& key, const QString& value);
+    virtual QString read(const QString& section, const QString& key,
+                         const QString& defaultValue) const;
+    virtual void write(const QString& section, const QString& key, const QString& value);
     QString fileName() const;
 
 private:

@@ -20,8 +20,8 @@ bool DesktopShortcutMaker::create()
         return false;
     // Exec needs its argument quoted, with the characters the desktop entry spec reserves escaped.
     QString exec = m_target;
-    for (const QChar reserved : {QLatin1Char('\\'), QLatin1Char('"'), QLatin1Char('`'),
-                                 QLatin1Char('$')})
+    for (const QChar reserved :
+         {QLatin1Char('\\'), QLatin1Char('"'), QLatin1Char('`'), QLatin1Char('$')})
         exec.replace(reserved, QLatin1Char('\\') + reserved);
     const QStringList lines{
         QStringLiteral("[Desktop Entry]"),
@@ -33,6 +33,7 @@ bool DesktopShortcutMaker::create()
         QStringLiteral("Categories=Network;Utility;"),
     };
     // Desktop entries are read line by line with LF endings only.
-    return TextFile::writeBytes(directory + QLatin1Char('/') + m_title + QLatin1String(".desktop"),
-                                TextFile::encode(lines.join(QLatin1Char('\n')) + QLatin1Char('\n')));
+    return TextFile::writeBytes(
+        directory + QLatin1Char('/') + m_title + QLatin1String(".desktop"),
+        TextFile::encode(lines.join(QLatin1Char('\n')) + QLatin1Char('\n')));
 }

@@ -17,8 +17,7 @@ public:
     static QStringList splitLines(const QString& text);
 
     // Each line is ended by CR LF.
-    static bool writeLines(const QString& path, const QStringList& lines,
-                           QString* error = nullptr);
+    static bool writeLines(const QString& path, const QStringList& lines, QString* error = nullptr);
     static bool writeBytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);
     static QByteArray encode(const QString& text);
     static QString decode(const QByteArray& bytes);

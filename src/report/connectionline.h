@@ -14,8 +14,7 @@ public:
     // 001: Connected on Mon 03 Apr 00, 21:05 for 1 hrs 05 mins 09 secs costing £0.45 -Peak Rate
     // Empty when the date or the start time cannot be read.
     static std::optional<QString> text(const ConnectionTable& table, int number, bool twelveHour);
-    static std::optional<QString> text(const ConnectionRecord& record, int number,
-                                       bool twelveHour);
+    static std::optional<QString> text(const ConnectionRecord& record, int number, bool twelveHour);
     // "1 hrs 05 mins 09 secs"
     static QString duration(const ConnectionRecord& record);
 

@@ -3,7 +3,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-namespace {
+namespace
+{
 QTemporaryDir& homeDir()
 {
     static QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/dialtrak-test-XXXXXX"));

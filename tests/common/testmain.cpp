@@ -39,7 +39,8 @@ int main(int argc, char** argv)
     int failures = 0;
     for (const auto& factory : TestRegistry::instance().factories()) {
         std::unique_ptr<QObject> test = factory();
-        if (!wanted.isEmpty() && !wanted.contains(QString::fromLatin1(test->metaObject()->className())))
+        if (!wanted.isEmpty() &&
+            !wanted.contains(QString::fromLatin1(test->metaObject()->className())))
             continue;
         failures += QTest::qExec(test.get(), qtestArgs);
     }

@@ -1,0 +1,118 @@
+#include "platform/quotedfields.h"
+#include "platform/settingsstore.h"
+#include "platform/shortcutmaker.h"
+#include "platform/textfile.h"
+#include "testenvironment.h"
+#include "testregistry.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TstFiles : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void quotedFieldsSplit_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QStringList>("fields");
+        QTest::newRow("own log record") << "\"2000-04-15\",\"10:05:00\",\"11:00:12\""
+                                        << QStringList{"2000-04-15", "10:05:00", "11:00:12"};
+        QTest::newRow("comma inside quotes") << "\"a, b\",\"c\"" << QStringList{"a, b", "c"};
+        QTest::newRow("doubled quote") << "\"say \"\"hi\"\"\"" << QStringList{"say \"hi\""};
+        QTest::newRow("empty field") << "\"\"" << QStringList{""};
+        QTest::newRow("unquoted") << "15/04/00, 10:05:00" << QStringList{"15/04/00", "10:05:00"};
+        QTest::newRow("old file, undoubled quote inside")
+            << "\"the \"big\" call\"" << QStringList{"the \"big\" call"};
+        QTest::newRow("missing fields") << "\"2000-04-15\"" << QStringList{"2000-04-15"};
+    }
+    void quotedFieldsSplit()
+    {
+        QFETCH(QString, line);
+        QFETCH(QStringList, fields);
+        QCOMPARE(QuotedFields::split(line), fields);
+    }
+
+    void quotedFieldsRoundTrip_data()
+    {
+        QTest::addColumn<QStringList>("fields");
+        QTest::newRow("plain") << QStringList{"2000-04-15", "10:05:00"};
+        QTest::newRow("quotes and commas") << QStringList{"a \"quoted\", text", "\"\"\""};
+        QTest::newRow("empty") << QStringList{""};
+    }
+    void quotedFieldsRoundTrip()
+    {
+        QFETCH(QStringList, fields);
+        QCOMPARE(QuotedFields::split(QuotedFields::join(fields)), fields);
+    }
+
+    void textFileWritesCrLfAndReadsBothEndings()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("a.txt");
+        QVERIFY(TextFile::writeLines(path, {"one", "", "three"}));
+        QCOMPARE(*TextFile::readBytes(path), QByteArray("one\r\n\r\nthree\r\n"));
+        QCOMPARE(*TextFile::readLines(path), (QStringList{"one", "", "three"}));
+        QCOMPARE(TextFile::splitLines("a\nb\r\nc"), (QStringList{"a", "b", "c"}));
+        QVERIFY(!TextFile::readBytes(dir.filePath("missing")).has_value());
+    }
+
+    void failedWriteLeavesTheOldFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("keep.txt");
+        QVERIFY(TextFile::writeLines(path, {"old"}));
+        // A directory of that name stands where the temporary file must go: the write fails.
+        QVERIFY(QDir(dir.path()).mkdir("sub"));
+        QVERIFY(!TextFile::writeLines(dir.filePath("sub"), {"new"}));
+        QVERIFY(!TextFile::writeLines(dir.filePath("missing/dir/file.txt"), {"new"}));
+        QCOMPARE(*TextFile::readBytes(path), QByteArray("old\r\n"));
+    }
+
+    void settingsReadsGiveDefaultsAndWriteNothing()
+    {
+        QTemporaryDir dir;
+        const QString ini = dir.filePath("Modemtally.conf");
+        {
+            SettingsStore store(ini);
+            QCOMPARE(store.read("Logfile", "Path", QString()), QString());
+            QCOMPARE(store.read("Display", "show in", "written"), QString("written"));
+            QCOMPARE(store.read("Colours", "2", "8421376"), QString("8421376"));
+        }
+        QVERIFY(!QFile::exists(ini));
+        {
+            SettingsStore store(ini);
+            store.write("Display", "show in", "table");
+            store.write("TimesAndTarifs", "Thus23", "255");
+        }
+        SettingsStore again(ini);
+        QCOMPARE(again.read("Display", "show in", "written"), QString("table"));
+        QCOMPARE(again.read("TimesAndTarifs", "Thus23", "0"), QString("255"));
+    }
+
+    void userStoreLivesUnderModemtally()
+    {
+        SettingsStore store;
+        QCOMPARE(store.fileName(), TestEnvironment::home() + "/.config/Modemtally/Modemtally.conf");
+    }
+
+    void shortcutIsADesktopLauncher()
+    {
+        DesktopShortcutMaker maker;
+        maker.setTargetPath("/opt/dial trak/dialtrak");
+        maker.setTitle("Dialtrak");
+        QVERIFY(maker.create());
+        const QString path = DesktopShortcutMaker::applicationsDirectory() + "/Dialtrak.desktop";
+        QVERIFY(path.startsWith(TestEnvironment::home()));
+        const QString text = QString::fromUtf8(*TextFile::readBytes(path));
+        QVERIFY(text.startsWith("[Desktop Entry]\n"));
+        QVERIFY(text.contains("Name=Dialtrak\n"));
+        QVERIFY(text.contains("Exec=\"/opt/dial trak/dialtrak\"\n"));
+        QVERIFY(!text.contains('\r'));
+    }
+};
+
+DIALTRAK_TEST(TstFiles)
+#include "tst_files.moc"
