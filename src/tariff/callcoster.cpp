@@ -1,0 +1,225 @@
+#include "callcoster.h"
+
+#include "log/connectiontable.h"
+#include "moneytext.h"
+#include "platform/dateparser.h"
+#include "tarifftable.h"
+
+#include <optional>
+
+namespace
+{
+const QString kPeakRate = QStringLiteral("Peak Rate");
+const QString kReconnection = QStringLiteral("Reconnection");
+const QString kUnknownEnd = QStringLiteral("Unknown End");
+const QString kError = QStringLiteral("ERROR");
+constexpr int kMonday = 0;
+
+// The two-digit field of an hh:mm:ss text at `position` (0, 3 or 6).
+std::optional<int> timeField(const QString& time, int position)
+{
+    const QStringView field = QStringView(time).mid(position, 2);
+    if (field.size() != 2 || !field[0].isDigit() || !field[1].isDigit() ||
+        field[0].unicode() > '9' || field[1].unicode() > '9')
+        return std::nullopt;
+    return (field[0].unicode() - '0') * 10 + (field[1].unicode() - '0');
+}
+
+struct Length {
+    int hours = 0;
+    int minutes = 0;
+    int seconds = 0;
+    int startHour = 0;
+    int startMinute = 0;
+    float minutesTotal = 0; // D
+};
+
+std::optional<Length> measure(const ConnectionRecord& record)
+{
+    const std::optional<int> sh = timeField(record.starttime, 0);
+    const std::optional<int> sm = timeField(record.starttime, 3);
+    const std::optional<int> eh = timeField(record.endtime, 0);
+    const std::optional<int> em = timeField(record.endtime, 3);
+    if (!sh || !sm || !eh || !em || *sh > 23)
+        return std::nullopt;
+    Length length;
+    length.startHour = *sh;
+    length.startMinute = *sm;
+    int h = *eh - *sh;
+    int m = *em - *sm;
+    int s = 0;
+    if (record.endtime.size() == 8) {
+        const std::optional<int> ss = timeField(record.starttime, 6);
+        const std::optional<int> es = timeField(record.endtime, 6);
+        if (!ss || !es)
+            return std::nullopt;
+        s = *es - *ss;
+    }
+    if (s < 0) {
+        s += 60;
+        m -= 1;
+    }
+    if (h >= 1 && m < 0) {
+        m += 60;
+        h -= 1;
+    } else if (h < 0 || (h == 0 && m < 0)) {
+        // Passed midnight; an end earlier in the start's own hour is a call of almost a day, not
+        // a negative length.
+        m += 60;
+        h += 23;
+    }
+    while (m >= 60) {
+        m -= 60;
+        h += 1;
+    }
+    length.hours = h;
+    length.minutes = m;
+    length.seconds = s;
+    length.minutesTotal = float(h * 60 + m) + float(s) / 60.0f;
+    return length;
+}
+
+// Whole clock minutes from the previous call's end to this call's start, without dates.
+std::optional<int> gapMinutes(const QString& previousEnd, const QString& start)
+{
+    const std::optional<int> ph = timeField(previousEnd, 0);
+    const std::optional<int> pm = timeField(previousEnd, 3);
+    const std::optional<int> sh = timeField(start, 0);
+    const std::optional<int> sm = timeField(start, 3);
+    if (!ph || !pm || !sh || !sm)
+        return std::nullopt;
+    return (*sh * 60 + *sm) - (*ph * 60 + *pm);
+}
+
+bool isUnknownEnd(const ConnectionRecord& record, const Length& length)
+{
+    return record.starttime == record.endtime && length.hours == 0 && length.minutes == 0;
+}
+
+// Discount, then the minimum, which is not discounted.
+std::optional<float> discountedWithMinimum(const TariffTable& tariff, double cost)
+{
+    const std::optional<double> discount = MoneyText::toNumber(tariff.discount());
+    const std::optional<double> minimum = MoneyText::toNumber(tariff.minimum());
+    if (!discount || !minimum)
+        return std::nullopt;
+    float result = float((100.0 - *discount) / 100.0 * double(float(cost)));
+    const float least = float(*minimum);
+    if (least > result)
+        result = least;
+    return result;
+}
+
+struct Outcome {
+    float cost = 0;
+    QString otherinfo;
+};
+
+std::optional<Outcome> costNormally(const TariffTable& tariff, const ConnectionTable& table, int n,
+                                    const Length& length)
+{
+    const ConnectionRecord& record = table[n];
+    Outcome outcome;
+    if (tariff.identify()) {
+        if (n > 1) {
+            const std::optional<int> gap = gapMinutes(table[n - 1].endtime, record.starttime);
+            if (!gap)
+                return std::nullopt;
+            if (*gap > 0 && *gap < 3)
+                outcome.otherinfo = kReconnection;
+        }
+        if (isUnknownEnd(record, length))
+            outcome.otherinfo = kUnknownEnd;
+    }
+
+    const std::optional<QDate> date = DateParser::parseDate(record.conndate);
+    if (!date)
+        return std::nullopt;
+    const int day = date->dayOfWeek() - 1;
+    const int sh = length.startHour;
+    const QString startRate = tariff.cellTag(day, sh);
+    if (tariff.identify() && tariff.cellColour(day, sh) == TariffTable::swatchColour(0))
+        outcome.otherinfo = kPeakRate;
+    const QString nextRate = sh == 23 ? tariff.cellTag((day + 1) % TariffTable::DayCount, 0)
+                                      : tariff.cellTag(day, sh + 1);
+
+    const std::optional<double> startValue = MoneyText::toNumber(startRate);
+    if (!startValue)
+        return std::nullopt;
+    const float d = length.minutesTotal;
+    const float firstPart = float(60 - length.startMinute);
+    double cost = 0;
+    if (float(length.startMinute) + d > 60.0f && nextRate != startRate) {
+        // One change of rate, at the first full hour; the rest of the call stays at that rate.
+        const std::optional<double> nextValue = MoneyText::toNumber(nextRate);
+        if (!nextValue)
+            return std::nullopt;
+        cost = *startValue * double(firstPart) + *nextValue * double(d - firstPart);
+    } else {
+        cost = *startValue * double(d);
+    }
+    const std::optional<float> finalCost = discountedWithMinimum(tariff, cost);
+    if (!finalCost)
+        return std::nullopt;
+    outcome.cost = *finalCost;
+    return outcome;
+}
+
+// Monday's rate for the start hour, no "Peak Rate" test.
+std::optional<Outcome> costByFallback(const TariffTable& tariff, const ConnectionTable& table,
+                                      int n, const Length& length)
+{
+    const ConnectionRecord& record = table[n];
+    const std::optional<double> rate =
+        MoneyText::toNumber(tariff.cellTag(kMonday, length.startHour));
+    if (!rate)
+        return std::nullopt;
+    const std::optional<float> cost =
+        discountedWithMinimum(tariff, *rate * double(length.minutesTotal));
+    if (!cost)
+        return std::nullopt;
+    Outcome outcome;
+    outcome.cost = *cost;
+    if (tariff.identify()) {
+        if (isUnknownEnd(record, length))
+            outcome.otherinfo = kUnknownEnd;
+        if (n > 1) {
+            const std::optional<int> gap = gapMinutes(table[n - 1].endtime, record.starttime);
+            if (!gap)
+                return std::nullopt;
+            if (*gap > 0 && *gap < 3)
+                outcome.otherinfo = kReconnection;
+        }
+    }
+    return outcome;
+}
+} // namespace
+
+bool CallCoster::findvariables(ConnectionTable& table, int n) const
+{
+    ConnectionRecord& record = table[n];
+    // Without a length there is nothing to cost, on either path.
+    const std::optional<Length> length = measure(record);
+    std::optional<Outcome> outcome;
+    bool normal = false;
+    if (length) {
+        outcome = costNormally(m_tariff, table, n, *length);
+        normal = outcome.has_value();
+        if (!outcome)
+            outcome = costByFallback(m_tariff, table, n, *length);
+    }
+    if (!outcome) {
+        record.durhours = 0;
+        record.durmins = 0;
+        record.dursecs = 0;
+        record.cost = 0;
+        record.otherinfo = kError;
+        return false;
+    }
+    record.durhours = qint16(length->hours);
+    record.durmins = qint16(length->minutes);
+    record.dursecs = qint16(length->seconds);
+    record.cost = outcome->cost;
+    record.otherinfo = outcome->otherinfo;
+    return normal;
+}

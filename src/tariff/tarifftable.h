@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+#include <array>
+
+class ProgressSink;
+class SettingsStore;
+
+// The call charges: five per-minute rates, the minimum cost of a call, the discount, the two
+// display options and the hour grid. The tariff editor presents one of these; costing reads it.
+// Days are rows 0 (Monday) to 6 (Sunday), hours 0 to 23; rates are 0 (Rate 1, the peak rate) to 4.
+class TariffTable
+{
+public:
+    static constexpr int RateCount = 5;
+    static constexpr int DayCount = 7;
+    static constexpr int HourCount = 24;
+
+    struct SaveResult {
+        bool saved = false;
+        // The field that stopped the save: "Rate 1".."Rate 5" or "Minimum cost of call".
+        QString invalidField;
+    };
+
+    // The editor's initial state: amounts "0", both options on, the standard grid.
+    TariffTable();
+
+    QString rate(int index) const;
+    void setRate(int index, const QString& text);
+    QString minimum() const { return m_minimum; }
+    void setMinimum(const QString& text) { m_minimum = text; }
+    QString discount() const { return m_discount; }
+    // Applies the discount range rule: a leading number above 100 or below 0 becomes "0".
+    void setDiscount(const QString& text);
+    bool identify() const { return m_identify; }
+    void setIdentify(bool on) { m_identify = on; }
+    bool twelveHour() const { return m_twelveHour; }
+    void setTwelveHour(bool on) { m_twelveHour = on; }
+
+    // Colours have red in the low byte, green next, blue in the third byte.
+    quint32 cellColour(int day, int hour) const;
+    // Only the colour changes; the tag follows at the next setboxrates().
+    void setCellColour(int day, int hour, quint32 colour);
+    QString cellTag(int day, int hour) const;
+    // 0..4 for the rate whose swatch has the cell's colour, -1 for none.
+    int rateOfCell(int day, int hour) const;
+    // Weekdays 00-07 and 18-23 at Rate 2, 08-17 at Rate 1; the weekend at Rate 3.
+    void paintStandardGrid();
+
+    static quint32 swatchColour(int rate);
+    // "Mon", "Tue", "Wed", "Thus", "Fri", "Sat", "Sun".
+    static QString dayPrefix(int day);
+    // The settings key of a cell: "Mon0" .. "Sun23".
+    static QString key(int day, int hour);
+    static QString section() { return QStringLiteral("TimesAndTarifs"); }
+
+    // Copies each rate's text into the tags of the cells painted in its colour. A cell that
+    // matches no swatch keeps its old tag.
+    void setboxrates();
+    // Reads every field from the store (each absent key keeps the current value), normalises,
+    // then refreshes the tags.
+    void load(SettingsStore& store, ProgressSink& progress);
+    // Normalises and writes every field, then refreshes the tags. A rate or minimum that is not
+    // a number leaves the table and the store untouched and is named in the result.
+    SaveResult save(SettingsStore& store);
+
+private:
+    struct Cell {
+        quint32 colour = 0;
+        QString tag;
+    };
+
+    Cell& cell(int day, int hour);
+    const Cell& cell(int day, int hour) const;
+    void normaliseDiscount();
+
+    std::array<QString, RateCount> m_rates;
+    QString m_minimum;
+    QString m_discount;
+    bool m_identify = true;
+    bool m_twelveHour = true;
+    std::array<Cell, DayCount * HourCount> m_cells;
+};
