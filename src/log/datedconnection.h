@@ -1,0 +1,13 @@
+#pragma once
+
+#include "connectionrecord.h"
+
+#include <QDate>
+
+// A connection as a load collects it, before it is given a slot: the three texts, the day they
+// stand for (kept as a date so no century is ever guessed twice), and which file it came from.
+struct DatedConnection {
+    ConnectionRecord record;
+    QDate date;
+    bool fromOwnLog = false;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// What one load found and did, for the window's messages and for the shutdown step.
+struct LoadReport {
+    // False when the modem log could not be opened; the table is then empty and nothing else
+    // was done.
+    bool modemLogOpened = false;
+    // Every connection the load kept, including those beyond the table's capacity.
+    int connectionsRead = 0;
+    // More connections than the table holds: it shows the oldest, the own log holds them all.
+    bool overflow = false;
+    // The own log was rewritten and holds every connection read.
+    bool ownLogWritten = false;
+    // Why the own log was not written although there were connections to write.
+    QString ownLogError;
+    // Records dropped as copies of a call logged while it was in progress.
+    int droppedDuplicates = 0;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "datedconnection.h"
+
+#include <QList>
+
+// Puts the own log's connections in front of the modem log's, so that each connection stands
+// once, and finds the records that were logged while their call was still in progress.
+class LogMerger
+{
+public:
+    // Same day, and the same hh:mm of start and of end.
+    static bool sameConnection(const DatedConnection& a, const DatedConnection& b);
+    // The own log record from which on the own log holds what the modem log holds: the first
+    // that is the same connection as the modem log's first; -1 when there is none.
+    static qsizetype stopIndex(const QList<DatedConnection>& own,
+                               const QList<DatedConnection>& modem);
+    // The own log's records up to the stop, then the modem log's connections. An own log record
+    // from the stop on that the modem log does not hold (an older or edited modem log) is kept
+    // at its place in time instead of being lost.
+    static QList<DatedConnection> merge(const QList<DatedConnection>& own,
+                                        const QList<DatedConnection>& modem);
+    // Whether record i is an own log record written while its call was in progress (end =
+    // start) and followed by its completed copy (next start = that time). Two such records that
+    // both come from the modem log are two connections and are both kept.
+    static bool isInProgressDuplicate(const QList<DatedConnection>& records, qsizetype i);
+};

@@ -1,0 +1,109 @@
+#include "log/connectiontable.h"
+#include "log/extrainfofile.h"
+#include "logfixture.h"
+#include "testregistry.h"
+
+#include <QTest>
+
+class TstExtraInfo : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void pathFor_data()
+    {
+        QTest::addColumn<QString>("logpath");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("slash") << "/home/u/Standard Modem.log"
+                               << "/prog/Extra information for Standard Modem.dtk";
+        QTest::newRow("backslash") << "C:\\WINDOWS\\Standard Modem.log"
+                                   << "/prog/Extra information for Standard Modem.dtk";
+        QTest::newRow("no folder") << "ModemLog_PCI.txt"
+                                   << "/prog/Extra information for ModemLog_PCI.dtk";
+    }
+    void pathFor()
+    {
+        QFETCH(QString, logpath);
+        QFETCH(QString, path);
+        QCOMPARE(ExtraInfoFile::pathFor(logpath, "/prog"), path);
+    }
+
+    void saveAndRead_data()
+    {
+        QTest::addColumn<QStringList>("otherinfo");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("readBack");
+        QTest::newRow("markers saved empty")
+            << QStringList{"Peak Rate", "Reconnection", "Unknown End", "ERROR", ""}
+            << QByteArray("\"\"\r\n\"\"\r\n\"\"\r\n\"ERROR\"\r\n\"\"\r\n")
+            << QStringList{"", "", "", "ERROR", ""};
+        QTest::newRow("user text kept")
+            << QStringList{"Called the bank", "Peak Rate"}
+            << QByteArray("\"Called the bank\"\r\n\"\"\r\n") << QStringList{"Called the bank", ""};
+        QTest::newRow("quotes doubled") << QStringList{"the \"big\" download, again"}
+                                        << QByteArray("\"the \"\"big\"\" download, again\"\r\n")
+                                        << QStringList{"the \"big\" download, again"};
+    }
+    void saveAndRead()
+    {
+        QFETCH(QStringList, otherinfo);
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, readBack);
+        LogFixture files;
+        ConnectionTable table;
+        for (const QString& text : otherinfo) {
+            ConnectionRecord record;
+            record.otherinfo = text;
+            table.append(record);
+        }
+        const ExtraInfoFile extra(files.logpath(), files.programDirectory());
+        QVERIFY(!QDir(files.programDirectory()).exists());
+        QVERIFY(extra.savetheextrabits(table));
+        QCOMPARE(*TextFile::readBytes(extra.path()), file);
+        QCOMPARE(*extra.read(), readBack);
+    }
+
+    void userTextOverMarker()
+    {
+        LogFixture files;
+        QDir().mkpath(files.programDirectory());
+        const ExtraInfoFile extra(files.logpath(), files.programDirectory());
+        LogFixture::write(extra.path(), "\"\"\r\n\"my text\"\r\n\"surplus\"\r\n");
+        ConnectionTable table;
+        table.append(LogFixture::connection("2000-04-01", "10:00:00", "10:10:00", "Peak Rate"));
+        table.append(LogFixture::connection("2000-04-01", "11:00:00", "11:10:00", "Peak Rate"));
+        QVERIFY(extra.gettheextrabits(table));
+        QCOMPARE(table[1].otherinfo, QString("Peak Rate"));
+        QCOMPARE(table[2].otherinfo, QString("my text"));
+        QCOMPARE(table[3].otherinfo, QString("surplus")); // above the count: no view reads it
+        QVERIFY(extra.savetheextrabits(table));
+        QCOMPARE(*extra.read(), (QStringList{"", "my text"}));
+    }
+
+    void missingFileKeepsTable()
+    {
+        LogFixture files;
+        ConnectionTable table;
+        table.append(LogFixture::connection("2000-04-01", "10:00:00", "10:10:00", "Peak Rate"));
+        QVERIFY(!ExtraInfoFile(files.logpath(), files.programDirectory()).gettheextrabits(table));
+        QCOMPARE(table[1].otherinfo, QString("Peak Rate"));
+    }
+
+    void linesBeyondCapacityNotStored()
+    {
+        LogFixture files;
+        QDir().mkpath(files.programDirectory());
+        const ExtraInfoFile extra(files.logpath(), files.programDirectory());
+        QByteArray bytes;
+        for (int k = 1; k <= ConnectionTable::Capacity + 5; ++k)
+            bytes += "\"line " + QByteArray::number(k) + "\"\r\n";
+        LogFixture::write(extra.path(), bytes);
+        QCOMPARE(extra.read()->size(), ConnectionTable::Capacity);
+        ConnectionTable table;
+        QVERIFY(extra.gettheextrabits(table)); // must not write past slot 1000
+        QCOMPARE(table[ConnectionTable::Capacity].otherinfo, QString("line 1000"));
+    }
+};
+
+DIALTRAK_TEST(TstExtraInfo)
+#include "tst_extrainfofile.moc"

@@ -1,0 +1,337 @@
+#include "log/connectiontable.h"
+#include "log/extrainfofile.h"
+#include "log/logloader.h"
+#include "logfixture.h"
+#include "modemlogbuilder.h"
+#include "recordingprogress.h"
+#include "testregistry.h"
+
+#include <QTest>
+#include <memory>
+
+namespace
+{
+// Records the slots it was asked to cost and marks each connection like costing does.
+struct CountingCoster {
+    QList<int> slots;
+    QList<int> failing; // slots whose costing does not take the normal path
+    LogLoader::Coster coster()
+    {
+        return [this](ConnectionTable& table, int slot) {
+            slots << slot;
+            table[slot].otherinfo =
+                failing.contains(slot) ? QStringLiteral("ERROR") : QStringLiteral("Peak Rate");
+            return !failing.contains(slot);
+        };
+    }
+};
+
+struct Load {
+    LogFixture files;
+    ConnectionTable table;
+    RecordingProgress progress;
+    CountingCoster costs;
+    std::unique_ptr<LogLoader> loader;
+    Load()
+    {
+        table.logpath = files.logpath();
+        loader =
+            std::make_unique<LogLoader>(table, costs.coster(), progress, files.programDirectory());
+    }
+};
+} // namespace
+
+class TstLoader : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void missingModemLog()
+    {
+        Load load;
+        load.table.append(LogFixture::connection("2000-01-01", "10:00:00", "10:01:00"));
+        load.table.writtenViewCurrent = true;
+        const LoadReport report = load.loader->lookinlog();
+        QVERIFY(!report.modemLogOpened);
+        QCOMPARE(load.table.connectioncount(), 0);
+        QVERIFY(!load.table.writtenViewCurrent);
+        QVERIFY(!load.progress.enabled);
+        QVERIFY(!QFile::exists(load.files.ownLogPath()));
+    }
+
+    void firstRunWritesEveryModemConnection()
+    {
+        Load load;
+        load.files.writeModemLog(ModemLogBuilder()
+                                     .call("03-14-2000", "19:42:34", "20:31:52")
+                                     .call("03-14-2000", "23:47:57", "01:06:18", "03-15-2000")
+                                     .bytes());
+        const LoadReport report = load.loader->lookinlog();
+        QVERIFY(report.modemLogOpened);
+        QVERIFY(report.ownLogWritten);
+        QCOMPARE(report.connectionsRead, 2);
+        const QStringList expected{"2000-03-14 19:42:34 20:31:52", "2000-03-14 23:47:57 01:06:18"};
+        QCOMPARE(LogFixture::rows(load.table), expected);
+        QCOMPARE(load.files.ownLog(),
+                 (QStringList{LogFixture::record("2000-03-14", "19:42:34", "20:31:52"),
+                              LogFixture::record("2000-03-14", "23:47:57", "01:06:18")}));
+        QCOMPARE(load.costs.slots, (QList<int>{1, 2}));
+
+        // A second load finds the same two once, however often it runs.
+        load.costs.slots.clear();
+        load.loader->lookinlog();
+        QCOMPARE(LogFixture::rows(load.table), expected);
+        QCOMPARE(load.files.ownLog().size(), 2);
+    }
+
+    void statusAndProgress()
+    {
+        Load load;
+        load.files.writeModemLog(
+            ModemLogBuilder().call("04-02-2000", "10:00:00", "10:10:00").bytes());
+        load.table.writtenViewCurrent = load.table.tableViewCurrent = true;
+        load.loader->lookinlog();
+        QCOMPARE(load.progress.statuses,
+                 (QStringList{"Opening modem log file...", "Scanning modem log file...",
+                              "Opening dtk log file...", "Reading dtk log file..."}));
+        QCOMPARE(load.progress.values.first(), 0);
+        QCOMPARE(load.progress.values.last(), 0);
+        QVERIFY(load.progress.values.contains(100)); // costing the last of the slots
+        QVERIFY(!load.progress.enabled);
+        QVERIFY(!load.table.writtenViewCurrent);
+        QVERIFY(!load.table.tableViewCurrent);
+    }
+
+    void emptiedModemLogGivesOwnLog()
+    {
+        Load load;
+        load.files.writeModemLog({});
+        load.files.writeOwnLog({LogFixture::record("2000-04-01", "10:00:00", "10:10:00"),
+                                LogFixture::record("15 04 2000", "11:00:00", "11:10:00"),
+                                LogFixture::record("16/04/00", "12:00:00", "12:10:00")});
+        const LoadReport report = load.loader->lookinlog();
+        QCOMPARE(report.connectionsRead, 3);
+        QCOMPARE(LogFixture::rows(load.table),
+                 (QStringList{"2000-04-01 10:00:00 10:10:00", "2000-04-15 11:00:00 11:10:00",
+                              "2000-04-16 12:00:00 12:10:00"}));
+        QCOMPARE(load.costs.slots, (QList<int>{1, 2, 3}));
+        // The older forms are rewritten in the one that reads the same in every locale.
+        QCOMPARE(load.files.ownLog().at(1),
+                 LogFixture::record("2000-04-15", "11:00:00", "11:10:00"));
+        QCOMPARE(load.files.ownLog().at(2),
+                 LogFixture::record("2000-04-16", "12:00:00", "12:10:00"));
+    }
+
+    void overlapStopsOnDateAndMinutes()
+    {
+        Load load;
+        load.files.writeOwnLog({LogFixture::record("2000-04-01", "10:00:00", "10:10:00"),
+                                LogFixture::record("2000-04-02", "11:00:00", "11:30:00"),
+                                LogFixture::record("2000-04-03", "12:00:00", "12:30:00")});
+        // The modem log's copy of the 2nd differs only in its seconds.
+        load.files.writeModemLog(ModemLogBuilder()
+                                     .call("04-02-2000", "11:00:15", "11:30:45")
+                                     .call("04-03-2000", "12:00:00", "12:30:00")
+                                     .call("04-04-2000", "09:00:00", "09:05:00")
+                                     .bytes());
+        load.loader->lookinlog();
+        const QStringList expected{"2000-04-01 10:00:00 10:10:00", "2000-04-02 11:00:15 11:30:45",
+                                   "2000-04-03 12:00:00 12:30:00", "2000-04-04 09:00:00 09:05:00"};
+        QCOMPARE(LogFixture::rows(load.table), expected);
+        QCOMPARE(load.files.ownLog().size(), 4);
+    }
+
+    void inProgressDuplicateRepeats()
+    {
+        Load load;
+        // Written while the call was in progress; the modem log has since been cut and holds
+        // the completed call only.
+        load.files.writeOwnLog({LogFixture::record("2000-04-01", "09:00:00", "09:10:00"),
+                                LogFixture::record("2000-04-02", "10:05:00", "10:05:00")});
+        load.files.writeModemLog(
+            ModemLogBuilder().call("04-02-2000", "10:05:00", "11:00:12").bytes());
+        const LoadReport report = load.loader->lookinlog();
+        QCOMPARE(report.droppedDuplicates, 1);
+        QVERIFY(report.ownLogWritten);
+        const QStringList expected{"2000-04-01 09:00:00 09:10:00", "2000-04-02 10:05:00 11:00:12"};
+        QCOMPARE(LogFixture::rows(load.table), expected);
+        QCOMPARE(load.files.ownLog(),
+                 (QStringList{LogFixture::record("2000-04-01", "09:00:00", "09:10:00"),
+                              LogFixture::record("2000-04-02", "10:05:00", "11:00:12")}));
+        // The repeat scanned the modem log a second time.
+        QCOMPARE(load.progress.statuses.count("Scanning modem log file..."), 2);
+        QCOMPARE(load.costs.slots, (QList<int>{1, 2}));
+    }
+
+    void modemLogPairIsNotADuplicate()
+    {
+        // A connection with no hang-up followed by one starting the same second: two calls in
+        // the modem log itself. Both stay, and the load ends.
+        Load load;
+        load.files.writeModemLog(ModemLogBuilder()
+                                     .call("04-02-2000", "10:05:00", "")
+                                     .call("04-02-2000", "10:05:00", "11:00:12")
+                                     .bytes());
+        const LoadReport report = load.loader->lookinlog();
+        QCOMPARE(report.droppedDuplicates, 0);
+        QCOMPARE(LogFixture::rows(load.table),
+                 (QStringList{"2000-04-02 10:05:00 10:05:00", "2000-04-02 10:05:00 11:00:12"}));
+        QCOMPARE(load.files.ownLog().size(), 2);
+        QCOMPARE(load.progress.statuses.count("Scanning modem log file..."), 1);
+    }
+
+    void duplicateKeptInOwnLogWhenWriteFails()
+    {
+        Load load;
+        load.files.writeOwnLog({LogFixture::record("2000-04-02", "10:05:00", "10:05:00")});
+        load.files.writeModemLog(
+            ModemLogBuilder().call("04-02-2000", "10:05:00", "11:00:12").bytes());
+        const QByteArray ownBefore = *TextFile::readBytes(load.files.ownLogPath());
+        QFile::setPermissions(load.files.dir(), QFile::ReadOwner | QFile::ExeOwner);
+        const LoadReport report = load.loader->lookinlog();
+        QFile::setPermissions(load.files.dir(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (report.ownLogWritten)
+            QSKIP("the directory is writable for this user (running as root)");
+        QVERIFY(!report.ownLogError.isEmpty());
+        QCOMPARE(*TextFile::readBytes(load.files.ownLogPath()), ownBefore);
+        QCOMPARE(LogFixture::rows(load.table), QStringList{"2000-04-02 10:05:00 11:00:12"});
+    }
+
+    void overflowKeepsEveryConnectionInOwnLog()
+    {
+        Load load;
+        QStringList own;
+        const QDate first(1999, 1, 1);
+        for (int i = 0; i < 990; ++i)
+            own << LogFixture::record(first.addDays(i).toString(Qt::ISODate), "10:00:00",
+                                      "10:30:00");
+        load.files.writeOwnLog(own);
+        ModemLogBuilder modem;
+        for (int i = 0; i < 20; ++i)
+            modem.call(first.addDays(1000 + i).toString("MM-dd-yyyy"), "20:00:00", "20:10:00");
+        load.files.writeModemLog(modem.bytes());
+
+        const LoadReport report = load.loader->lookinlog();
+        QCOMPARE(report.connectionsRead, 1010);
+        QVERIFY(report.overflow);
+        QCOMPARE(load.table.connectioncount(), ConnectionTable::Capacity);
+        QCOMPARE(load.table[1].conndate, QString("1999-01-01"));
+        QCOMPARE(load.table[1000].conndate, first.addDays(1009).toString(Qt::ISODate));
+        const QStringList written = load.files.ownLog();
+        QCOMPARE(written.size(), 1010);
+        QCOMPARE(written.last(), LogFixture::record(first.addDays(1019).toString(Qt::ISODate),
+                                                    "20:00:00", "20:10:00"));
+        QCOMPARE(load.costs.slots.size(), 1000);
+
+        // The next load reads them all again: nothing is lost across loads either.
+        QCOMPARE(load.loader->lookinlog().connectionsRead, 1010);
+        QCOMPARE(load.files.ownLog().size(), 1010);
+    }
+
+    void olderModemLogLosesNothing()
+    {
+        // The own log holds a call the modem log (an older copy put back) never saw.
+        Load load;
+        load.files.writeOwnLog({LogFixture::record("2000-04-01", "10:00:00", "10:10:00"),
+                                LogFixture::record("2000-04-02", "11:00:00", "11:30:00"),
+                                LogFixture::record("2000-04-03", "12:00:00", "12:30:00")});
+        load.files.writeModemLog(
+            ModemLogBuilder().call("04-02-2000", "11:00:00", "11:30:00").bytes());
+        const LoadReport report = load.loader->lookinlog();
+        QCOMPARE(report.connectionsRead, 3);
+        QCOMPARE(load.files.ownLog().size(), 3);
+        QCOMPARE(LogFixture::rows(load.table).last(), QString("2000-04-03 12:00:00 12:30:00"));
+    }
+
+    void unreadableOwnLogIsNotReplaced()
+    {
+        Load load;
+        load.files.writeOwnLog({LogFixture::record("2000-04-01", "10:00:00", "10:10:00")});
+        load.files.writeModemLog(
+            ModemLogBuilder().call("04-02-2000", "11:00:00", "11:30:00").bytes());
+        QFile::setPermissions(load.files.ownLogPath(), QFile::WriteOwner);
+        if (QFile(load.files.ownLogPath()).open(QIODevice::ReadOnly))
+            QSKIP("permissions do not apply to this user (running as root)");
+        const LoadReport report = load.loader->lookinlog();
+        QFile::setPermissions(load.files.ownLogPath(), QFile::ReadOwner | QFile::WriteOwner);
+        QVERIFY(!report.ownLogWritten);
+        QVERIFY(!report.ownLogError.isEmpty());
+        QCOMPARE(load.files.ownLog(),
+                 QStringList{LogFixture::record("2000-04-01", "10:00:00", "10:10:00")});
+    }
+
+    void noConnectionsLeavesOwnLogAlone()
+    {
+        Load load;
+        load.files.writeModemLog("nothing here\r\n");
+        load.files.writeOwnLog({"\"garbage\""});
+        const LoadReport report = load.loader->lookinlog();
+        QCOMPARE(report.connectionsRead, 0);
+        QVERIFY(!report.ownLogWritten);
+        QVERIFY(report.ownLogError.isEmpty());
+        QCOMPARE(load.files.ownLog(), QStringList{"\"garbage\""});
+    }
+
+    void extraInformationOverlay_data()
+    {
+        QTest::addColumn<QList<int>>("failing");
+        QTest::addColumn<QStringList>("otherinfo");
+        // Texts for connections 1 and 3; connection 2 has none and keeps its marker.
+        QTest::newRow("all costed") << QList<int>{} << QStringList{"text 1", "Peak Rate", "text 3"};
+        QTest::newRow("last costing failed")
+            << QList<int>{3} << QStringList{"text 1", "Peak Rate", "ERROR"};
+        QTest::newRow("a middle costing failed")
+            << QList<int>{1} << QStringList{"text 1", "Peak Rate", "text 3"};
+        QTest::newRow("none costed")
+            << QList<int>{1, 2, 3} << QStringList{"ERROR", "ERROR", "ERROR"};
+    }
+    void extraInformationOverlay()
+    {
+        QFETCH(QList<int>, failing);
+        QFETCH(QStringList, otherinfo);
+        Load load;
+        load.costs.failing = failing;
+        load.files.writeModemLog(ModemLogBuilder()
+                                     .call("04-02-2000", "10:00:00", "10:10:00")
+                                     .call("04-02-2000", "11:00:00", "11:10:00")
+                                     .call("04-02-2000", "12:00:00", "12:10:00")
+                                     .bytes());
+        QDir().mkpath(load.files.programDirectory());
+        LogFixture::write(
+            ExtraInfoFile::pathFor(load.files.logpath(), load.files.programDirectory()),
+            "\"text 1\"\r\n\"\"\r\n\"text 3\"\r\n\"surplus\"\r\n");
+        load.loader->lookinlog();
+        QStringList got;
+        for (int slot = 1; slot <= load.table.connectioncount(); ++slot)
+            got << load.table[slot].otherinfo;
+        QCOMPARE(got, otherinfo);
+        // The surplus line lands above the count, where no view reads, once any costing ran.
+        QCOMPARE(load.table[4].otherinfo,
+                 failing.size() == 3 ? QString() : QStringLiteral("surplus"));
+    }
+
+    void modemLogChanged()
+    {
+        Load load;
+        QVERIFY(load.loader->modemLogChanged()); // nothing loaded yet
+        const QByteArray log = ModemLogBuilder().call("04-02-2000", "10:00:00", "10:10:00").bytes();
+        load.files.writeModemLog(log);
+        load.loader->lookinlog();
+        QVERIFY(!load.loader->modemLogChanged());
+
+        QByteArray edited = log;
+        edited[0] = '1'; // same size, other bytes
+        load.files.writeModemLog(edited);
+        QVERIFY(load.loader->modemLogChanged());
+        load.files.writeModemLog(log);
+        QVERIFY(!load.loader->modemLogChanged());
+        load.files.writeModemLog(log + "04-02-2000 12:00:00.00 - Dialing.\r\n");
+        QVERIFY(load.loader->modemLogChanged());
+        QFile::remove(load.files.logpath());
+        QVERIFY(load.loader->modemLogChanged());
+    }
+};
+
+DIALTRAK_TEST(TstLoader)
+#include "tst_logloader.moc"

@@ -1,0 +1,137 @@
+#include "log/modemlogscanner.h"
+#include "modemlogbuilder.h"
+#include "recordingprogress.h"
+#include "testregistry.h"
+
+#include <QTest>
+
+namespace
+{
+QStringList rows(const QList<DatedConnection>& found)
+{
+    QStringList out;
+    for (const DatedConnection& c : found)
+        out << c.record.conndate + QLatin1Char(' ') + c.record.starttime + QLatin1Char(' ') +
+                   c.record.endtime;
+    return out;
+}
+
+// The Windows 2000/XP layout: a 12-character time, the message at column 27.
+QByteArray xpLine(const char* date, const char* time, const char* message)
+{
+    return QByteArray(date) + ' ' + time + " - " + message + "\r\n";
+}
+} // namespace
+
+class TstScanner : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void scan_data()
+    {
+        QTest::addColumn<QByteArray>("log");
+        QTest::addColumn<QStringList>("expected");
+
+        QTest::newRow("empty") << QByteArray() << QStringList();
+        QTest::newRow("one call")
+            << ModemLogBuilder().call("03-14-2000", "19:42:34", "20:31:52").bytes()
+            << QStringList{"14 Mar 00 19:42:34 20:31:52"};
+        QTest::newRow("04-15-2000 is 15 Apr 00")
+            << ModemLogBuilder().call("04-15-2000", "10:00:00", "10:30:00").bytes()
+            << QStringList{"15 Apr 00 10:00:00 10:30:00"};
+        QTest::newRow("over midnight, end time of the next day")
+            << ModemLogBuilder().call("03-14-2000", "23:47:57", "01:06:18", "03-15-2000").bytes()
+            << QStringList{"14 Mar 00 23:47:57 01:06:18"};
+        QTest::newRow("two connections, no hang-up between")
+            << ModemLogBuilder()
+                   .call("04-02-2000", "10:16:15", "")
+                   .call("04-02-2000", "21:04:06", "21:30:00")
+                   .bytes()
+            << QStringList{"02 Apr 00 10:16:15 10:16:15", "02 Apr 00 21:04:06 21:30:00"};
+        QTest::newRow("no hang-up at the end")
+            << ModemLogBuilder()
+                   .call("04-02-2000", "10:16:15", "10:38:02")
+                   .call("04-02-2000", "21:04:06", "")
+                   .bytes()
+            << QStringList{"02 Apr 00 10:16:15 10:38:02", "02 Apr 00 21:04:06 21:04:06"};
+        QTest::newRow("bad date dropped, the next takes its place")
+            << ModemLogBuilder()
+                   .call("13-02-2000", "10:16:15", "10:38:02")
+                   .call("04-31-2000", "11:00:00", "11:10:00")
+                   .call("04-03-2000", "12:00:00", "12:30:00")
+                   .bytes()
+            << QStringList{"03 Apr 00 12:00:00 12:30:00"};
+        QTest::newRow("bad start time dropped") << ModemLogBuilder()
+                                                       .call("04-02-2000", "25:16:15", "10:38:02")
+                                                       .call("04-03-2000", "12:00:00", "12:30:00")
+                                                       .bytes()
+                                                << QStringList{"03 Apr 00 12:00:00 12:30:00"};
+        QTest::newRow("phrase too near the start")
+            << QByteArray("2000 10:16:15.10 - Connection established at 44000bps.\r\n") +
+                   ModemLogBuilder().call("04-03-2000", "12:00:00", "12:30:00").bytes()
+            << QStringList{"03 Apr 00 12:00:00 12:30:00"};
+        QTest::newRow("phrase at the very start")
+            << QByteArray("Connection established\r\nHanging up the modem.") << QStringList();
+        QTest::newRow("XP layout")
+            << xpLine("09-23-2003", "20:14:03.387", "Send: ATDT5550193<cr>") +
+                   xpLine("09-23-2003", "20:14:30.871", "Connection established at 48000bps.") +
+                   xpLine("09-23-2003", "20:21:00.871", "Read: Total: 861402, Per/Sec: 3825") +
+                   xpLine("09-23-2003", "20:21:48.074", "Hanging up the modem.") +
+                   xpLine("09-23-2003", "20:21:48.541", "Session Statistics:")
+            << QStringList{"23 Sept 03 20:14:30 20:21:48"};
+        QTest::newRow("LF line ends") << ModemLogBuilder()
+                                             .call("04-03-2000", "12:00:00", "12:30:00")
+                                             .bytes()
+                                             .replace("\r", "")
+                                      << QStringList{"03 Apr 00 12:00:00 12:30:00"};
+        QTest::newRow("unreadable hang-up line drops the call")
+            << ModemLogBuilder().line("04-03-2000", "12:00:00", "Connection established").bytes() +
+                   "bad - Hanging up the modem.\r\n" +
+                   ModemLogBuilder().call("04-04-2000", "13:00:00", "13:30:00").bytes()
+            << QStringList{"04 Apr 00 13:00:00 13:30:00"};
+    }
+    void scan()
+    {
+        QFETCH(QByteArray, log);
+        QFETCH(QStringList, expected);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+        QStringList got = rows(ModemLogScanner::scan(log));
+        // The month abbreviation for September depends on the locale data's age.
+        for (QString& row : got)
+            row.replace(QLatin1String(" Sep "), QLatin1String(" Sept "));
+        QCOMPARE(got, expected);
+    }
+
+    void keepsFullDate()
+    {
+        // The day is kept whole, so a log of 2031 is not read back as 1931.
+        const QList<DatedConnection> found = ModemLogScanner::scan(
+            ModemLogBuilder().call("01-05-2031", "10:00:00", "10:05:00").bytes());
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(found.first().date, QDate(2031, 1, 5));
+        QVERIFY(!found.first().fromOwnLog);
+    }
+
+    void progressFollowsHangUps()
+    {
+        const QByteArray log = ModemLogBuilder()
+                                   .call("04-02-2000", "10:00:00", "10:10:00")
+                                   .call("04-02-2000", "11:00:00", "11:10:00")
+                                   .call("04-02-2000", "12:00:00", "")
+                                   .bytes();
+        RecordingProgress progress;
+        ModemLogScanner::scan(log, &progress);
+        QVERIFY(!progress.values.isEmpty());
+        QList<int> sorted = progress.values;
+        std::sort(sorted.begin(), sorted.end());
+        QVERIFY(sorted.last() < 100);
+        QVERIFY(sorted.first() >= 0);
+        // The call with no hang-up after it reports 0.
+        QCOMPARE(progress.values.last(), 0);
+        QVERIFY(progress.values.first() > 0);
+    }
+};
+
+DIALTRAK_TEST(TstScanner)
+#include "tst_modemlogscanner.moc"

@@ -1,0 +1,189 @@
+#include "log/logmerger.h"
+#include "log/ownlogfile.h"
+#include "logfixture.h"
+#include "testregistry.h"
+
+#include <QTest>
+
+namespace
+{
+DatedConnection make(const QDate& date, const QString& start, const QString& end, bool own)
+{
+    DatedConnection c;
+    c.date = date;
+    c.record.starttime = start;
+    c.record.endtime = end;
+    c.fromOwnLog = own;
+    return c;
+}
+
+// "d hh:mm:ss-hh:mm:ss o|m" items, for compact merge cases; d is the day of April 2000.
+QList<DatedConnection> parse(const QString& items)
+{
+    QList<DatedConnection> out;
+    for (const QString& item : items.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QStringList parts = item.trimmed().split(QLatin1Char(' '));
+        const QStringList times = parts.at(1).split(QLatin1Char('-'));
+        out << make(QDate(2000, 4, parts.at(0).toInt()), times.at(0), times.at(1),
+                    parts.value(2) == QLatin1String("o"));
+    }
+    return out;
+}
+
+QString show(const QList<DatedConnection>& list)
+{
+    QStringList out;
+    for (const DatedConnection& c : list)
+        out << QStringLiteral("%1 %2-%3 %4")
+                   .arg(c.date.day())
+                   .arg(c.record.starttime, c.record.endtime,
+                        c.fromOwnLog ? QStringLiteral("o") : QStringLiteral("m"));
+    return out.join(QLatin1String("; "));
+}
+} // namespace
+
+class TstOwnLog : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void pathFor()
+    {
+        QCOMPARE(
+            OwnLogFile::pathFor("/home/u/Standard Modem.log"),
+            QString("/home/u/Standard Modem (Connection information file - Do not delete).dtk"));
+        QCOMPARE(OwnLogFile::pathFor("/x/ModemLog_PCI Soft Modem.txt"),
+                 QString("/x/ModemLog_PCI Soft Modem (Connection information file - Do not "
+                         "delete).dtk"));
+    }
+
+    void parseRecord_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QDate>("date"); // invalid: the record is skipped
+        QTest::newRow("ISO") << "\"2000-04-15\",\"10:05:00\",\"11:00:12\"" << QDate(2000, 4, 15);
+        QTest::newRow("old DD MM YYYY")
+            << "\"15 04 2000\",\"10:05:00\",\"11:00:12\"" << QDate(2000, 4, 15);
+        QTest::newRow("short date dd/mm/yy")
+            << "\"15/04/00\",\"10:05:00\",\"11:00:12\"" << QDate(2000, 4, 15);
+        QTest::newRow("short date, 1999")
+            << "\"31/12/99\",\"23:05:00\",\"23:59:59\"" << QDate(1999, 12, 31);
+        QTest::newRow("unquoted") << "15/04/00, 10:05:00, 11:00:12" << QDate(2000, 4, 15);
+        QTest::newRow("empty date") << "\"\",\"10:05:00\",\"11:00:12\"" << QDate();
+        QTest::newRow("bad date") << "\"31/02/00\",\"10:05:00\",\"11:00:12\"" << QDate();
+        QTest::newRow("bad time") << "\"15/04/00\",\"10:65:00\",\"11:00:12\"" << QDate();
+        QTest::newRow("missing end") << "\"15/04/00\",\"10:05:00\"" << QDate();
+        QTest::newRow("garbage") << "hello" << QDate();
+    }
+    void parseRecord()
+    {
+        QFETCH(QString, line);
+        QFETCH(QDate, date);
+        const std::optional<DatedConnection> record = OwnLogFile::parseRecord(line);
+        QCOMPARE(record.has_value(), date.isValid());
+        if (record) {
+            QCOMPARE(record->date, date);
+            QVERIFY(record->fromOwnLog);
+            // Written back in the one form every later run reads the same way.
+            QCOMPARE(OwnLogFile::formatRecord(*record),
+                     LogFixture::record(date.toString(Qt::ISODate), record->record.starttime,
+                                        record->record.endtime));
+        }
+    }
+
+    void readSkipsInvalidAndCreatesMissing()
+    {
+        LogFixture files;
+        const OwnLogFile own(files.logpath());
+        const OwnLogFile::ReadResult missing = own.read();
+        QCOMPARE(missing.status, OwnLogFile::ReadStatus::Created);
+        QVERIFY(QFile::exists(files.ownLogPath()));
+        QVERIFY(missing.records.isEmpty());
+
+        files.writeOwnLog({LogFixture::record("2000-04-01", "10:00:00", "10:10:00"),
+                           "\"nonsense\",\"\",\"\"",
+                           LogFixture::record("02 04 2000", "11:00:00", "11:10:00"), ""});
+        const OwnLogFile::ReadResult read = own.read();
+        QCOMPARE(read.status, OwnLogFile::ReadStatus::Read);
+        QCOMPARE(read.records.size(), 2);
+        QCOMPARE(read.skipped, 1);
+        QCOMPARE(read.records.at(1).date, QDate(2000, 4, 2));
+    }
+
+    void merge_data()
+    {
+        QTest::addColumn<QString>("own");
+        QTest::addColumn<QString>("modem");
+        QTest::addColumn<QString>("merged");
+
+        QTest::newRow("first run: modem log only")
+            << ""
+            << "1 10:00:00-10:10:00 m; 2 11:00:00-11:30:00 m"
+            << "1 10:00:00-10:10:00 m; 2 11:00:00-11:30:00 m";
+        QTest::newRow("modem log emptied: own log only")
+            << "1 10:00:00-10:10:00 o; 2 11:00:00-11:30:00 o"
+            << ""
+            << "1 10:00:00-10:10:00 o; 2 11:00:00-11:30:00 o";
+        QTest::newRow("overlap stops at the modem log's first")
+            << "1 10:00:00-10:10:00 o; 2 11:00:00-11:30:00 o; 3 12:00:00-12:30:00 o"
+            << "2 11:00:20-11:30:40 m; 3 12:00:00-12:30:00 m; 4 09:00:00-09:05:00 m"
+            << "1 10:00:00-10:10:00 o; 2 11:00:20-11:30:40 m; 3 12:00:00-12:30:00 m; "
+               "4 09:00:00-09:05:00 m";
+        QTest::newRow("same times on another day is no match")
+            << "1 11:00:00-11:30:00 o"
+            << "2 11:00:00-11:30:00 m"
+            << "1 11:00:00-11:30:00 o; 2 11:00:00-11:30:00 m";
+        QTest::newRow("different end minute is no match")
+            << "2 11:00:00-11:29:00 o"
+            << "2 11:00:00-11:30:00 m"
+            << "2 11:00:00-11:29:00 o; 2 11:00:00-11:30:00 m";
+        QTest::newRow("in progress before its completed copy")
+            << "1 09:00:00-09:10:00 o; 2 10:05:00-10:05:00 o"
+            << "2 10:05:00-11:00:12 m"
+            << "1 09:00:00-09:10:00 o; 2 10:05:00-10:05:00 o; 2 10:05:00-11:00:12 m";
+        QTest::newRow("own log newer than an older modem log")
+            << "1 10:00:00-10:10:00 o; 2 11:00:00-11:30:00 o; 3 12:00:00-12:30:00 o; "
+               "4 13:00:00-13:30:00 o"
+            << "2 11:00:00-11:30:00 m; 3 12:00:00-12:30:00 m"
+            << "1 10:00:00-10:10:00 o; 2 11:00:00-11:30:00 m; 3 12:00:00-12:30:00 m; "
+               "4 13:00:00-13:30:00 o";
+        QTest::newRow("line removed from the modem log")
+            << "2 11:00:00-11:30:00 o; 3 12:00:00-12:30:00 o; 4 13:00:00-13:30:00 o"
+            << "2 11:00:00-11:30:00 m; 4 13:00:00-13:30:00 m; 5 08:00:00-08:30:00 m"
+            << "2 11:00:00-11:30:00 m; 3 12:00:00-12:30:00 o; 4 13:00:00-13:30:00 m; "
+               "5 08:00:00-08:30:00 m";
+    }
+    void merge()
+    {
+        QFETCH(QString, own);
+        QFETCH(QString, modem);
+        QFETCH(QString, merged);
+        QCOMPARE(show(LogMerger::merge(parse(own), parse(modem))), merged);
+    }
+
+    void inProgressDuplicate_data()
+    {
+        QTest::addColumn<QString>("records");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("duplicate");
+        QTest::newRow("own log copy")
+            << "2 10:05:00-10:05:00 o; 2 10:05:00-11:00:12 m" << 0 << true;
+        QTest::newRow("both from the modem log")
+            << "2 10:05:00-10:05:00 m; 2 10:05:00-11:00:12 m" << 0 << false;
+        QTest::newRow("next starts a second later")
+            << "2 10:05:00-10:05:00 o; 2 10:05:01-11:00:12 m" << 0 << false;
+        QTest::newRow("finished own record")
+            << "2 10:05:00-10:06:00 o; 2 10:06:00-11:00:12 m" << 0 << false;
+        QTest::newRow("last record") << "2 10:05:00-10:05:00 o" << 0 << false;
+    }
+    void inProgressDuplicate()
+    {
+        QFETCH(QString, records);
+        QFETCH(int, index);
+        QFETCH(bool, duplicate);
+        QCOMPARE(LogMerger::isInProgressDuplicate(parse(records), index), duplicate);
+    }
+};
+
+DIALTRAK_TEST(TstOwnLog)
+#include "tst_ownlogfile.moc"

@@ -1,0 +1,177 @@
+#include "log/connectiontable.h"
+#include "log/extrainfofile.h"
+#include "log/logloader.h"
+#include "log/logreset.h"
+#include "log/shutdownguard.h"
+#include "logfixture.h"
+#include "modemlogbuilder.h"
+#include "platform/progresssink.h"
+#include "testregistry.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(ShutdownGuard::Outcome)
+
+namespace
+{
+bool costed(ConnectionTable&, int)
+{
+    return true;
+}
+} // namespace
+
+class TstShutdown : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void unload_data()
+    {
+        QTest::addColumn<QByteArray>("log");
+        QTest::addColumn<ShutdownGuard::Outcome>("outcome");
+        QTest::newRow("finished call")
+            << ModemLogBuilder().call("04-02-2000", "10:00:00", "10:10:00").bytes()
+            << ShutdownGuard::Outcome::Emptied;
+        QTest::newRow("in progress") << ModemLogBuilder()
+                                            .call("04-02-2000", "10:00:00", "10:10:00")
+                                            .call("04-02-2000", "21:04:06", "")
+                                            .bytes()
+                                     << ShutdownGuard::Outcome::InProgress;
+        QTest::newRow("no connections") << QByteArray("04-02-2000 10:00:00.00 - Dialing.\r\n")
+                                        << ShutdownGuard::Outcome::NoConnections;
+    }
+    void unload()
+    {
+        QFETCH(QByteArray, log);
+        QFETCH(ShutdownGuard::Outcome, outcome);
+        LogFixture files;
+        files.writeModemLog(log);
+        ConnectionTable table;
+        table.logpath = files.logpath();
+        SilentProgress progress;
+        LogLoader loader(table, costed, progress, files.programDirectory());
+        const LoadReport report = loader.lookinlog();
+        const ShutdownGuard::Result result = ShutdownGuard(loader, table).unload(report);
+        QVERIFY(!result.reloaded);
+        QCOMPARE(result.outcome, outcome);
+        QCOMPARE(files.modemLog(), outcome == ShutdownGuard::Outcome::Emptied ? QByteArray() : log);
+        QVERIFY(QFile::exists(files.logpath()));
+    }
+
+    void grownModemLogIsLoadedFirst()
+    {
+        LogFixture files;
+        ModemLogBuilder builder;
+        builder.call("04-02-2000", "10:00:00", "10:10:00");
+        files.writeModemLog(builder.bytes());
+        ConnectionTable table;
+        table.logpath = files.logpath();
+        SilentProgress progress;
+        LogLoader loader(table, costed, progress, files.programDirectory());
+        const LoadReport report = loader.lookinlog();
+
+        // A call made after the load, while the window was open.
+        builder.call("04-02-2000", "20:00:00", "20:30:00");
+        files.writeModemLog(builder.bytes());
+        const ShutdownGuard::Result result = ShutdownGuard(loader, table).unload(report);
+        QVERIFY(result.reloaded);
+        QCOMPARE(result.outcome, ShutdownGuard::Outcome::Emptied);
+        QCOMPARE(files.modemLog(), QByteArray());
+        QCOMPARE(files.ownLog(),
+                 (QStringList{LogFixture::record("2000-04-02", "10:00:00", "10:10:00"),
+                              LogFixture::record("2000-04-02", "20:00:00", "20:30:00")}));
+    }
+
+    void decide_data()
+    {
+        QTest::addColumn<bool>("opened");
+        QTest::addColumn<bool>("overflow");
+        QTest::addColumn<bool>("written");
+        QTest::addColumn<ShutdownGuard::Outcome>("outcome");
+        QTest::newRow("safe") << true << false << true << ShutdownGuard::Outcome::Emptied;
+        QTest::newRow("overflow") << true << true << true << ShutdownGuard::Outcome::Overflow;
+        QTest::newRow("own log not written")
+            << true << false << false << ShutdownGuard::Outcome::OwnLogNotWritten;
+        QTest::newRow("not loaded") << false << false << true << ShutdownGuard::Outcome::NotLoaded;
+    }
+    void decide()
+    {
+        QFETCH(bool, opened);
+        QFETCH(bool, overflow);
+        QFETCH(bool, written);
+        QFETCH(ShutdownGuard::Outcome, outcome);
+        ConnectionTable table;
+        table.append(LogFixture::connection("2000-04-02", "10:00:00", "10:10:00"));
+        LoadReport report;
+        report.modemLogOpened = opened;
+        report.overflow = overflow;
+        report.ownLogWritten = written;
+        QCOMPARE(ShutdownGuard::decide(table, report), outcome);
+    }
+
+    void ownLogWriteFailureKeepsModemLog_data()
+    {
+        QTest::addColumn<bool>("unreadable");
+        QTest::newRow("read-only directory") << false;
+        QTest::newRow("own log cannot be read") << true;
+    }
+    void ownLogWriteFailureKeepsModemLog()
+    {
+        QFETCH(bool, unreadable);
+        LogFixture files;
+        if (unreadable)
+            QVERIFY(QDir().mkpath(files.ownLogPath())); // a folder in its place
+        const QByteArray log = ModemLogBuilder().call("04-02-2000", "10:00:00", "10:10:00").bytes();
+        files.writeModemLog(log);
+        ConnectionTable table;
+        table.logpath = files.logpath();
+        SilentProgress progress;
+        LogLoader loader(table, costed, progress, files.programDirectory());
+        if (!unreadable)
+            QFile::setPermissions(files.dir(), QFile::ReadOwner | QFile::ExeOwner);
+        const LoadReport report = loader.lookinlog();
+        const ShutdownGuard::Result result = ShutdownGuard(loader, table).unload(report);
+        QFile::setPermissions(files.dir(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (report.ownLogWritten)
+            QSKIP("the directory is writable for this user (running as root)");
+        QCOMPARE(result.outcome, ShutdownGuard::Outcome::OwnLogNotWritten);
+        QCOMPARE(files.modemLog(), log);
+    }
+
+    void startnew()
+    {
+        LogFixture files;
+        files.writeModemLog(ModemLogBuilder().call("04-02-2000", "10:00:00", "10:10:00").bytes());
+        files.writeOwnLog({LogFixture::record("2000-04-01", "10:00:00", "10:10:00")});
+        const QString extra = ExtraInfoFile::pathFor(files.logpath(), files.programDirectory());
+        QDir().mkpath(files.programDirectory());
+        LogFixture::write(extra, "\"text\"\r\n");
+        QVERIFY(LogReset::startnew(files.logpath(), files.programDirectory()));
+        QCOMPARE(files.modemLog(), QByteArray());
+        QVERIFY(!QFile::exists(files.ownLogPath()));
+        QVERIFY(!QFile::exists(extra));
+
+        // Nothing left to delete: still a fresh log.
+        QVERIFY(LogReset::startnew(files.logpath(), files.programDirectory()));
+        QVERIFY(QFile::exists(files.logpath()));
+    }
+
+    void startnewFailsWhenNothingCanBeDeleted()
+    {
+        LogFixture files;
+        const QByteArray log = ModemLogBuilder().call("04-02-2000", "10:00:00", "10:10:00").bytes();
+        files.writeModemLog(log);
+        QFile::setPermissions(files.dir(), QFile::ReadOwner | QFile::ExeOwner);
+        QString error;
+        const bool done = LogReset::startnew(files.logpath(), files.programDirectory(), &error);
+        QFile::setPermissions(files.dir(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (done)
+            QSKIP("the directory is writable for this user (running as root)");
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(files.modemLog(), log);
+        QVERIFY(!LogReset::startnew(QString(), files.programDirectory()));
+    }
+};
+
+DIALTRAK_TEST(TstShutdown)
+#include "tst_shutdownguard.moc"
