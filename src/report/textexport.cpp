@@ -1,0 +1,83 @@
+#include "textexport.h"
+
+#include "connectionline.h"
+#include "log/connectiontable.h"
+#include "platform/dateparser.h"
+#include "platform/formats.h"
+#include "platform/textfile.h"
+#include "returntotal.h"
+
+namespace
+{
+
+std::optional<QString> dayText(const QString& conndate)
+{
+    const std::optional<QDate> date = DateParser::parseDate(conndate);
+    if (!date)
+        return std::nullopt;
+    return Formats::dddDdMmmYy(*date);
+}
+
+} // namespace
+
+QString TextExport::fileName(const ConnectionTable& table)
+{
+    if (table.isEmpty())
+        return QString();
+    const std::optional<QString> first = dayText(table[1].conndate);
+    const std::optional<QString> last = dayText(table[table.connectioncount()].conndate);
+    if (!first || !last)
+        return QString();
+    QString name = QLatin1String("Connections from ") + *first + QLatin1String(" to ") + *last +
+                   QLatin1String(".txt");
+    // A locale's day or month text must not turn the name into a path.
+    name.replace(QLatin1Char('/'), QLatin1Char('-'));
+    name.replace(QLatin1Char('\\'), QLatin1Char('-'));
+    return name;
+}
+
+std::optional<QStringList> TextExport::connectionLines(const ConnectionTable& table,
+                                                       bool twelveHour, QString* error)
+{
+    QStringList result;
+    result.reserve(table.connectioncount());
+    for (int n = 1; n <= table.connectioncount(); ++n) {
+        const std::optional<QString> line = ConnectionLine::text(table, n, twelveHour);
+        if (!line) {
+            if (error)
+                *error =
+                    QStringLiteral("Connection %1 has a date or start time that cannot be read")
+                        .arg(Formats::zeroZeroHash(n));
+            return std::nullopt;
+        }
+        result << *line;
+    }
+    return result;
+}
+
+QStringList TextExport::totalLines(const ConnectionTable& table)
+{
+    QString time;
+    QString cost;
+    ReturnTotal::returntotal(table, time, cost);
+    return {ReturnTotal::timeLine(time), ReturnTotal::costLine(cost)};
+}
+
+std::optional<QStringList> TextExport::lines(const ConnectionTable& table, bool twelveHour,
+                                             QString* error)
+{
+    std::optional<QStringList> result = connectionLines(table, twelveHour, error);
+    if (!result)
+        return std::nullopt;
+    *result << QString() << totalLines(table);
+    return result;
+}
+
+bool TextExport::savelinestofile(const QString& path, const ConnectionTable& table, bool twelveHour,
+                                 QString* error)
+{
+    const std::optional<QStringList> content = lines(table, twelveHour, error);
+    if (!content)
+        return false;
+    return TextFile::writeLines(path, *content, error);
+}
