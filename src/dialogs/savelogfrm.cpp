@@ -1,0 +1,97 @@
+#include "savelogfrm.h"
+
+#include "directorylist.h"
+#include "drivelist.h"
+#include "log/connectiontable.h"
+#include "platform/prompter.h"
+#include "report/textexport.h"
+
+#include <QDir>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+savelogfrm::savelogfrm(const ConnectionTable& table, bool twelveHour, Prompter& prompter,
+                       QWidget* parent)
+    : QDialog(parent), m_table(table), m_twelveHour(twelveHour), m_prompter(prompter),
+      m_label1(new QLabel(
+          QStringLiteral("Choose a directory to save the current connection information to."),
+          this)),
+      m_drive1(new DriveList(this)), m_dir1(new DirectoryList(this)),
+      m_label2(new QLabel(QStringLiteral("Data will be saved in the file called -"), this)),
+      m_text1(new QLabel(this)), m_cmdOK(new QPushButton(QStringLiteral("OK"), this)),
+      m_command2(new QPushButton(QStringLiteral("Cancel"), this))
+{
+    setObjectName(QStringLiteral("savelogfrm"));
+    setWindowTitle(QStringLiteral("Save Connection Information as Text File"));
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    m_drive1->setObjectName(QStringLiteral("Drive1"));
+    m_dir1->setObjectName(QStringLiteral("Dir1"));
+    m_label2->setObjectName(QStringLiteral("Label2"));
+    m_text1->setObjectName(QStringLiteral("text1"));
+    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    m_command2->setObjectName(QStringLiteral("Command2"));
+
+    m_label1->setWordWrap(true);
+    QFont bold = m_text1->font();
+    bold.setBold(true);
+    m_text1->setFont(bold);
+    m_text1->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_cmdOK->setDefault(true);
+    m_command2->setAutoDefault(false);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_cmdOK);
+    buttons->addWidget(m_command2);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_label1);
+    layout->addWidget(m_drive1);
+    layout->addWidget(m_dir1, 1);
+    layout->addWidget(m_label2);
+    layout->addWidget(m_text1);
+    layout->addLayout(buttons);
+    resize(420, 380);
+
+    connect(m_drive1, &DriveList::driveChanged, this, &savelogfrm::Drive1_Change);
+    connect(m_cmdOK, &QPushButton::clicked, this, &savelogfrm::cmdOK_Click);
+    connect(m_command2, &QPushButton::clicked, this, &QDialog::reject);
+
+    Form_Load();
+}
+
+void savelogfrm::Form_Load()
+{
+    m_fileName = TextExport::fileName(m_table);
+    m_text1->setText(m_fileName);
+    const QString start = QDir::currentPath();
+    m_drive1->setDrive(start);
+    if (!m_dir1->setPath(start))
+        m_dir1->setPath(m_drive1->drive());
+}
+
+void savelogfrm::Drive1_Change(const QString& drive)
+{
+    m_dir1->setPath(drive);
+}
+
+QString savelogfrm::exportPath() const
+{
+    return m_dir1->filePath(m_fileName);
+}
+
+void savelogfrm::cmdOK_Click()
+{
+    // A date that cannot be read leaves no file name; writing to the bare directory path
+    // would only fail less clearly.
+    const bool saved =
+        !m_fileName.isEmpty() && TextExport::savelinestofile(exportPath(), m_table, m_twelveHour);
+    if (saved)
+        m_prompter.message(TextExport::successMessage());
+    else
+        m_prompter.message(TextExport::failureMessage(), Prompter::Icon::Warning);
+    accept();
+}

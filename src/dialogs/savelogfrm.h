@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class ConnectionTable;
+class DirectoryList;
+class DriveList;
+class Prompter;
+class QLabel;
+class QPushButton;
+
+// "Save Connection Information as Text File": picks the directory the connection list is
+// exported to; the file name comes from the first and last connection's dates.
+class savelogfrm : public QDialog
+{
+    Q_OBJECT
+public:
+    savelogfrm(const ConnectionTable& table, bool twelveHour, Prompter& prompter,
+               QWidget* parent = nullptr);
+
+    // Where OK writes: the directory list's path and the export file name.
+    QString exportPath() const;
+
+private:
+    void Form_Load();
+    void Drive1_Change(const QString& drive);
+    void cmdOK_Click();
+
+    const ConnectionTable& m_table;
+    const bool m_twelveHour;
+    Prompter& m_prompter;
+    QString m_fileName;
+
+    QLabel* m_label1;
+    DriveList* m_drive1;
+    DirectoryList* m_dir1;
+    QLabel* m_label2;
+    QLabel* m_text1;
+    QPushButton* m_cmdOK;
+    QPushButton* m_command2;
+};

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <functional>
+
+class DirectoryList;
+class DriveList;
+class FileList;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class SettingsStore;
+class ShortcutMaker;
+
+// "Select Modem Log file": chooses the modem log the program reads, stores its path and has the
+// owner reload the table with it.
+class Selectlogfrm : public QDialog
+{
+    Q_OBJECT
+public:
+    using ReloadHandler = std::function<void(const QString& path)>;
+
+    Selectlogfrm(SettingsStore& settings, ShortcutMaker& shortcuts, QWidget* parent = nullptr);
+
+    // Called with the chosen path by OK (after the window is hidden) and by Apply.
+    void setReloadHandler(ReloadHandler handler) { m_reload = std::move(handler); }
+    // Shown and waiting for a choice: a reload started by Apply must not open another selection
+    // window over this one.
+    bool isOpen() const { return isVisible(); }
+    // The directory list's path and the selected file's name.
+    QString chosenPath() const;
+
+    static QString modemPattern() { return QStringLiteral("*modem*.log;*modem*.txt"); }
+    static QString allPattern() { return QStringLiteral("*.log;*.txt"); }
+
+private:
+    void Form_Load();
+    void Drive1_Change(const QString& drive);
+    void Dir1_Change(const QString& path);
+    void Check1_Click(bool ticked);
+    void cmdOK_Click();
+    void Command1_Click();
+    // Stores the chosen path; returns it for the reload.
+    QString choose();
+
+    SettingsStore& m_settings;
+    ShortcutMaker& m_shortcuts;
+    ReloadHandler m_reload;
+
+    QLabel* m_label1;
+    DriveList* m_drive1;
+    DirectoryList* m_dir1;
+    FileList* m_file1;
+    QCheckBox* m_check1;
+    QPushButton* m_cmdOK;
+    QPushButton* m_command1;
+    QPushButton* m_command2;
+};
