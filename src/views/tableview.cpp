@@ -1,0 +1,256 @@
+#include "tableview.h"
+
+#include "fixedpitchfont.h"
+#include "gridformat.h"
+#include "log/connectiontable.h"
+#include "platform/progresssink.h"
+#include "tablecells.h"
+#include "tablesort.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+const QString TableView::FormatString =
+    QStringLiteral("^ Number|>     Date      |^Start time |^     Time online       |^    Cost   "
+                   "|< Other Info      ");
+
+namespace
+{
+const QString CaptionStart = QStringLiteral("Connections to the Internet established, sorted by ");
+// A data row is 190 twips high; a twip is 1/1440 inch.
+constexpr double RowHeightTwips = 190.0;
+} // namespace
+
+TableView::TableView(ConnectionTable& table, ProgressSink& progress, QWidget* parent)
+    : QWidget(parent), m_table(table), m_progress(progress)
+{
+    m_fgrid1 = new QGroupBox(this);
+    m_fgrid1->setObjectName(QStringLiteral("fgrid1"));
+    m_grid1 = new QTableWidget(m_fgrid1);
+    m_grid1->setObjectName(QStringLiteral("grid1"));
+    m_grid1->setFont(FixedPitchFont::courierNew(9.75));
+    m_grid1->horizontalHeader()->setFont(m_grid1->font());
+    m_grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid1->setSelectionBehavior(QAbstractItemView::SelectItems);
+    m_grid1->setWordWrap(false);
+    m_grid1->verticalHeader()->hide();
+    m_grid1->horizontalHeader()->setHighlightSections(false);
+    // Never lower than the font, or the texts would be clipped.
+    const int rowHeight = qMax(qRound(RowHeightTwips * m_grid1->logicalDpiY() / 1440.0),
+                               m_grid1->fontMetrics().height());
+    m_grid1->verticalHeader()->setMinimumSectionSize(rowHeight);
+    m_grid1->verticalHeader()->setDefaultSectionSize(rowHeight);
+    m_grid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_grid1->installEventFilter(this);
+    m_grid1->viewport()->installEventFilter(this);
+    m_grid1->horizontalHeader()->viewport()->installEventFilter(this);
+    auto* frameLayout = new QVBoxLayout(m_fgrid1);
+    frameLayout->addWidget(m_grid1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_fgrid1);
+
+    applyFormat();
+    setCaption(TableSort::Number);
+}
+
+void TableView::applyFormat()
+{
+    const QList<GridFormat::Column> columns = GridFormat::parse(FormatString);
+    m_grid1->setColumnCount(int(columns.size()));
+    for (int c = 0; c < columns.size(); ++c) {
+        auto* header = new QTableWidgetItem(columns.at(c).header);
+        header->setTextAlignment(columns.at(c).alignment);
+        m_grid1->setHorizontalHeaderItem(c, header);
+    }
+}
+
+void TableView::sizeColumns()
+{
+    // At least as wide as the header text, and wide enough for the longest cell text. Measuring
+    // every cell takes longer than filling the grid; in the fixed-pitch font the longest text is
+    // the widest, so it alone is measured.
+    const QFontMetrics headerMetrics(m_grid1->horizontalHeader()->font());
+    const QFontMetrics cellMetrics(m_grid1->font());
+    const int margin = 2 * m_grid1->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr,
+                                                         m_grid1->horizontalHeader()) +
+                       cellMetrics.averageCharWidth();
+    for (int c = 0; c < m_grid1->columnCount(); ++c) {
+        QString longest;
+        for (int r = 0; r < m_grid1->rowCount(); ++r) {
+            if (const QTableWidgetItem* item = m_grid1->item(r, c)) {
+                const QString text = item->text();
+                if (text.size() > longest.size())
+                    longest = text;
+            }
+        }
+        const int width =
+            qMax(headerMetrics.horizontalAdvance(m_grid1->horizontalHeaderItem(c)->text()),
+                 cellMetrics.horizontalAdvance(longest));
+        m_grid1->setColumnWidth(c, width + margin);
+    }
+}
+
+void TableView::setCaption(int column)
+{
+    m_fgrid1->setTitle(CaptionStart + TableSort::columnName(column));
+}
+
+bool TableView::displaygrid(bool twelveHour)
+{
+    // The grid no longer shows the table once it is emptied; only a complete fill says it does.
+    m_table.tableViewCurrent = false;
+    m_progress.setStatus(QStringLiteral("Displaying information..."));
+    m_progress.setProgressEnabled(true);
+    m_progress.setProgress(0);
+
+    const int count = m_table.connectioncount();
+    m_grid1->setUpdatesEnabled(false);
+    m_grid1->setRowCount(0);
+    m_grid1->setRowCount(count);
+    applyFormat();
+    const QList<GridFormat::Column> columns = GridFormat::parse(FormatString);
+
+    bool complete = true;
+    int shown = 0;
+    for (int n = 1; n <= count; ++n) {
+        const std::optional<QStringList> cells = TableCells::row(m_table[n], n, twelveHour);
+        if (!cells) {
+            complete = false;
+            break;
+        }
+        for (int c = 0; c < TableCells::ColumnCount; ++c) {
+            auto* item = new QTableWidgetItem(cells->at(c));
+            item->setTextAlignment(columns.at(c).alignment);
+            m_grid1->setItem(n - 1, c, item);
+        }
+        const int percent = int(qint64(n) * 100 / count);
+        if (percent != shown) {
+            m_progress.setProgress(percent);
+            shown = percent;
+        }
+    }
+    sizeColumns();
+    m_grid1->setUpdatesEnabled(true);
+    if (!complete)
+        return false;
+
+    m_progress.setProgress(100);
+    m_progress.setProgressEnabled(false);
+    m_progress.setProgress(0);
+    if (count > 1)
+        m_grid1->scrollToItem(m_grid1->item(count - 1, 0), QAbstractItemView::PositionAtTop);
+    setCaption(TableSort::Number);
+    m_progress.setStatus(QString());
+    m_table.tableViewCurrent = true;
+    return true;
+}
+
+int TableView::currentColumn() const
+{
+    const int column = m_grid1->currentColumn();
+    return m_grid1->rowCount() > 0 && column >= 0 ? column : m_column;
+}
+
+void TableView::setCurrentColumn(int column)
+{
+    m_column = column;
+    if (m_grid1->rowCount() > 0)
+        m_grid1->setCurrentCell(qMax(m_grid1->currentRow(), 0), column);
+}
+
+void TableView::popcancel()
+{
+    setCurrentColumn(TableSort::Number);
+}
+
+void TableView::grid_click()
+{
+    const int named = currentColumn();
+    const int column = TableSort::keyColumn(named);
+    if (column != named)
+        setCurrentColumn(column);
+
+    m_progress.setProgressEnabled(true);
+    m_progress.setProgress(0);
+    m_progress.setStatus(QStringLiteral("Sorting by ") + TableSort::columnName(column));
+    m_grid1->setUpdatesEnabled(false);
+
+    const int rows = m_grid1->rowCount();
+    QStringList texts;
+    texts.reserve(rows);
+    for (int r = 0; r < rows; ++r) {
+        const QTableWidgetItem* item = m_grid1->item(r, column);
+        texts << (item ? item->text() : QString());
+    }
+    const QList<int> order = TableSort::order(column, texts);
+    m_progress.setProgress(100);
+
+    m_progress.setProgress(0);
+    m_progress.setStatus(QStringLiteral("Displaying results..."));
+    const int columns = m_grid1->columnCount();
+    const int currentRow = m_grid1->currentRow();
+    for (int c = 0; c < columns; ++c) {
+        m_progress.setProgress(columns > 1 ? c * 100 / (columns - 1) : 100);
+        // Every cell of the column is taken out before any is put back.
+        QList<QTableWidgetItem*> taken(rows);
+        for (int r = 0; r < rows; ++r)
+            taken[r] = m_grid1->takeItem(r, c);
+        for (int r = 0; r < rows; ++r) {
+            if (QTableWidgetItem* item = taken.at(order.at(r)))
+                m_grid1->setItem(r, c, item);
+        }
+    }
+    // Taking the items out moves the current cell; it stays where it was.
+    if (rows > 0)
+        m_grid1->setCurrentCell(qMax(currentRow, 0), currentColumn());
+    m_grid1->setUpdatesEnabled(true);
+    m_progress.setProgress(0);
+    m_progress.setProgressEnabled(false);
+    setCaption(named);
+    m_progress.setStatus(QString());
+}
+
+bool TableView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const QPoint pos = mouse->position().toPoint();
+        if (watched == m_grid1->viewport()) {
+            // The cell under the pointer becomes current first, whichever button was pressed.
+            const QModelIndex index = m_grid1->indexAt(pos);
+            if (index.isValid())
+                m_grid1->setCurrentCell(index.row(), index.column());
+            if (m_ttt)
+                m_ttt->popup(mouse->globalPosition().toPoint());
+            return true;
+        }
+        if (watched == m_grid1->horizontalHeader()->viewport()) {
+            // A press on a header chooses its column.
+            const int column = m_grid1->horizontalHeader()->logicalIndexAt(pos);
+            if (column >= 0)
+                setCurrentColumn(column);
+            if (m_ttt)
+                m_ttt->popup(mouse->globalPosition().toPoint());
+            return true;
+        }
+    }
+    if (watched == m_grid1 && event->type() == QEvent::KeyPress) {
+        // Keys that type a character sort; the arrow and page keys still move the current cell,
+        // so a column can be chosen from the keyboard.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (!key->text().isEmpty() && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) {
+            grid_click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
