@@ -18,7 +18,7 @@ int main(int argc, char** argv)
                                             .arg(ProgramInfo::major())
                                             .arg(ProgramInfo::minor())
                                             .arg(ProgramInfo::revision()));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/dialtrak.svg")));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/dialtrak.png")));
 
     SettingsStore settings;
     SystemClock clock;

@@ -34,9 +34,9 @@ QString SettingsStore::read(const QString& section, const QString& key,
 
 void SettingsStore::write(const QString& section, const QString& key, const QString& value)
 {
+    // QSettings writes the file from the event loop and on destruction; syncing after every
+    // key would rewrite the whole file 178 times for one tariff save.
     m_settings->setValue(keyPath(section, key), value);
-    // Written at once, so a crash later in the run cannot lose the choice.
-    m_settings->sync();
 }
 
 QString SettingsStore::fileName() const

@@ -1,0 +1,434 @@
+#include "form1.h"
+
+#include "dialogs/savelogfrm.h"
+#include "dialogs/selectlogfrm.h"
+#include "log/extrainfofile.h"
+#include "log/logreset.h"
+#include "log/modemlogcompactor.h"
+#include "log/ownlogfile.h"
+#include "log/shutdownguard.h"
+#include "platform/launcher.h"
+#include "platform/programinfo.h"
+#include "platform/prompter.h"
+#include "platform/services.h"
+#include "platform/settingsstore.h"
+#include "report/connectionprinter.h"
+#include "views/extrainfoeditor.h"
+#include "views/tableview.h"
+#include "views/writtenview.h"
+
+#include "platform/clock.h"
+
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace
+{
+const QString kDisplay = QStringLiteral("Display");
+const QString kShowIn = QStringLiteral("show in");
+const QString kWritten = QStringLiteral("written");
+const QString kTable = QStringLiteral("table");
+} // namespace
+
+Form1::Form1(Services& services, QWidget* parent)
+    : QMainWindow(parent), m_services(services), m_coster(m_tariff),
+      m_loader(
+          m_table,
+          [this](ConnectionTable& table, int slot) { return m_coster.findvariables(table, slot); },
+          *this, services.programDirectory)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(ProgramInfo::title());
+    m_extraInfoEditor = std::make_unique<ExtraInfoEditor>(m_table, m_services.prompter, [this] {
+        ExtraInfoFile(m_table.logpath, m_services.programDirectory).savetheextrabits(m_table);
+    });
+    buildWindow();
+    buildMenus();
+    resize(760, 520);
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildWindow()
+{
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+
+    // The view buttons use a fixed-pitch font, as the lists do.
+    QFont buttonFont = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    auto* buttons = new QHBoxLayout;
+    const auto makeButton = [&](const QString& name, const QString& caption) {
+        auto* button = new QPushButton(caption, central);
+        button->setObjectName(name);
+        button->setFont(buttonFont);
+        buttons->addWidget(button);
+        return button;
+    };
+    m_command3 = makeButton(QStringLiteral("Command3"), QStringLiteral("Written Log"));
+    m_command4 = makeButton(QStringLiteral("Command4"), QStringLiteral("Table Log"));
+    m_command5 = makeButton(QStringLiteral("Command5"), QStringLiteral("Statistics"));
+    m_command6 = makeButton(QStringLiteral("Command6"), QStringLiteral("Graph"));
+    buttons->addStretch();
+    layout->addLayout(buttons);
+    connect(m_command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(m_command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+    // The statistics and graph views are not part of this build yet.
+    m_command5->setEnabled(false);
+    m_command6->setEnabled(false);
+
+    m_written = new WrittenView(m_table, *this, central);
+    m_grid = new TableView(m_table, *this, central);
+    m_written->hide();
+    m_grid->hide();
+    layout->addWidget(m_written, 1);
+    layout->addWidget(m_grid, 1);
+    setCentralWidget(central);
+
+    m_label1 = new QLabel(this);
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    m_progressBar1 = new QProgressBar(this);
+    m_progressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    m_progressBar1->setRange(0, 100);
+    m_progressBar1->setTextVisible(false);
+    m_progressBar1->setMaximumWidth(200);
+    m_progressBar1->setEnabled(false);
+    statusBar()->addWidget(m_label1, 1);
+    statusBar()->addPermanentWidget(m_progressBar1);
+}
+
+QAction* Form1::addItem(QMenu* menu, const QString& name, const QString& caption,
+                        void (Form1::*handler)(), const QKeySequence& shortcut)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    if (!shortcut.isEmpty())
+        action->setShortcut(shortcut);
+    if (handler)
+        connect(action, &QAction::triggered, this, handler);
+    else
+        action->setEnabled(false); // its window is not part of this build yet
+    return action;
+}
+
+void Form1::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("file"));
+    addItem(file, QStringLiteral("newlog"), QStringLiteral("Start &New Log"), &Form1::newlog_Click);
+    addItem(file, QStringLiteral("saveastext"),
+            QStringLiteral("&Save Connection Information as Text File"), &Form1::saveastext_Click);
+    addItem(file, QStringLiteral("printconnect"), QStringLiteral("&Print Connection Information"),
+            &Form1::printconnect_Click);
+    addItem(file, QStringLiteral("cleanlog"), QStringLiteral("View &Compacted Modem Log File"),
+            &Form1::cleanlog_Click);
+    addItem(file, QStringLiteral("viewdtklog"), QStringLiteral("View &Dialtrak Log File"),
+            &Form1::viewdtklog_Click);
+    addItem(file, QStringLiteral("exit"), QStringLiteral("E&xit"), &Form1::exit_Click,
+            QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    options->setObjectName(QStringLiteral("options"));
+    addItem(options, QStringLiteral("selectlog"), QStringLiteral("Select &Modem Log File"),
+            &Form1::selectlog_Click);
+    addItem(options, QStringLiteral("setcosts"), QStringLiteral("Set Phone &Tarifs and Times"),
+            nullptr);
+    addItem(options, QStringLiteral("selcolours"), QStringLiteral("Set &Colours"), nullptr);
+
+    QMenu* disp = menuBar()->addMenu(QStringLiteral("&Display"));
+    disp->setObjectName(QStringLiteral("disp"));
+    m_swritten = addItem(disp, QStringLiteral("swritten"), QStringLiteral("&Written Log"),
+                         &Form1::Command3_Click, QKeySequence(Qt::CTRL | Qt::Key_W));
+    m_stable = addItem(disp, QStringLiteral("stable"), QStringLiteral("&Table Log"),
+                       &Form1::Command4_Click, QKeySequence(Qt::CTRL | Qt::Key_T));
+    m_sstat = addItem(disp, QStringLiteral("sstat"), QStringLiteral("&Statistics"), nullptr,
+                      QKeySequence(Qt::CTRL | Qt::Key_S));
+    m_grash = addItem(disp, QStringLiteral("grash"), QStringLiteral("&Graph"), nullptr,
+                      QKeySequence(Qt::CTRL | Qt::Key_G));
+    for (QAction* view : {m_swritten, m_stable, m_sstat, m_grash})
+        view->setCheckable(true);
+    addItem(disp, QStringLiteral("menurefresh"), QStringLiteral("&Refresh"),
+            &Form1::menurefresh_Click, QKeySequence(Qt::Key_F5));
+
+    m_popbit = menuBar()->addMenu(QStringLiteral("Selected &Connections"));
+    m_popbit->setObjectName(QStringLiteral("popbit"));
+    addItem(m_popbit, QStringLiteral("enterit"),
+            QStringLiteral("&Edit extra connection information"), &Form1::enterit_Click);
+    addItem(m_popbit, QStringLiteral("reminfo"),
+            QStringLiteral("&Remove extra connection information"), &Form1::reminfo_Click);
+    addItem(m_popbit, QStringLiteral("viewtarif"),
+            QStringLiteral("&View tarif for selected connection(s)"), nullptr);
+    m_popbit->setEnabled(false);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("help"));
+    addItem(help, QStringLiteral("helpcont"), QStringLiteral("&Contents"), nullptr);
+    addItem(help, QStringLiteral("webpage"), QStringLiteral("Dialtrak on the &Web"), nullptr);
+    addItem(help, QStringLiteral("about"), QStringLiteral("&About"), nullptr);
+
+    // Pop-up menus only: never in the menu bar.
+    m_ttt = new QMenu(QStringLiteral("tip"), this);
+    m_ttt->setObjectName(QStringLiteral("ttt"));
+    addItem(m_ttt, QStringLiteral("cclick"), QStringLiteral("&Sort the table by this column"),
+            &Form1::cclick_Click);
+    addItem(m_ttt, QStringLiteral("popcancel"), QStringLiteral("&Cancel"), &Form1::popcancel_Click);
+    m_nosel = new QMenu(QStringLiteral("There are no selections"), this);
+    m_nosel->setObjectName(QStringLiteral("nosel"));
+    m_nosel->setTitle(QStringLiteral("There are no selections"));
+    addItem(m_nosel, QStringLiteral("arntanygovner"),
+            QStringLiteral("There are no connections selected"), &Form1::arntanygovner_Click);
+
+    m_written->setContextMenus(m_popbit, m_nosel);
+    m_grid->setSortMenu(m_ttt);
+}
+
+void Form1::startup()
+{
+    setProgress(0);
+    setProgressEnabled(true);
+    show();
+    repaint();
+    m_table.logpath =
+        m_services.settings.read(QStringLiteral("Logfile"), QStringLiteral("Path"), QString());
+    m_tariff.load(m_services.settings, *this);
+    lookinlog();
+    ExtraInfoFile(m_table.logpath, m_services.programDirectory).gettheextrabits(m_table);
+    displaywhere();
+    unsetCursor();
+}
+
+void Form1::lookinlog()
+{
+    m_lastLoad = m_loader.lookinlog();
+    if (!m_lastLoad.modemLogOpened) {
+        askForModemLog();
+        return;
+    }
+    setWindowTitle(QStringLiteral("Dialtrak - viewing log file ") + m_table.logpath);
+    if (m_lastLoad.overflow && !m_logFullShown) {
+        // Shown once per run: every connection is still kept in the own log file.
+        m_logFullShown = true;
+        m_services.prompter.message(
+            QStringLiteral("The connection log is full: only the first %1 of the %2 connections "
+                           "found can be shown. All of them are kept in the Dialtrak log file, and "
+                           "the modem log is not emptied on exit while some are not shown. Save "
+                           "the connections as a text file, then use \"Start New Log\" on the "
+                           "File menu to make room.")
+                .arg(ConnectionTable::Capacity)
+                .arg(m_lastLoad.connectionsRead),
+            Prompter::Icon::Warning);
+    }
+    if (m_table.connectioncount() == 0)
+        m_services.prompter.message(
+            QStringLiteral("There were no connections found in the file, ") + m_table.logpath,
+            Prompter::Icon::Information);
+}
+
+void Form1::askForModemLog()
+{
+    m_services.prompter.message(
+        QStringLiteral("Please select your modem log file which is found in your Windows "
+                       "directory, usually a file with the same name as your modem."),
+        Prompter::Icon::Warning);
+    // Apply in an open selection window: the user is already choosing, so a second window
+    // over the first would only trap them.
+    if (m_openSelection && m_openSelection->isVisible())
+        return;
+    openSelectionWindow();
+    m_services.prompter.message(
+        QStringLiteral("You will need to set your phone tarifs and times by clicking \"Set Phone "
+                       "Tarifs and Times\" on the Options menu."));
+}
+
+void Form1::openSelectionWindow()
+{
+    Selectlogfrm window(m_services.settings, m_services.shortcuts, this);
+    window.setReloadHandler([this](const QString& path) { useModemLog(path); });
+    Selectlogfrm* outer = m_openSelection;
+    m_openSelection = &window;
+    window.exec();
+    m_openSelection = outer;
+}
+
+void Form1::useModemLog(const QString& path)
+{
+    m_table.logpath = path;
+    lookinlog();
+    displaywhere();
+}
+
+void Form1::displaywhere()
+{
+    const QString view = m_services.settings.read(kDisplay, kShowIn, kWritten);
+    if (view == kWritten)
+        Command3_Click();
+    else if (view == kTable)
+        Command4_Click();
+    else if (view == QLatin1String("stat") || view == QLatin1String("graph"))
+        // Remembered by a build that had these views: show the written one meanwhile.
+        Command3_Click();
+}
+
+void Form1::showOnly(View view)
+{
+    m_written->setVisible(view == View::Written);
+    m_grid->setVisible(view == View::Table);
+}
+
+void Form1::setViewButtons(View view)
+{
+    m_swritten->setChecked(view == View::Written);
+    m_stable->setChecked(view == View::Table);
+    m_sstat->setChecked(false);
+    m_grash->setChecked(false);
+    m_command3->setEnabled(view != View::Written);
+    m_command4->setEnabled(view != View::Table);
+    m_popbit->setEnabled(view == View::Written);
+}
+
+void Form1::Command3_Click()
+{
+    m_services.settings.write(kDisplay, kShowIn, kWritten);
+    showOnly(View::Written);
+    if (!m_table.writtenViewCurrent)
+        m_written->displaywritten(m_tariff.twelveHour());
+    setViewButtons(View::Written);
+    m_written->list()->setFocus();
+}
+
+void Form1::Command4_Click()
+{
+    m_services.settings.write(kDisplay, kShowIn, kTable);
+    showOnly(View::Table);
+    if (!m_table.tableViewCurrent)
+        m_grid->displaygrid(m_tariff.twelveHour());
+    setViewButtons(View::Table);
+    m_grid->grid()->setFocus();
+}
+
+void Form1::setStatus(const QString& text)
+{
+    m_label1->setText(text);
+    m_label1->repaint();
+}
+
+void Form1::setProgress(int percent)
+{
+    m_progressBar1->setValue(percent);
+    m_progressBar1->repaint();
+}
+
+void Form1::setProgressEnabled(bool enabled)
+{
+    m_progressBar1->setEnabled(enabled);
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    if (!m_exitRequested)
+        ShutdownGuard(m_loader, m_table).unload(m_lastLoad);
+    event->accept();
+}
+
+void Form1::newlog_Click()
+{
+    const Prompter::Answer save = m_services.prompter.message(
+        QStringLiteral("This command will start a new log by deleting both the windows modem log "
+                       "file and the Dialtrak log file.\n\nIf you have not already done so, do "
+                       "you want to save the current connections as a text file now?"),
+        Prompter::Icon::None, Prompter::Buttons::YesNoCancel);
+    if (save == Prompter::Answer::Yes) {
+        saveastext_Click();
+        return;
+    }
+    if (save != Prompter::Answer::No)
+        return;
+    const Prompter::Answer sure = m_services.prompter.message(
+        QStringLiteral("This command cannot be undone.\n\nAre you sure you want to start a fresh "
+                       "log?"),
+        Prompter::Icon::None, Prompter::Buttons::YesNo);
+    if (sure != Prompter::Answer::Yes)
+        return;
+    if (!LogReset::startnew(m_table.logpath, m_services.programDirectory))
+        m_services.prompter.message(QStringLiteral("Could not delete the log file."));
+    lookinlog();
+    displaywhere();
+    m_services.prompter.message(QStringLiteral("New log created successfully."));
+}
+
+void Form1::saveastext_Click()
+{
+    if (m_table.connectioncount() == 0)
+        return;
+    savelogfrm window(m_table, m_tariff.twelveHour(), m_services.prompter, this);
+    window.exec();
+}
+
+void Form1::printconnect_Click()
+{
+    const std::optional<QStringList> lines =
+        ConnectionPrinter::documentLines(m_table, m_tariff.twelveHour(), m_services.clock.now());
+    if (!lines || !ConnectionPrinter::printconnect(*lines))
+        m_services.prompter.message(ConnectionPrinter::failureMessage());
+}
+
+void Form1::cleanlog_Click()
+{
+    if (!ModemLogCompactor::cleanup(m_table.logpath, *this))
+        m_services.prompter.message(QStringLiteral("Log could not be compacted, file is in use."),
+                                    Prompter::Icon::Warning);
+    m_services.launcher.openFile(m_table.logpath);
+}
+
+void Form1::viewdtklog_Click()
+{
+    m_services.launcher.openFile(OwnLogFile::pathFor(m_table.logpath));
+}
+
+void Form1::exit_Click()
+{
+    // Ends the program without the unload step: the modem log is left as it is.
+    m_exitRequested = true;
+    close();
+}
+
+void Form1::selectlog_Click()
+{
+    openSelectionWindow();
+}
+
+void Form1::menurefresh_Click()
+{
+    lookinlog();
+    displaywhere();
+}
+
+void Form1::enterit_Click()
+{
+    if (m_extraInfoEditor->enterit(m_written->selectedLines()))
+        m_written->displaywritten(m_tariff.twelveHour());
+}
+
+void Form1::reminfo_Click()
+{
+    if (m_extraInfoEditor->reminfo(m_written->selectedLines()))
+        m_written->displaywritten(m_tariff.twelveHour());
+}
+
+void Form1::cclick_Click()
+{
+    m_grid->grid_click();
+}
+
+void Form1::popcancel_Click()
+{
+    m_grid->popcancel();
+}

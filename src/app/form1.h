@@ -1,0 +1,113 @@
+#pragma once
+
+#include "log/connectiontable.h"
+#include "log/logloader.h"
+#include "platform/progresssink.h"
+#include "tariff/callcoster.h"
+#include "tariff/tarifftable.h"
+
+#include <QMainWindow>
+#include <memory>
+
+class ExtraInfoEditor;
+class QAction;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class Selectlogfrm;
+class TableView;
+class WrittenView;
+struct Services;
+
+// The main window: owns the connection table and the tariff table for the whole run, switches
+// between the views, and carries the menus, the status label and the progress bar.
+class Form1 : public QMainWindow, public ProgressSink
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(Services& services, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Shows the window, loads the tariff and the connection table and shows the remembered view.
+    void startup();
+
+    // Reloads the connection table from the modem log and the own log.
+    void lookinlog();
+    // Shows the view remembered in the settings.
+    void displaywhere();
+
+    void Command3_Click();
+    void Command4_Click();
+
+    const ConnectionTable& table() const { return m_table; }
+    const TariffTable& tariff() const { return m_tariff; }
+
+    // ProgressSink: the status label and the progress bar, repainted at once.
+    void setStatus(const QString& text) override;
+    void setProgress(int percent) override;
+    void setProgressEnabled(bool enabled) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    enum class View { Written, Table };
+
+    void buildWindow();
+    void buildMenus();
+    QAction* addItem(QMenu* menu, const QString& name, const QString& caption,
+                     void (Form1::*handler)(), const QKeySequence& shortcut = {});
+    void showOnly(View view);
+    void setViewButtons(View view);
+
+    // The load's recovery when the modem log cannot be opened.
+    void askForModemLog();
+    void openSelectionWindow();
+    void useModemLog(const QString& path);
+
+    // Menu handlers.
+    void newlog_Click();
+    void saveastext_Click();
+    void printconnect_Click();
+    void cleanlog_Click();
+    void viewdtklog_Click();
+    void exit_Click();
+    void selectlog_Click();
+    void menurefresh_Click();
+    void enterit_Click();
+    void reminfo_Click();
+    void cclick_Click();
+    void popcancel_Click();
+    void arntanygovner_Click() {}
+
+    Services& m_services;
+    ConnectionTable m_table;
+    TariffTable m_tariff;
+    CallCoster m_coster;
+    LogLoader m_loader;
+    LoadReport m_lastLoad;
+    std::unique_ptr<ExtraInfoEditor> m_extraInfoEditor;
+
+    QLabel* m_label1 = nullptr;
+    QProgressBar* m_progressBar1 = nullptr;
+    QPushButton* m_command3 = nullptr;
+    QPushButton* m_command4 = nullptr;
+    QPushButton* m_command5 = nullptr;
+    QPushButton* m_command6 = nullptr;
+    WrittenView* m_written = nullptr;
+    TableView* m_grid = nullptr;
+
+    QMenu* m_popbit = nullptr;
+    QMenu* m_ttt = nullptr;
+    QMenu* m_nosel = nullptr;
+    QAction* m_swritten = nullptr;
+    QAction* m_stable = nullptr;
+    QAction* m_sstat = nullptr;
+    QAction* m_grash = nullptr;
+
+    Selectlogfrm* m_openSelection = nullptr;
+    bool m_exitRequested = false;
+    bool m_logFullShown = false;
+};

@@ -1,0 +1,366 @@
+#include "app/form1.h"
+#include "fakelauncher.h"
+#include "fixedclock.h"
+#include "log/ownlogfile.h"
+#include "modemlogbuilder.h"
+#include "platform/services.h"
+#include "platform/settingsstore.h"
+#include "platform/textfile.h"
+#include "scriptedprompter.h"
+#include "testregistry.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+namespace
+{
+
+const QString kNoLogWarning =
+    "Please select your modem log file which is found in your Windows directory, usually a file "
+    "with the same name as your modem.";
+const QString kTarifHint = "You will need to set your phone tarifs and times by clicking \"Set "
+                           "Phone Tarifs and Times\" on the Options menu.";
+
+// Everything one run of the program needs, in a temporary directory.
+struct Run {
+    QTemporaryDir dir;
+    SettingsStore settings{dir.filePath("Modemtally.conf")};
+    FixedClock clock{QDateTime(QDate(2000, 4, 28), QTime(12, 0))};
+    ScriptedPrompter prompter;
+    FakeLauncher launcher;
+    FakeShortcutMaker shortcuts;
+    Services services{settings, clock, prompter, launcher, shortcuts, dir.filePath("program")};
+    QString modemLog = dir.filePath("Standard Modem.log");
+    std::unique_ptr<Form1> window;
+
+    void writeModemLog(const ModemLogBuilder& log)
+    {
+        QVERIFY(TextFile::writeBytes(modemLog, log.bytes()));
+    }
+    void start(bool withLogPath = true)
+    {
+        if (withLogPath)
+            settings.write("Logfile", "Path", modemLog);
+        window = std::make_unique<Form1>(services);
+        window->startup();
+    }
+    template <typename T> T* child(const QString& name) const
+    {
+        return window->findChild<T*>(name);
+    }
+    QAction* action(const QString& name) const { return child<QAction>(name); }
+    QByteArray modemLogBytes() const { return *TextFile::readBytes(modemLog); }
+};
+
+ModemLogBuilder threeCalls()
+{
+    return ModemLogBuilder()
+        .call("04-03-2000", "21:05:00", "22:10:09")
+        .call("04-03-2000", "22:30:00", "22:45:00")
+        .call("04-04-2000", "10:00:00", "10:20:30");
+}
+
+// Acts on the next modal window as soon as it is shown, then closes it.
+void onNextModal(std::function<void(QWidget*)> act)
+{
+    QTimer::singleShot(0, [act] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        act(modal);
+        if (modal->isVisible())
+            modal->close();
+    });
+}
+
+} // namespace
+
+class TstForm1 : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void firstStartAsksForTheModemLog()
+    {
+        Run run;
+        bool selectionShown = false;
+        onNextModal(
+            [&](QWidget* modal) { selectionShown = modal->objectName() == "Selectlogfrm"; });
+        run.start(false);
+        QVERIFY(selectionShown);
+        QCOMPARE(run.prompter.texts(), (QStringList{kNoLogWarning, kTarifHint}));
+        QCOMPARE(run.prompter.shown.at(0).icon, Prompter::Icon::Warning);
+        QCOMPARE(run.prompter.shown.at(1).icon, Prompter::Icon::None);
+        QCOMPARE(run.window->tariff().rate(0), QString("0"));
+        QVERIFY(run.window->tariff().identify());
+        QVERIFY(run.window->tariff().twelveHour());
+        QVERIFY(run.child<QGroupBox>("fstart")->isVisible());
+    }
+
+    void loadShowsTheLogInTheTitle()
+    {
+        Run run;
+        run.writeModemLog(threeCalls());
+        run.start();
+        QCOMPARE(run.window->windowTitle(), "Dialtrak - viewing log file " + run.modemLog);
+        QCOMPARE(run.window->table().connectioncount(), 3);
+        QVERIFY(run.prompter.shown.isEmpty());
+        QVERIFY(QFile::exists(OwnLogFile::pathFor(run.modemLog)));
+        // The written view: a separator, two lines of 3 April, a separator, one of 4 April.
+        QListWidget* start = run.child<QListWidget>("start");
+        QCOMPARE(start->count(), 5);
+        QCOMPARE(start->item(0)->text(), QString());
+        QVERIFY(start->item(1)->text().startsWith("001: Connected on Mon 03 Apr 00, 09:05 "));
+        QCOMPARE(start->item(3)->text(), QString());
+    }
+
+    void emptyModemLogSaysSo()
+    {
+        Run run;
+        run.writeModemLog(ModemLogBuilder());
+        run.start();
+        QCOMPARE(run.prompter.texts(),
+                 QStringList{"There were no connections found in the file, " + run.modemLog});
+        QCOMPARE(run.prompter.shown.at(0).icon, Prompter::Icon::Information);
+        QCOMPARE(run.window->windowTitle(), "Dialtrak - viewing log file " + run.modemLog);
+    }
+
+    void viewSwitchIsRememberedAcrossARestart()
+    {
+        Run run;
+        run.writeModemLog(threeCalls());
+        run.start();
+        QMenu* popbit = run.child<QMenu>("popbit");
+        QVERIFY(popbit->isEnabled());
+        QVERIFY(run.action("swritten")->isChecked());
+        QTest::mouseClick(run.child<QPushButton>("Command4"), Qt::LeftButton);
+        QCOMPARE(run.settings.read("Display", "show in", "?"), QString("table"));
+        QVERIFY(run.child<QGroupBox>("fgrid1")->isVisible());
+        QVERIFY(!run.child<QGroupBox>("fstart")->isVisible());
+        QVERIFY(!popbit->isEnabled());
+        QVERIFY(run.action("stable")->isChecked());
+        QVERIFY(!run.action("swritten")->isChecked());
+        QVERIFY(!run.child<QPushButton>("Command4")->isEnabled());
+        QVERIFY(run.child<QPushButton>("Command3")->isEnabled());
+
+        run.window->close();
+        run.writeModemLog(threeCalls());
+        run.start();
+        QVERIFY(run.child<QGroupBox>("fgrid1")->isVisible());
+        QCOMPARE(run.child<QTableWidget>("grid1")->rowCount(), 3);
+
+        run.action("swritten")->trigger();
+        QVERIFY(run.child<QGroupBox>("fstart")->isVisible());
+        QCOMPARE(run.settings.read("Display", "show in", "?"), QString("written"));
+        QVERIFY(run.child<QMenu>("popbit")->isEnabled());
+    }
+
+    void unchangedWrittenViewKeepsItsSelection()
+    {
+        Run run;
+        run.writeModemLog(threeCalls());
+        run.start();
+        QListWidget* start = run.child<QListWidget>("start");
+        start->item(2)->setSelected(true);
+        run.action("stable")->trigger();
+        run.action("swritten")->trigger();
+        QVERIFY(start->item(2)->isSelected());
+        QCOMPARE(run.child<QLabel>("tipl")->text(), "Totals for the 1 selected connection(s)-");
+        // Refresh reloads the table, so the list is built anew.
+        run.action("menurefresh")->trigger();
+        QVERIFY(start->selectedItems().isEmpty());
+    }
+
+    void closingEmptiesTheModemLogOnlyWhenSafe_data()
+    {
+        QTest::addColumn<QByteArray>("log");
+        QTest::addColumn<bool>("useExit");
+        QTest::addColumn<bool>("emptied");
+        QTest::newRow("finished calls") << threeCalls().bytes() << false << true;
+        QTest::newRow("File > Exit") << threeCalls().bytes() << true << false;
+        QTest::newRow("call in progress")
+            << ModemLogBuilder().call("04-03-2000", "21:05:00", "").bytes() << false << false;
+        QTest::newRow("no connections")
+            << ModemLogBuilder().line("04-03-2000", "21:05:00", "Dialing.").bytes() << false
+            << false;
+    }
+    void closingEmptiesTheModemLogOnlyWhenSafe()
+    {
+        QFETCH(QByteArray, log);
+        QFETCH(bool, useExit);
+        QFETCH(bool, emptied);
+        Run run;
+        QVERIFY(TextFile::writeBytes(run.modemLog, log));
+        run.start();
+        if (useExit)
+            run.action("exit")->trigger();
+        else
+            run.window->close();
+        QCOMPARE(run.modemLogBytes().isEmpty(), emptied);
+        if (!emptied)
+            QCOMPARE(run.modemLogBytes(), log);
+    }
+
+    void closingFirstSavesConnectionsMadeAfterTheLoad()
+    {
+        Run run;
+        run.writeModemLog(threeCalls());
+        run.start();
+        // The user dials again while the window is open.
+        run.writeModemLog(threeCalls().call("04-05-2000", "19:00:00", "19:30:00"));
+        run.window->close();
+        QVERIFY(run.modemLogBytes().isEmpty());
+        const QStringList own = *TextFile::readLines(OwnLogFile::pathFor(run.modemLog));
+        QCOMPARE(own.size(), 4);
+        QCOMPARE(own.last(), "\"2000-04-05\",\"19:00:00\",\"19:30:00\"");
+    }
+
+    void applyWithAFileThatCannotBeOpenedKeepsOneWindow()
+    {
+        Run run;
+        run.writeModemLog(threeCalls());
+        run.start();
+        int selectionWindows = -1;
+        bool stillOpen = false;
+        onNextModal([&](QWidget* modal) {
+            // No file chosen: the path ends in the directory, which cannot be read as a log.
+            modal->findChild<QListWidget*>("File1")->clearSelection();
+            QTest::mouseClick(modal->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+            stillOpen = modal->isVisible() && QApplication::activeModalWidget() == modal;
+            selectionWindows = 0;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                selectionWindows += w->objectName() == "Selectlogfrm" && w->isVisible();
+        });
+        run.action("selectlog")->trigger();
+        QCOMPARE(selectionWindows, 1);
+        QVERIFY(stillOpen);
+        QCOMPARE(run.prompter.texts(), QStringList{kNoLogWarning});
+    }
+
+    void aFullLogIsToldOncePerRun()
+    {
+        Run run;
+        ModemLogBuilder log;
+        for (int i = 0; i < 1001; ++i) {
+            const QTime start = QTime(0, 0).addSecs(i * 80);
+            log.call(QDate(2000, 1, 1).addDays(i / 1000).toString("MM-dd-yyyy"),
+                     start.toString("hh:mm:ss"), start.addSecs(60).toString("hh:mm:ss"));
+        }
+        run.writeModemLog(log);
+        run.start();
+        QCOMPARE(run.window->table().connectioncount(), 1000);
+        QCOMPARE(run.prompter.shown.size(), 1);
+        QVERIFY(run.prompter.texts().at(0).contains("Start New Log"));
+        run.action("menurefresh")->trigger();
+        QCOMPARE(run.prompter.shown.size(), 1);
+        // Nothing may be lost: the own log holds all 1001, and closing keeps the modem log.
+        QCOMPARE(TextFile::readLines(OwnLogFile::pathFor(run.modemLog))->size(), 1001);
+        run.window->close();
+        QCOMPARE(run.modemLogBytes(), log.bytes());
+    }
+
+    void startNewLogAsksTwiceThenStartsAfresh()
+    {
+        Run run;
+        run.writeModemLog(threeCalls());
+        run.start();
+        run.prompter.answers = {Prompter::Answer::No, Prompter::Answer::Yes};
+        run.action("newlog")->trigger();
+        QCOMPARE(run.prompter.shown.size(), 4);
+        QCOMPARE(run.prompter.shown.at(0).buttons, Prompter::Buttons::YesNoCancel);
+        QVERIFY(run.prompter.texts().at(0).startsWith(
+            "This command will start a new log by deleting both the windows modem log file and "
+            "the Dialtrak log file."));
+        QCOMPARE(run.prompter.shown.at(1).buttons, Prompter::Buttons::YesNo);
+        QCOMPARE(run.prompter.texts().at(2),
+                 "There were no connections found in the file, " + run.modemLog);
+        QCOMPARE(run.prompter.texts().at(3), QString("New log created successfully."));
+        QCOMPARE(run.window->table().connectioncount(), 0);
+        QVERIFY(run.modemLogBytes().isEmpty());
+    }
+
+    void startNewLogCancelledChangesNothing()
+    {
+        Run run;
+        run.writeModemLog(threeCalls());
+        run.start();
+        run.prompter.answers = {Prompter::Answer::Cancel};
+        run.action("newlog")->trigger();
+        run.prompter.answers = {Prompter::Answer::No, Prompter::Answer::No};
+        run.action("newlog")->trigger();
+        QCOMPARE(run.prompter.shown.size(), 3);
+        QCOMPARE(run.window->table().connectioncount(), 3);
+        QCOMPARE(run.modemLogBytes(), threeCalls().bytes());
+    }
+
+    void extraInformationIsEditedFromTheMenu()
+    {
+        Run run;
+        run.writeModemLog(threeCalls());
+        run.start();
+        QListWidget* start = run.child<QListWidget>("start");
+        start->item(2)->setSelected(true);
+        run.prompter.inputs = {QString("Work call")};
+        run.action("enterit")->trigger();
+        QCOMPARE(run.prompter.shown.at(0).text,
+                 "Enter extra connection information for connection number 002");
+        QVERIFY(start->item(2)->text().endsWith(" -Work call"));
+        QVERIFY(run.launcher.openedFiles.isEmpty());
+        // The text survives a reload.
+        run.action("menurefresh")->trigger();
+        QVERIFY(start->item(2)->text().endsWith(" -Work call"));
+    }
+
+    void viewingTheOwnLogOpensItInTheEditor()
+    {
+        Run run;
+        run.writeModemLog(threeCalls());
+        run.start();
+        run.action("viewdtklog")->trigger();
+        QCOMPARE(run.launcher.openedFiles, QStringList{OwnLogFile::pathFor(run.modemLog)});
+    }
+
+    void compactingKeepsTheCallsAndOpensTheLog()
+    {
+        Run run;
+        run.writeModemLog(threeCalls().line("04-04-2000", "11:00:00", "Send: ATZ<cr>"));
+        run.start();
+        run.action("cleanlog")->trigger();
+        const QByteArray compacted = run.modemLogBytes();
+        QVERIFY(!compacted.contains("Send:"));
+        QCOMPARE(compacted.count("Connection established"), 3);
+        QCOMPARE(compacted.count("Hanging up the modem."), 3);
+        QCOMPARE(run.launcher.openedFiles, QStringList{run.modemLog});
+        QVERIFY(run.prompter.shown.isEmpty());
+        QCOMPARE(run.child<QLabel>("Label1")->text(), QString());
+        // The table is not reloaded, and a reload finds the same connections.
+        run.action("menurefresh")->trigger();
+        QCOMPARE(run.window->table().connectioncount(), 3);
+    }
+
+    void printingWithoutAPrinterSaysSo()
+    {
+        Run run;
+        run.writeModemLog(threeCalls());
+        run.start();
+        run.action("printconnect")->trigger();
+        QCOMPARE(run.prompter.texts(),
+                 QStringList{"There was a problem printing to your printer."});
+    }
+};
+
+DIALTRAK_TEST(TstForm1)
+#include "tst_form1.moc"
