@@ -53,7 +53,7 @@ Form1::Form1(Services& services, QWidget* parent)
     });
     buildWindow();
     buildMenus();
-    resize(760, 520);
+    resize(880, 580);
 }
 
 Form1::~Form1() = default;

@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 const QString TableView::FormatString =
@@ -42,6 +43,8 @@ TableView::TableView(ConnectionTable& table, ProgressSink& progress, QWidget* pa
     m_grid1->setWordWrap(false);
     m_grid1->verticalHeader()->hide();
     m_grid1->horizontalHeader()->setHighlightSections(false);
+    // The notes column takes the room left over, so long notes are seen whole.
+    m_grid1->horizontalHeader()->setStretchLastSection(true);
     // Never lower than the font, or the texts would be clipped.
     const int rowHeight = qMax(qRound(RowHeightTwips * m_grid1->logicalDpiY() / 1440.0),
                                m_grid1->fontMetrics().height());
@@ -146,8 +149,11 @@ bool TableView::displaygrid(bool twelveHour)
     m_progress.setProgress(100);
     m_progress.setProgressEnabled(false);
     m_progress.setProgress(0);
-    if (count > 1)
+    if (count > 1) {
         m_grid1->scrollToItem(m_grid1->item(count - 1, 0), QAbstractItemView::PositionAtTop);
+        // The grid may only now get its final size (a scroll bar appearing): scroll again then.
+        QTimer::singleShot(0, m_grid1, [grid = m_grid1] { grid->scrollToBottom(); });
+    }
     setCaption(TableSort::Number);
     m_progress.setStatus(QString());
     m_table.tableViewCurrent = true;

@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QVBoxLayout>
 
 WrittenView::WrittenView(ConnectionTable& table, ProgressSink& progress, QWidget* parent)
@@ -93,6 +94,8 @@ bool WrittenView::displaywritten(bool twelveHour)
         QListWidgetItem* last = m_start->item(m_start->count() - 1);
         m_start->setCurrentItem(last, QItemSelectionModel::NoUpdate);
         m_start->scrollToItem(last, QAbstractItemView::PositionAtTop);
+        // The list may only now get its final size: scroll again once it has.
+        QTimer::singleShot(0, m_start, [list = m_start] { list->scrollToBottom(); });
     }
     m_progress.setProgressEnabled(false);
     m_progress.setProgress(0);
