@@ -49,7 +49,13 @@ Form1::Form1(Services& services, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(ProgramInfo::title());
     m_extraInfoEditor = std::make_unique<ExtraInfoEditor>(m_table, m_services.prompter, [this] {
-        ExtraInfoFile(m_table.logpath, m_services.programDirectory).savetheextrabits(m_table);
+        const ExtraInfoFile file(m_table.logpath, m_services.programDirectory);
+        // Otherwise the note would silently be gone at the next load.
+        if (!file.savetheextrabits(m_table))
+            m_services.prompter.message(
+                QStringLiteral("The extra connection information could not be saved to ") +
+                    file.path(),
+                Prompter::Icon::Warning);
     });
     buildWindow();
     buildMenus();
@@ -226,6 +232,15 @@ void Form1::lookinlog()
                 .arg(m_lastLoad.connectionsRead),
             Prompter::Icon::Warning);
     }
+    if (!m_lastLoad.ownLogError.isEmpty() && !m_ownLogErrorShown) {
+        // Once per run: the modem log is then the only copy, and it is kept on exit.
+        m_ownLogErrorShown = true;
+        m_services.prompter.message(
+            QStringLiteral("The Dialtrak log file could not be updated (%1). Your connections "
+                           "are still in the modem log, which will not be emptied on exit.")
+                .arg(m_lastLoad.ownLogError),
+            Prompter::Icon::Warning);
+    }
     if (m_table.connectioncount() == 0)
         m_services.prompter.message(
             QStringLiteral("There were no connections found in the file, ") + m_table.logpath,
@@ -273,8 +288,8 @@ void Form1::displaywhere()
     else if (view == kTable)
         Command4_Click();
     else if (view == QLatin1String("stat") || view == QLatin1String("graph"))
-        // Remembered by a build that had these views: show the written one meanwhile.
-        Command3_Click();
+        // Views this build does not have: show the written one meanwhile, and keep the choice.
+        showWrittenView();
 }
 
 void Form1::showOnly(View view)
@@ -297,6 +312,11 @@ void Form1::setViewButtons(View view)
 void Form1::Command3_Click()
 {
     m_services.settings.write(kDisplay, kShowIn, kWritten);
+    showWrittenView();
+}
+
+void Form1::showWrittenView()
+{
     showOnly(View::Written);
     if (!m_table.writtenViewCurrent)
         m_written->displaywritten(m_tariff.twelveHour());
@@ -357,11 +377,14 @@ void Form1::newlog_Click()
         Prompter::Icon::None, Prompter::Buttons::YesNo);
     if (sure != Prompter::Answer::Yes)
         return;
-    if (!LogReset::startnew(m_table.logpath, m_services.programDirectory))
+    const bool started = LogReset::startnew(m_table.logpath, m_services.programDirectory);
+    if (!started)
         m_services.prompter.message(QStringLiteral("Could not delete the log file."));
+    // Reloaded either way, so the views show what the files now hold; success only when it was.
     lookinlog();
     displaywhere();
-    m_services.prompter.message(QStringLiteral("New log created successfully."));
+    if (started)
+        m_services.prompter.message(QStringLiteral("New log created successfully."));
 }
 
 void Form1::saveastext_Click()

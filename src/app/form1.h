@@ -60,6 +60,7 @@ private:
     QAction* addItem(QMenu* menu, const QString& name, const QString& caption,
                      void (Form1::*handler)(), const QKeySequence& shortcut = {});
     void showOnly(View view);
+    void showWrittenView();
     void setViewButtons(View view);
 
     // The load's recovery when the modem log cannot be opened.
@@ -110,4 +111,5 @@ private:
     Selectlogfrm* m_openSelection = nullptr;
     bool m_exitRequested = false;
     bool m_logFullShown = false;
+    bool m_ownLogErrorShown = false;
 };

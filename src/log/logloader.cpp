@@ -121,7 +121,7 @@ LogLoader::Pass LogLoader::readAndWriteBack(const QList<DatedConnection>& scanne
         return pass;
     }
     QString error;
-    report.ownLogWritten = ownLog.write(pass.connections, &error);
+    report.ownLogWritten = ownLog.write(pass.connections, &error, own.unreadable);
     if (!report.ownLogWritten)
         report.ownLogError =
             error.isEmpty() ? QStringLiteral("Cannot write ") + ownLog.path() : error;

@@ -5,10 +5,12 @@
 
 #include <QByteArrayMatcher>
 #include <QFile>
+
 #include <algorithm>
 #include <array>
 #include <filesystem>
 #include <system_error>
+#include <unistd.h>
 #include <vector>
 
 namespace
@@ -103,7 +105,9 @@ bool compact(const QString& logpath, ProgressSink& progress, QString* error)
 
     const QString temporary = ModemLogCompactor::temporaryPath(logpath);
     QFile out(temporary);
-    if (!out.open(QIODevice::WriteOnly) || out.write(kept) != kept.size() || !out.flush()) {
+    // On disk before the rename, so a crash cannot leave an empty modem log in its place.
+    if (!out.open(QIODevice::WriteOnly) || out.write(kept) != kept.size() || !out.flush() ||
+        ::fsync(out.handle()) != 0) {
         out.close();
         QFile::remove(temporary);
         return fail(error, QStringLiteral("Cannot write ") + temporary);

@@ -56,17 +56,21 @@ OwnLogFile::ReadResult OwnLogFile::read() const
             continue;
         if (std::optional<DatedConnection> record = parseRecord(line))
             result.records.append(*record);
-        else
+        else {
             ++result.skipped;
+            result.unreadable << line;
+        }
     }
     return result;
 }
 
-bool OwnLogFile::write(const QList<DatedConnection>& records, QString* error) const
+bool OwnLogFile::write(const QList<DatedConnection>& records, QString* error,
+                       const QStringList& unreadable) const
 {
     QStringList lines;
-    lines.reserve(records.size());
+    lines.reserve(records.size() + unreadable.size());
     for (const DatedConnection& connection : records)
         lines << formatRecord(connection);
+    lines << unreadable;
     return TextFile::writeLines(m_path, lines, error);
 }

@@ -69,13 +69,22 @@ int DateParser::expandYear(int year, int digits)
 
 int DateParser::monthFromName(const QString& name)
 {
+    // Many locales end their abbreviations in a dot ("avr.", "mrt."): compare without it.
+    const auto bare = [](QString text) {
+        text = text.trimmed();
+        while (text.endsWith(QLatin1Char('.')))
+            text.chop(1);
+        return text;
+    };
     const QLocale english(QLocale::English, QLocale::UnitedKingdom);
-    const QString wanted = name.trimmed();
+    const QString wanted = bare(name);
+    if (wanted.isEmpty())
+        return 0;
     for (int month = 1; month <= 12; ++month) {
         for (const QLocale& locale : {QLocale(), english}) {
-            if (wanted.compare(locale.monthName(month, QLocale::ShortFormat),
+            if (wanted.compare(bare(locale.monthName(month, QLocale::ShortFormat)),
                                Qt::CaseInsensitive) == 0 ||
-                wanted.compare(locale.standaloneMonthName(month, QLocale::ShortFormat),
+                wanted.compare(bare(locale.standaloneMonthName(month, QLocale::ShortFormat)),
                                Qt::CaseInsensitive) == 0)
                 return month;
         }
@@ -101,12 +110,13 @@ std::optional<QDate> DateParser::parseDate(const QString& text)
                         match.captured(1).toInt());
     match = namedMonth.match(text);
     if (match.hasMatch()) {
+        // A numeric month ("15-04-2000") is no name: the locale's short date reads it below.
         const int month = monthFromName(match.captured(2));
-        if (month == 0)
-            return std::nullopt;
-        const QString year = match.captured(3);
-        return makeDate(expandYear(year.toInt(), int(year.size())), month,
-                        match.captured(1).toInt());
+        if (month != 0) {
+            const QString year = match.captured(3);
+            return makeDate(expandYear(year.toInt(), int(year.size())), month,
+                            match.captured(1).toInt());
+        }
     }
     return parseLocaleShortDate(text);
 }

@@ -58,7 +58,8 @@ QString Formats::hashHashHash(int value)
 QString Formats::currency(double amount)
 {
     const QLocale locale;
-    return locale.toCurrencyString(amount, locale.currencySymbol(), 2);
+    // The locale's own number of decimals (two for the pound, none for the yen).
+    return locale.toCurrencyString(amount, locale.currencySymbol(), -1);
 }
 
 QString Formats::shortDate(const QDate& date)

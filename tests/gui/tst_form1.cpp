@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -322,6 +323,46 @@ private Q_SLOTS:
         // The text survives a reload.
         run.action("menurefresh")->trigger();
         QVERIFY(start->item(2)->text().endsWith(" -Work call"));
+    }
+
+    void aViewThisBuildLacksIsKeptInTheSettings()
+    {
+        Run run;
+        run.writeModemLog(threeCalls());
+        run.settings.write("Display", "show in", "stat");
+        run.start();
+        QVERIFY(run.child<QGroupBox>("fstart")->isVisible());
+        QCOMPARE(run.settings.read("Display", "show in", "?"), QString("stat"));
+    }
+
+    void anOwnLogThatCannotBeKeptIsToldAndTheModemLogStays()
+    {
+        Run run;
+        run.writeModemLog(threeCalls());
+        // A directory where the own log belongs: it can be neither read nor replaced.
+        QVERIFY(QDir().mkpath(OwnLogFile::pathFor(run.modemLog) + "/blocked"));
+        run.start();
+        QCOMPARE(run.prompter.shown.size(), 1);
+        QVERIFY(
+            run.prompter.texts().at(0).startsWith("The Dialtrak log file could not be updated"));
+        QCOMPARE(run.prompter.shown.at(0).icon, Prompter::Icon::Warning);
+        run.action("menurefresh")->trigger();
+        QCOMPARE(run.prompter.shown.size(), 1);
+        run.window->close();
+        QCOMPARE(run.modemLogBytes(), threeCalls().bytes());
+    }
+
+    void aStartNewLogThatFailsIsNotReportedAsDone()
+    {
+        Run run;
+        run.writeModemLog(threeCalls());
+        run.start();
+        QVERIFY(QFile::remove(OwnLogFile::pathFor(run.modemLog)));
+        QVERIFY(QDir().mkpath(OwnLogFile::pathFor(run.modemLog) + "/blocked"));
+        run.prompter.answers = {Prompter::Answer::No, Prompter::Answer::Yes};
+        run.action("newlog")->trigger();
+        QVERIFY(run.prompter.texts().contains("Could not delete the log file."));
+        QVERIFY(!run.prompter.texts().contains("New log created successfully."));
     }
 
     void viewingTheOwnLogOpensItInTheEditor()

@@ -84,6 +84,25 @@ private Q_SLOTS:
         QCOMPARE(load.files.ownLog().size(), 2);
     }
 
+    void unreadableOwnLogLinesAreKept()
+    {
+        // A record in a form that cannot be read here (written under another locale, say)
+        // is still a connection: the rewrite keeps its line.
+        Load load;
+        const QString unreadable = "\"15 Foo 2000\",\"11:00:00\",\"11:10:00\"";
+        load.files.writeOwnLog(
+            {LogFixture::record("2000-04-01", "10:00:00", "10:10:00"), unreadable});
+        load.files.writeModemLog(
+            ModemLogBuilder().call("04-02-2000", "10:00:00", "10:10:00").bytes());
+        const LoadReport report = load.loader->lookinlog();
+        QVERIFY(report.ownLogWritten);
+        QCOMPARE(load.table.connectioncount(), 2);
+        QCOMPARE(
+            load.files.ownLog(),
+            (QStringList{LogFixture::record("2000-04-01", "10:00:00", "10:10:00"),
+                         LogFixture::record("2000-04-02", "10:00:00", "10:10:00"), unreadable}));
+    }
+
     void statusAndProgress()
     {
         Load load;

@@ -89,6 +89,31 @@ private Q_SLOTS:
         QVERIFY(!DateParser::parseTime(text).has_value());
     }
 
+    void readsBackEveryMonthInOtherLocales_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::newRow("French: abbreviations end in a dot")
+            << QLocale(QLocale::French, QLocale::France);
+        QTest::newRow("Dutch: short date with hyphens")
+            << QLocale(QLocale::Dutch, QLocale::Netherlands);
+        QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany);
+        QTest::newRow("US: month first") << QLocale(QLocale::English, QLocale::UnitedStates);
+    }
+    void readsBackEveryMonthInOtherLocales()
+    {
+        QFETCH(QLocale, locale);
+        const QLocale saved;
+        QLocale::setDefault(locale);
+        for (int month = 1; month <= 12; ++month) {
+            const QDate day(2026, month, 15);
+            const QString named = locale.toString(day, QStringLiteral("dd MMM yyyy"));
+            QCOMPARE(DateParser::parseDate(Formats::ddMmmYy(day)), std::optional<QDate>(day));
+            QCOMPARE(DateParser::parseDate(named), std::optional<QDate>(day));
+            QCOMPARE(DateParser::parseDate(Formats::shortDate(day)), std::optional<QDate>(day));
+        }
+        QLocale::setDefault(saved);
+    }
+
     void formatsRoundTripThroughTheParser()
     {
         // Every date text the program writes must be read back as the same day.

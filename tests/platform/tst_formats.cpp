@@ -39,6 +39,16 @@ private Q_SLOTS:
             << "08/12/2026 14:05:09";
         QTest::newRow("total time") << Formats::totalTime(3, 8, 5) << "3 hrs 8 mins 5 secs";
     }
+    void currencyTakesTheLocalesDecimals()
+    {
+        const QLocale saved;
+        QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+        const QString yen = Formats::currency(1234);
+        QLocale::setDefault(saved);
+        QVERIFY2(!yen.contains(QLatin1Char('.')), qPrintable(yen));
+        QVERIFY(yen.contains(QStringLiteral("1,234")));
+    }
+
     void patterns()
     {
         QFETCH(QString, actual);
