@@ -115,19 +115,28 @@ struct Outcome {
     QString otherinfo;
 };
 
+// A start 1 or 2 clock minutes after the previous call's end; none when a time is unreadable.
+std::optional<bool> isReconnection(const ConnectionTable& table, int n)
+{
+    if (n <= 1)
+        return false;
+    const std::optional<int> gap = gapMinutes(table[n - 1].endtime, table[n].starttime);
+    if (!gap)
+        return std::nullopt;
+    return *gap > 0 && *gap < 3;
+}
+
 std::optional<Outcome> costNormally(const TariffTable& tariff, const ConnectionTable& table, int n,
                                     const Length& length)
 {
     const ConnectionRecord& record = table[n];
     Outcome outcome;
     if (tariff.identify()) {
-        if (n > 1) {
-            const std::optional<int> gap = gapMinutes(table[n - 1].endtime, record.starttime);
-            if (!gap)
-                return std::nullopt;
-            if (*gap > 0 && *gap < 3)
-                outcome.otherinfo = kReconnection;
-        }
+        const std::optional<bool> reconnection = isReconnection(table, n);
+        if (!reconnection)
+            return std::nullopt;
+        if (*reconnection)
+            outcome.otherinfo = kReconnection;
         if (isUnknownEnd(record, length))
             outcome.otherinfo = kUnknownEnd;
     }
@@ -183,13 +192,11 @@ std::optional<Outcome> costByFallback(const TariffTable& tariff, const Connectio
     if (tariff.identify()) {
         if (isUnknownEnd(record, length))
             outcome.otherinfo = kUnknownEnd;
-        if (n > 1) {
-            const std::optional<int> gap = gapMinutes(table[n - 1].endtime, record.starttime);
-            if (!gap)
-                return std::nullopt;
-            if (*gap > 0 && *gap < 3)
-                outcome.otherinfo = kReconnection;
-        }
+        const std::optional<bool> reconnection = isReconnection(table, n);
+        if (!reconnection)
+            return std::nullopt;
+        if (*reconnection)
+            outcome.otherinfo = kReconnection;
     }
     return outcome;
 }

@@ -19,7 +19,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("line");
 
         const ConnectionRecord peak =
-            reportRecord("2000-04-03", "21:05:00", 1, 5, 9, 0.45f, "Peak Rate");
+            costedRecord("2000-04-03", "21:05:00", 1, 5, 9, 0.45f, "Peak Rate");
         QTest::newRow("24-hour")
             << peak << 1 << false
             << "001: Connected on Mon 03 Apr 00, 21:05 for 1 hrs 05 mins 09 secs costing £0.45 "
@@ -31,18 +31,18 @@ private Q_SLOTS:
                    "£0.45 -Peak Rate")
                    .arg(QLocale().pmText());
         QTest::newRow("noon and midnight on the 12-hour clock")
-            << reportRecord("2000-04-03", "00:30:00", 0, 0, 0, 0.0f) << 42 << true
+            << costedRecord("2000-04-03", "00:30:00", 0, 0, 0, 0.0f) << 42 << true
             << QString(
                    "042: Connected on Mon 03 Apr 00, 12:30 %1 for 0 hrs 00 mins 00 secs costing "
                    "£0.00 -")
                    .arg(QLocale().amText());
         QTest::newRow("connection 1000, long call, older date form")
-            << reportRecord("28/04/2000", "09:00:59", 12, 59, 59, 12.5f, "Unknown End") << 1000
+            << costedRecord("28/04/2000", "09:00:59", 12, 59, 59, 12.5f, "Unknown End") << 1000
             << false
             << "1000: Connected on Fri 28 Apr 00, 09:00 for 12 hrs 59 mins 59 secs costing "
                "£12.50 -Unknown End";
         QTest::newRow("extra information kept as typed")
-            << reportRecord("1999-12-31", "23:59:59", 0, 0, 1, 0.01f, " a, \"quoted\" note") << 7
+            << costedRecord("1999-12-31", "23:59:59", 0, 0, 1, 0.01f, " a, \"quoted\" note") << 7
             << false
             << "007: Connected on Fri 31 Dec 99, 23:59 for 0 hrs 00 mins 01 secs costing £0.01 "
                "- a, \"quoted\" note";
@@ -62,9 +62,9 @@ private Q_SLOTS:
     void unreadableFieldsGiveNoLine_data()
     {
         QTest::addColumn<ConnectionRecord>("record");
-        QTest::newRow("bad date") << reportRecord("31 Feb 2000", "10:00:00", 0, 1, 0, 0.1f);
-        QTest::newRow("empty date") << reportRecord("", "10:00:00", 0, 1, 0, 0.1f);
-        QTest::newRow("bad time") << reportRecord("2000-04-03", "25:00:00", 0, 1, 0, 0.1f);
+        QTest::newRow("bad date") << costedRecord("31 Feb 2000", "10:00:00", 0, 1, 0, 0.1f);
+        QTest::newRow("empty date") << costedRecord("", "10:00:00", 0, 1, 0, 0.1f);
+        QTest::newRow("bad time") << costedRecord("2000-04-03", "25:00:00", 0, 1, 0, 0.1f);
     }
     void unreadableFieldsGiveNoLine()
     {

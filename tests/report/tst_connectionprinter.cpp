@@ -179,7 +179,7 @@ private Q_SLOTS:
         QStringList words;
         for (int i = 1; i <= 60; ++i)
             words << QString("word%1").arg(i);
-        table.append(reportRecord("2000-04-03", "21:05:00", 0, 1, 0, 0.1f, words.join(' ')));
+        table.append(costedRecord("2000-04-03", "21:05:00", 0, 1, 0, 0.1f, words.join(' ')));
         const QString text = paintedPages(documentOf(table), dir.filePath("wide.pdf")).join('\n');
         for (const QString& word : words)
             QVERIFY2(text.contains(QRegularExpression("\\b" + word + "\\b")), qPrintable(word));

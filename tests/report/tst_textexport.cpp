@@ -16,9 +16,9 @@ namespace
 ConnectionTable smallTable()
 {
     ConnectionTable table;
-    table.append(reportRecord("2000-04-03", "21:05:00", 1, 5, 9, 0.45f, "Peak Rate"));
-    table.append(reportRecord("2000-04-03", "23:10:30", 0, 2, 0, 0.02f));
-    table.append(reportRecord("2000-04-28", "08:00:00", 2, 0, 56, 1.2f, "Reconnection"));
+    table.append(costedRecord("2000-04-03", "21:05:00", 1, 5, 9, 0.45f, "Peak Rate"));
+    table.append(costedRecord("2000-04-03", "23:10:30", 0, 2, 0, 0.02f));
+    table.append(costedRecord("2000-04-28", "08:00:00", 2, 0, 56, 1.2f, "Reconnection"));
     return table;
 }
 
@@ -73,7 +73,7 @@ private Q_SLOTS:
         QFETCH(QString, name);
         ConnectionTable table;
         for (const QString& date : dates)
-            table.append(reportRecord(date, "10:00:00", 0, 1, 0, 0.1f));
+            table.append(costedRecord(date, "10:00:00", 0, 1, 0, 0.1f));
         QCOMPARE(TextExport::fileName(table), name);
     }
 
@@ -109,7 +109,7 @@ private Q_SLOTS:
         const QString path = dir.filePath("export.txt");
         ConnectionTable table = smallTable();
         QVERIFY(TextExport::savelinestofile(path, table, false));
-        table.append(reportRecord("2000-04-29", "10:00:00", 0, 0, 5, 0.01f));
+        table.append(costedRecord("2000-04-29", "10:00:00", 0, 0, 5, 0.01f));
         QVERIFY(TextExport::savelinestofile(path, table, false));
         const std::optional<QStringList> lines = TextFile::readLines(path);
         QVERIFY(lines.has_value());

@@ -86,8 +86,8 @@ private Q_SLOTS:
         QFETCH(bool, twelveHour);
         QFETCH(QStringList, row);
         ConnectionTable table;
-        load(table, {viewRecord("2000-04-02", "10:00:00", 0, 0, 1, 0.0f),
-                     viewRecord("2000-04-03", "21:05:00", 1, 5, 9, 0.45f, "Peak Rate")});
+        load(table, {costedRecord("2000-04-02", "10:00:00", 0, 0, 1, 0.0f),
+                     costedRecord("2000-04-03", "21:05:00", 1, 5, 9, 0.45f, "Peak Rate")});
         RecordingProgress progress;
         TableView view(table, progress);
         QVERIFY(view.displaygrid(twelveHour));
@@ -108,9 +108,9 @@ private Q_SLOTS:
     void unreadableConnectionStopsTheFill()
     {
         ConnectionTable table;
-        load(table, {viewRecord("2000-04-02", "10:00:00", 0, 0, 1, 0.0f),
-                     viewRecord("not a day", "10:00:00", 0, 0, 1, 0.0f),
-                     viewRecord("2000-04-04", "10:00:00", 0, 0, 1, 0.0f)});
+        load(table, {costedRecord("2000-04-02", "10:00:00", 0, 0, 1, 0.0f),
+                     costedRecord("not a day", "10:00:00", 0, 0, 1, 0.0f),
+                     costedRecord("2000-04-04", "10:00:00", 0, 0, 1, 0.0f)});
         table.tableViewCurrent = true;
         RecordingProgress progress;
         TableView view(table, progress);
@@ -138,57 +138,57 @@ private Q_SLOTS:
 
         const QString day = "2000-04-03";
         QTest::newRow("time online: 12 hours after 59 minutes, 10 hours after 2")
-            << Records{viewRecord(day, "10:00:00", 12, 0, 0, 0.0f),
-                       viewRecord(day, "10:00:00", 0, 59, 0, 0.0f),
-                       viewRecord(day, "10:00:00", 10, 0, 0, 0.0f),
-                       viewRecord(day, "10:00:00", 2, 0, 0, 0.0f),
-                       viewRecord(day, "10:00:00", 0, 0, 59, 0.0f)}
+            << Records{costedRecord(day, "10:00:00", 12, 0, 0, 0.0f),
+                       costedRecord(day, "10:00:00", 0, 59, 0, 0.0f),
+                       costedRecord(day, "10:00:00", 10, 0, 0, 0.0f),
+                       costedRecord(day, "10:00:00", 2, 0, 0, 0.0f),
+                       costedRecord(day, "10:00:00", 0, 0, 59, 0.0f)}
             << false << 3 << QStringList{"5", "2", "4", "3", "1"} << "Sorting by time online..."
             << "time online...";
         QTest::newRow("start time, 12-hour texts: 09:05 PM after 10:00 AM")
-            << Records{viewRecord(day, "21:05:00", 0, 0, 1, 0.0f),
-                       viewRecord(day, "10:00:00", 0, 0, 1, 0.0f),
-                       viewRecord(day, "00:30:00", 0, 0, 1, 0.0f),
-                       viewRecord(day, "12:15:00", 0, 0, 1, 0.0f)}
+            << Records{costedRecord(day, "21:05:00", 0, 0, 1, 0.0f),
+                       costedRecord(day, "10:00:00", 0, 0, 1, 0.0f),
+                       costedRecord(day, "00:30:00", 0, 0, 1, 0.0f),
+                       costedRecord(day, "12:15:00", 0, 0, 1, 0.0f)}
             << true << 2 << QStringList{"3", "2", "4", "1"} << "Sorting by start time..."
             << "start time...";
         QTest::newRow("cost by value, thousands too")
-            << Records{viewRecord(day, "10:00:00", 0, 0, 1, 10.0f),
-                       viewRecord(day, "10:00:00", 0, 0, 1, 9.99f),
-                       viewRecord(day, "10:00:00", 0, 0, 1, 1234.5f),
-                       viewRecord(day, "10:00:00", 0, 0, 1, 0.45f)}
+            << Records{costedRecord(day, "10:00:00", 0, 0, 1, 10.0f),
+                       costedRecord(day, "10:00:00", 0, 0, 1, 9.99f),
+                       costedRecord(day, "10:00:00", 0, 0, 1, 1234.5f),
+                       costedRecord(day, "10:00:00", 0, 0, 1, 0.45f)}
             << false << 4 << QStringList{"4", "2", "1", "3"} << "Sorting by cost..."
             << "cost...";
         QTest::newRow("other information: empty first, case ignored")
-            << Records{viewRecord(day, "10:00:00", 0, 0, 1, 0.0f, "banana"),
-                       viewRecord(day, "10:00:00", 0, 0, 1, 0.0f, "Cherry"),
-                       viewRecord(day, "10:00:00", 0, 0, 1, 0.0f),
-                       viewRecord(day, "10:00:00", 0, 0, 1, 0.0f, "Apple"),
-                       viewRecord(day, "10:00:00", 0, 0, 1, 0.0f, "apple")}
+            << Records{costedRecord(day, "10:00:00", 0, 0, 1, 0.0f, "banana"),
+                       costedRecord(day, "10:00:00", 0, 0, 1, 0.0f, "Cherry"),
+                       costedRecord(day, "10:00:00", 0, 0, 1, 0.0f),
+                       costedRecord(day, "10:00:00", 0, 0, 1, 0.0f, "Apple"),
+                       costedRecord(day, "10:00:00", 0, 0, 1, 0.0f, "apple")}
             << false << 5 << QStringList{"3", "4", "5", "1", "2"}
             << "Sorting by other information..."
             << "other information...";
         QTest::newRow("equal keys keep their order")
-            << Records{viewRecord(day, "10:00:00", 0, 1, 0, 0.2f),
-                       viewRecord(day, "10:00:00", 0, 1, 0, 0.1f),
-                       viewRecord(day, "10:00:00", 0, 1, 0, 0.2f),
-                       viewRecord(day, "10:00:00", 0, 1, 0, 0.1f)}
+            << Records{costedRecord(day, "10:00:00", 0, 1, 0, 0.2f),
+                       costedRecord(day, "10:00:00", 0, 1, 0, 0.1f),
+                       costedRecord(day, "10:00:00", 0, 1, 0, 0.2f),
+                       costedRecord(day, "10:00:00", 0, 1, 0, 0.1f)}
             << false << 4 << QStringList{"2", "4", "1", "3"} << "Sorting by cost..."
             << "cost...";
         Records many;
         QStringList cheapFirst, dearAfter;
         for (int n = 1; n <= 40; ++n) {
             const bool dear = (n * 7) % 3 == 0;
-            many << viewRecord(day, "10:00:00", 0, 1, 0, dear ? 0.2f : 0.1f);
+            many << costedRecord(day, "10:00:00", 0, 1, 0, dear ? 0.2f : 0.1f);
             (dear ? dearAfter : cheapFirst) << QString::number(n);
         }
         QTest::newRow("equal keys keep their order, many rows")
             << many << false << 4 << cheapFirst + dearAfter << "Sorting by cost..."
             << "cost...";
         QTest::newRow("date sorts by number")
-            << Records{viewRecord("2000-04-05", "10:00:00", 0, 0, 1, 0.0f),
-                       viewRecord("2000-04-01", "10:00:00", 0, 0, 1, 0.0f),
-                       viewRecord("2000-04-03", "10:00:00", 0, 0, 1, 0.0f)}
+            << Records{costedRecord("2000-04-05", "10:00:00", 0, 0, 1, 0.0f),
+                       costedRecord("2000-04-01", "10:00:00", 0, 0, 1, 0.0f),
+                       costedRecord("2000-04-03", "10:00:00", 0, 0, 1, 0.0f)}
             << false << 1 << QStringList{"1", "2", "3"} << "Sorting by connection number..."
             << "date...";
     }
@@ -298,9 +298,9 @@ private Q_SLOTS:
     void keyPressSorts()
     {
         ConnectionTable table;
-        load(table, {viewRecord("2000-04-03", "10:00:00", 0, 0, 1, 0.3f),
-                     viewRecord("2000-04-03", "10:00:00", 0, 0, 1, 0.1f),
-                     viewRecord("2000-04-03", "10:00:00", 0, 0, 1, 0.2f)});
+        load(table, {costedRecord("2000-04-03", "10:00:00", 0, 0, 1, 0.3f),
+                     costedRecord("2000-04-03", "10:00:00", 0, 0, 1, 0.1f),
+                     costedRecord("2000-04-03", "10:00:00", 0, 0, 1, 0.2f)});
         RecordingProgress progress;
         TableView view(table, progress);
         view.show();

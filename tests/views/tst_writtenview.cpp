@@ -69,9 +69,9 @@ private Q_SLOTS:
 
         QTest::newRow("empty table") << Records{} << false << QStringList{};
         QTest::newRow("same day adjacent, new day after one empty line")
-            << Records{viewRecord("2000-04-03", "21:05:00", 1, 5, 9, 0.45f, "Peak Rate"),
-                       viewRecord("2000-04-03", "22:00:00", 0, 0, 30, 0.1f),
-                       viewRecord("2000-04-04", "08:15:00", 0, 12, 30, 0.2f, "Reconnection")}
+            << Records{costedRecord("2000-04-03", "21:05:00", 1, 5, 9, 0.45f, "Peak Rate"),
+                       costedRecord("2000-04-03", "22:00:00", 0, 0, 30, 0.1f),
+                       costedRecord("2000-04-04", "08:15:00", 0, 12, 30, 0.2f, "Reconnection")}
             << false
             << QStringList{
                    "",
@@ -84,8 +84,8 @@ private Q_SLOTS:
                    "£0.20 -Reconnection"};
         // The texts are compared, not the days: another form of the same day starts a new one.
         QTest::newRow("separator by exact text")
-            << Records{viewRecord("2000-04-03", "21:05:00", 0, 0, 1, 0.0f),
-                       viewRecord("03/04/2000", "21:10:00", 0, 0, 1, 0.0f)}
+            << Records{costedRecord("2000-04-03", "21:05:00", 0, 0, 1, 0.0f),
+                       costedRecord("03/04/2000", "21:10:00", 0, 0, 1, 0.0f)}
             << false
             << QStringList{"",
                            "001: Connected on Mon 03 Apr 00, 21:05 for 0 hrs 00 mins 01 secs "
@@ -94,7 +94,7 @@ private Q_SLOTS:
                            "002: Connected on Mon 03 Apr 00, 21:10 for 0 hrs 00 mins 01 secs "
                            "costing £0.00 -"};
         QTest::newRow("12-hour clock")
-            << Records{viewRecord("2000-04-03", "21:05:00", 0, 1, 0, 0.05f)} << true
+            << Records{costedRecord("2000-04-03", "21:05:00", 0, 1, 0, 0.05f)} << true
             << QStringList{"", QString("001: Connected on Mon 03 Apr 00, 09:05 %1 for 0 hrs 01 "
                                        "mins 00 secs costing £0.05 -")
                                    .arg(QLocale().pmText())};
@@ -126,9 +126,9 @@ private Q_SLOTS:
     void unreadableConnectionStopsTheFill()
     {
         ConnectionTable table;
-        load(table, {viewRecord("2000-04-03", "21:05:00", 0, 0, 1, 0.0f),
-                     viewRecord("2000-04-03", "25:99:00", 0, 0, 1, 0.0f),
-                     viewRecord("2000-04-03", "22:05:00", 0, 0, 1, 0.0f)});
+        load(table, {costedRecord("2000-04-03", "21:05:00", 0, 0, 1, 0.0f),
+                     costedRecord("2000-04-03", "25:99:00", 0, 0, 1, 0.0f),
+                     costedRecord("2000-04-03", "22:05:00", 0, 0, 1, 0.0f)});
         table.writtenViewCurrent = true;
         RecordingProgress progress;
         WrittenView view(table, progress);
@@ -178,13 +178,13 @@ private Q_SLOTS:
 
         ConnectionTable table;
         fillTwoADay(table, ConnectionTable::Capacity);
-        table[1] = viewRecord("2000-04-01", "10:00:00", 1, 5, 50, 0.45f);
-        table[2] = viewRecord("2000-04-01", "11:00:00", 0, 59, 40, 0.5f);
-        table[3] = viewRecord("2000-04-02", "11:00:00", 0, 0, 35, 0.8f);
+        table[1] = costedRecord("2000-04-01", "10:00:00", 1, 5, 50, 0.45f);
+        table[2] = costedRecord("2000-04-01", "11:00:00", 0, 59, 40, 0.5f);
+        table[3] = costedRecord("2000-04-02", "11:00:00", 0, 0, 35, 0.8f);
         // Only connections 1 to 3 and 1000 are shown, so the rows stay easy to name.
         for (int n = 4; n < ConnectionTable::Capacity; ++n)
             table[n] = table[3];
-        table[1000] = viewRecord("2000-05-01", "09:00:00", 12, 59, 59, 12.5f);
+        table[1000] = costedRecord("2000-05-01", "09:00:00", 12, 59, 59, 12.5f);
         RecordingProgress progress;
         WrittenView view(table, progress);
         QVERIFY(view.displaywritten(false));
