@@ -18,7 +18,7 @@ bool DesktopShortcutMaker::create()
     const QString directory = applicationsDirectory();
     if (!QDir().mkpath(directory))
         return false;
-    // Exec needs its argument quoted, with the characters the desktop entry spec reserves escaped.
+    // Exec needs its argument quoted, with the characters desktop entries reserve escaped.
     QString exec = m_target;
     for (const QChar reserved :
          {QLatin1Char('\\'), QLatin1Char('"'), QLatin1Char('`'), QLatin1Char('$')})
