@@ -17,12 +17,6 @@ class TstTableView : public QObject
 {
     Q_OBJECT
 
-    static void load(ConnectionTable& table, const Records& records)
-    {
-        table.clear();
-        for (const ConnectionRecord& record : records)
-            table.append(record);
-    }
     static QStringList columnTexts(const TableView& view, int c)
     {
         QStringList texts;
@@ -86,8 +80,8 @@ private Q_SLOTS:
         QFETCH(bool, twelveHour);
         QFETCH(QStringList, row);
         ConnectionTable table;
-        load(table, {costedRecord("2000-04-02", "10:00:00", 0, 0, 1, 0.0f),
-                     costedRecord("2000-04-03", "21:05:00", 1, 5, 9, 0.45f, "Peak Rate")});
+        loadTable(table, {costedRecord("2000-04-02", "10:00:00", 0, 0, 1, 0.0f),
+                          costedRecord("2000-04-03", "21:05:00", 1, 5, 9, 0.45f, "Peak Rate")});
         RecordingProgress progress;
         TableView view(table, progress);
         QVERIFY(view.displaygrid(twelveHour));
@@ -108,9 +102,9 @@ private Q_SLOTS:
     void unreadableConnectionStopsTheFill()
     {
         ConnectionTable table;
-        load(table, {costedRecord("2000-04-02", "10:00:00", 0, 0, 1, 0.0f),
-                     costedRecord("not a day", "10:00:00", 0, 0, 1, 0.0f),
-                     costedRecord("2000-04-04", "10:00:00", 0, 0, 1, 0.0f)});
+        loadTable(table, {costedRecord("2000-04-02", "10:00:00", 0, 0, 1, 0.0f),
+                          costedRecord("not a day", "10:00:00", 0, 0, 1, 0.0f),
+                          costedRecord("2000-04-04", "10:00:00", 0, 0, 1, 0.0f)});
         table.tableViewCurrent = true;
         RecordingProgress progress;
         TableView view(table, progress);
@@ -201,7 +195,7 @@ private Q_SLOTS:
         QFETCH(QString, status);
         QFETCH(QString, captionEnd);
         ConnectionTable table;
-        load(table, records);
+        loadTable(table, records);
         RecordingProgress progress;
         TableView view(table, progress);
         QVERIFY(view.displaygrid(twelveHour));
@@ -298,9 +292,9 @@ private Q_SLOTS:
     void keyPressSorts()
     {
         ConnectionTable table;
-        load(table, {costedRecord("2000-04-03", "10:00:00", 0, 0, 1, 0.3f),
-                     costedRecord("2000-04-03", "10:00:00", 0, 0, 1, 0.1f),
-                     costedRecord("2000-04-03", "10:00:00", 0, 0, 1, 0.2f)});
+        loadTable(table, {costedRecord("2000-04-03", "10:00:00", 0, 0, 1, 0.3f),
+                          costedRecord("2000-04-03", "10:00:00", 0, 0, 1, 0.1f),
+                          costedRecord("2000-04-03", "10:00:00", 0, 0, 1, 0.2f)});
         RecordingProgress progress;
         TableView view(table, progress);
         view.show();

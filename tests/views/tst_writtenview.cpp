@@ -16,12 +16,6 @@ class TstWrittenView : public QObject
 {
     Q_OBJECT
 
-    static void load(ConnectionTable& table, const Records& records)
-    {
-        table.clear();
-        for (const ConnectionRecord& record : records)
-            table.append(record);
-    }
     static QStringList lines(const WrittenView& view)
     {
         QStringList result;
@@ -105,7 +99,7 @@ private Q_SLOTS:
         QFETCH(bool, twelveHour);
         QFETCH(QStringList, expected);
         ConnectionTable table;
-        load(table, records);
+        loadTable(table, records);
         RecordingProgress progress;
         WrittenView view(table, progress);
 
@@ -126,9 +120,9 @@ private Q_SLOTS:
     void unreadableConnectionStopsTheFill()
     {
         ConnectionTable table;
-        load(table, {costedRecord("2000-04-03", "21:05:00", 0, 0, 1, 0.0f),
-                     costedRecord("2000-04-03", "25:99:00", 0, 0, 1, 0.0f),
-                     costedRecord("2000-04-03", "22:05:00", 0, 0, 1, 0.0f)});
+        loadTable(table, {costedRecord("2000-04-03", "21:05:00", 0, 0, 1, 0.0f),
+                          costedRecord("2000-04-03", "25:99:00", 0, 0, 1, 0.0f),
+                          costedRecord("2000-04-03", "22:05:00", 0, 0, 1, 0.0f)});
         table.writtenViewCurrent = true;
         RecordingProgress progress;
         WrittenView view(table, progress);

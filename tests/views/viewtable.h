@@ -16,3 +16,11 @@ inline void fillTwoADay(ConnectionTable& table, int count)
                                   0, 0, n % 60, 0.01f * float(n % 7)));
     }
 }
+
+// Replaces the table's connections by these, in order.
+inline void loadTable(ConnectionTable& table, const QList<ConnectionRecord>& records)
+{
+    table.clear();
+    for (const ConnectionRecord& record : records)
+        table.append(record);
+}
