@@ -82,15 +82,13 @@ std::optional<QDate> ModemLogScanner::logDate(QByteArrayView text)
     const QByteArrayView month = text.sliced(0, 2);
     const QByteArrayView day = text.sliced(3, 2);
     const QByteArrayView year = text.sliced(6, 4);
-    if (!isDigits(month) || !isDigits(year))
+    if (!isDigits(month) || !isDigits(day) || !isDigits(year))
         return std::nullopt;
-    const int monthNumber = month.toInt();
-    if (monthNumber < 1 || monthNumber > 12)
+    // Taken from the digits themselves: no month name to misread in any locale.
+    const QDate date(year.toInt(), month.toInt(), day.toInt());
+    if (!date.isValid())
         return std::nullopt;
-    // Built as day, month name and year and read back, so the day is checked by the one parser.
-    const QString named = QString::fromLatin1(day) + QLatin1Char(' ') + Formats::mmm(monthNumber) +
-                          QLatin1Char(' ') + QString::fromLatin1(year);
-    return DateParser::parseDate(named);
+    return date;
 }
 
 QList<DatedConnection> ModemLogScanner::scan(QByteArrayView log, ProgressSink* progress)
