@@ -3,6 +3,8 @@
 #include <QLocale>
 #include <QRegularExpression>
 
+#include <array>
+
 namespace
 {
 
@@ -76,11 +78,17 @@ int DateParser::monthFromName(const QString& name)
             text.chop(1);
         return text;
     };
+    // The plain three letters too: some locales' data spell September "Sept".
+    static constexpr std::array<const char*, 12> ThreeLetters{
+        "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     const QLocale english(QLocale::English, QLocale::UnitedKingdom);
     const QString wanted = bare(name);
     if (wanted.isEmpty())
         return 0;
     for (int month = 1; month <= 12; ++month) {
+        if (wanted.compare(QLatin1String(ThreeLetters[std::size_t(month - 1)]),
+                           Qt::CaseInsensitive) == 0)
+            return month;
         for (const QLocale& locale : {QLocale(), english}) {
             if (wanted.compare(bare(locale.monthName(month, QLocale::ShortFormat)),
                                Qt::CaseInsensitive) == 0 ||

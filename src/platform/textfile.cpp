@@ -1,39 +1,77 @@
 #include "textfile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
+
+#include <array>
+#include <unistd.h>
+
+namespace
+{
+
+// Windows-1252 where it differs from Latin-1; 0 marks its five unused codes, kept as they are.
+constexpr std::array<char16_t, 32> Windows1252High{
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+QString fromWindows1252(const QByteArray& bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes.at(i));
+        const char16_t mapped = byte >= 0x80 && byte < 0xA0 ? Windows1252High[byte - 0x80] : 0;
+        text[i] = QChar(mapped ? mapped : char16_t(byte));
+    }
+    return text;
+}
+
+bool fail(QString* error, const QString& text)
+{
+    if (error)
+        *error = text;
+    return false;
+}
+
+} // namespace
 
 std::optional<QByteArray> TextFile::readBytes(const QString& path)
 {
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return std::nullopt;
     QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return file.readAll();
-}
-
-std::optional<QString> TextFile::readText(const QString& path)
-{
-    const std::optional<QByteArray> bytes = readBytes(path);
-    if (!bytes)
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
         return std::nullopt;
-    return decode(*bytes);
+    return bytes;
 }
 
 std::optional<QStringList> TextFile::readLines(const QString& path)
 {
-    const std::optional<QString> text = readText(path);
-    if (!text)
+    const std::optional<QByteArray> bytes = readBytes(path);
+    if (!bytes)
         return std::nullopt;
-    return splitLines(*text);
+    // Line by line, so a file that an older version wrote in the ANSI code page and this one
+    // went on in UTF-8 reads right throughout.
+    const QList<QByteArray> lines = splitLines(*bytes);
+    QStringList texts;
+    texts.reserve(lines.size());
+    for (const QByteArray& line : lines)
+        texts << decode(line);
+    return texts;
 }
 
-QStringList TextFile::splitLines(const QString& text)
+QList<QByteArray> TextFile::splitLines(const QByteArray& bytes)
 {
-    QStringList lines = text.split(QLatin1Char('\n'));
+    QList<QByteArray> lines = bytes.split('\n');
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
-    for (QString& line : lines) {
-        if (line.endsWith(QLatin1Char('\r')))
+    for (QByteArray& line : lines) {
+        if (line.endsWith('\r'))
             line.chop(1);
     }
     return lines;
@@ -50,21 +88,32 @@ bool TextFile::writeLines(const QString& path, const QStringList& lines, QString
 bool TextFile::writeBytes(const QString& path, const QByteArray& bytes, QString* error)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(error, file.errorString());
+    // The save file buffers: a full disk shows only when the buffer is flushed, and commit()
+    // would put a short file in place regardless. So every byte must be written and synced
+    // before the rename.
+    if (file.write(bytes) != bytes.size() || !file.flush() ||
+        file.error() != QFileDevice::NoError || ::fsync(file.handle()) != 0) {
+        const QString reason = file.errorString();
         file.cancelWriting();
-        return false;
+        return fail(error, reason.isEmpty() ? QStringLiteral("Cannot write ") + path : reason);
     }
+    if (!file.commit())
+        return fail(error, file.errorString());
     return true;
 }
 
 QByteArray TextFile::encode(const QString& text)
 {
-    return text.toLocal8Bit();
+    return text.toUtf8();
 }
 
 QString TextFile::decode(const QByteArray& bytes)
 {
-    return QString::fromLocal8Bit(bytes);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(bytes);
+    if (!utf8.hasError())
+        return text;
+    return fromWindows1252(bytes);
 }

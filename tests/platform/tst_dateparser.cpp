@@ -24,6 +24,9 @@ private Q_SLOTS:
         QTest::newRow("century window high") << "01 Jan 30" << QDate(1930, 1, 1);
         QTest::newRow("short date 99") << "31/12/99" << QDate(1999, 12, 31);
         QTest::newRow("spaces around") << "  2026-12-08 " << QDate(2026, 12, 8);
+        // The locale may spell September "Sept"; the plain English abbreviation still reads.
+        QTest::newRow("Sep") << "15 Sep 00" << QDate(2000, 9, 15);
+        QTest::newRow("Sept") << "15 Sept 00" << QDate(2000, 9, 15);
     }
     void parsesEveryStoredForm()
     {

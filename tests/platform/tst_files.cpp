@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 class TstFiles : public QObject
 {
@@ -55,7 +56,7 @@ private Q_SLOTS:
         QVERIFY(TextFile::writeLines(path, {"one", "", "three"}));
         QCOMPARE(*TextFile::readBytes(path), QByteArray("one\r\n\r\nthree\r\n"));
         QCOMPARE(*TextFile::readLines(path), (QStringList{"one", "", "three"}));
-        QCOMPARE(TextFile::splitLines("a\nb\r\nc"), (QStringList{"a", "b", "c"}));
+        QCOMPARE(TextFile::splitLines(QByteArray("a\nb\r\nc")), (QList<QByteArray>{"a", "b", "c"}));
         QVERIFY(!TextFile::readBytes(dir.filePath("missing")).has_value());
     }
 
@@ -69,6 +70,52 @@ private Q_SLOTS:
         QVERIFY(!TextFile::writeLines(dir.filePath("sub"), {"new"}));
         QVERIFY(!TextFile::writeLines(dir.filePath("missing/dir/file.txt"), {"new"}));
         QCOMPARE(*TextFile::readBytes(path), QByteArray("old\r\n"));
+    }
+
+    void onlyRegularFilesAreRead_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("endless device") << "/dev/zero";
+        QTest::newRow("named pipe") << "fifo";
+        QTest::newRow("folder") << "folder";
+    }
+    void onlyRegularFilesAreRead()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        QString path = kind;
+        if (kind == "fifo") {
+            path = dir.filePath("pipe");
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (kind == "folder") {
+            path = dir.path();
+        }
+        // Would never return (a pipe without writer) or fill the memory (/dev/zero).
+        QVERIFY(!TextFile::readBytes(path).has_value());
+    }
+
+    void decodesUtf8OrWindows1252_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("utf-8") << QByteArray("caf\xc3\xa9 \xe2\x82\xac\r\n")
+                               << QStringList{"caf\u00e9 \u20ac"};
+        QTest::newRow("windows-1252") << QByteArray("caf\xe9 \x80 \x93hi\x94\r\n")
+                                      << QStringList{"caf\u00e9 \u20ac \u201chi\u201d"};
+        QTest::newRow("one line of each") << QByteArray("\xe9t\xe9\r\n\xc3\xa9t\xc3\xa9\r\n")
+                                          << QStringList{"\u00e9t\u00e9", "\u00e9t\u00e9"};
+    }
+    void decodesUtf8OrWindows1252()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, lines);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("notes.dtk");
+        QVERIFY(TextFile::writeBytes(path, bytes));
+        QCOMPARE(*TextFile::readLines(path), lines);
+        // Written back as UTF-8, whatever it was read as.
+        QVERIFY(TextFile::writeLines(path, lines));
+        QCOMPARE(QString::fromUtf8(*TextFile::readBytes(path)), lines.join("\r\n") + "\r\n");
     }
 
     void settingsReadsGiveDefaultsAndWriteNothing()

@@ -1,0 +1,111 @@
+#include "fullfilesystem.h"
+#include "log/connectiontable.h"
+#include "log/extrainfofile.h"
+#include "log/logloader.h"
+#include "log/modemlogcompactor.h"
+#include "log/shutdownguard.h"
+#include "modemlogbuilder.h"
+#include "platform/progresssink.h"
+#include "platform/textfile.h"
+#include "report/textexport.h"
+#include "testregistry.h"
+
+#include <QDirIterator>
+#include <QTest>
+
+namespace
+{
+bool costed(ConnectionTable&, int)
+{
+    return true;
+}
+
+// Every file under the folder with its bytes, the filler that makes the disk full left out.
+QMap<QString, QByteArray> snapshot(const QString& folder)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (!path.endsWith(".filler"))
+            files.insert(path, TextFile::readBytes(path).value_or("<unread>"));
+    }
+    return files;
+}
+} // namespace
+
+// A write onto a full disk fails as a whole: the old file stays byte for byte, nothing partial
+// is left, the failure is reported, and the modem log is not emptied on its strength.
+class TstFullDisk : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        FullFileSystem disk;
+        QVERIFY(disk.isValid());
+        qInfo("full disk made by: %s", qPrintable(disk.way()));
+    }
+
+    void everyWriteFailsAsAWhole_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("own log") << "own log";
+        QTest::newRow("notes") << "notes";
+        QTest::newRow("export") << "export";
+        QTest::newRow("compacted modem log") << "compacted modem log";
+    }
+    void everyWriteFailsAsAWhole()
+    {
+        QFETCH(QString, file);
+        FullFileSystem disk;
+        QVERIFY(disk.isValid());
+        const QString logpath = disk.filePath("Standard Modem.log");
+        const QString program = disk.filePath("program");
+        ModemLogBuilder log;
+        log.call("04-02-2000", "10:00:00", "10:10:00").call("04-02-2000", "11:00:00", "11:10:00");
+        QVERIFY(TextFile::writeBytes(logpath, log.bytes()));
+
+        // Everything written once while there was room.
+        ConnectionTable table;
+        table.logpath = logpath;
+        SilentProgress progress;
+        LogLoader loader(table, costed, progress, program);
+        QVERIFY(loader.lookinlog().ownLogWritten);
+        table[1].otherinfo = "old note";
+        const ExtraInfoFile notes(logpath, program);
+        QVERIFY(notes.savetheextrabits(table));
+        const QString exported = disk.filePath("export.txt");
+        QVERIFY(TextExport::savelinestofile(exported, table, false));
+        // A call made since, then the disk fills up.
+        log.call("04-03-2000", "09:00:00", "09:30:00");
+        QVERIFY(TextFile::writeBytes(logpath, log.bytes()));
+        const QMap<QString, QByteArray> before = snapshot(disk.path());
+
+        disk.fill();
+        bool written = true;
+        QString error;
+        if (file == "own log") {
+            const LoadReport report = loader.lookinlog();
+            written = report.ownLogWritten;
+            error = report.ownLogError;
+            QCOMPARE(ShutdownGuard(loader, table).unload(report).outcome,
+                     ShutdownGuard::Outcome::OwnLogNotWritten);
+        } else if (file == "notes") {
+            table[1].otherinfo = "new note";
+            written = notes.savetheextrabits(table, &error);
+        } else if (file == "export") {
+            written = TextExport::savelinestofile(exported, table, false, &error);
+        } else {
+            written = ModemLogCompactor::cleanup(logpath, progress, &error);
+        }
+        disk.release();
+        QVERIFY(!written);
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(snapshot(disk.path()), before);
+    }
+};
+
+DIALTRAK_TEST(TstFullDisk)
+#include "tst_fulldisk.moc"
