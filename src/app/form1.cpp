@@ -206,7 +206,8 @@ void Form1::startup()
         m_services.settings.read(QStringLiteral("Logfile"), QStringLiteral("Path"), QString());
     m_tariff.load(m_services.settings, *this);
     lookinlog();
-    ExtraInfoFile(m_table.logpath, m_services.programDirectory).gettheextrabits(m_table);
+    if (m_lastLoad.notesUsable)
+        ExtraInfoFile(m_table.logpath, m_services.programDirectory).gettheextrabits(m_table);
     displaywhere();
     unsetCursor();
 }
@@ -227,9 +228,11 @@ void Form1::lookinlog()
                            "found can be shown. All of them are kept in the Dialtrak log file, and "
                            "the modem log is not emptied on exit while some are not shown. Save "
                            "the connections as a text file, then use \"Start New Log\" on the "
-                           "File menu to make room.")
+                           "File menu: it removes the %1 connections shown (and their extra "
+                           "information) and keeps the other %3, which the new log then shows.")
                 .arg(ConnectionTable::Capacity)
-                .arg(m_lastLoad.connectionsRead),
+                .arg(m_lastLoad.connectionsRead)
+                .arg(m_lastLoad.beyondTable.size()),
             Prompter::Icon::Warning);
     }
     if (!m_lastLoad.ownLogError.isEmpty() && !m_ownLogErrorShown) {
@@ -237,8 +240,12 @@ void Form1::lookinlog()
         m_ownLogErrorShown = true;
         m_services.prompter.message(
             QStringLiteral("The Dialtrak log file could not be updated (%1). Your connections "
-                           "are still in the modem log, which will not be emptied on exit.")
-                .arg(m_lastLoad.ownLogError),
+                           "are still in the modem log, which will not be emptied on exit.%2")
+                .arg(m_lastLoad.ownLogError,
+                     m_lastLoad.notesUsable
+                         ? QString()
+                         : QStringLiteral(" The extra connection information is not shown "
+                                          "until the Dialtrak log file can be read.")),
             Prompter::Icon::Warning);
     }
     if (m_table.connectioncount() == 0)
@@ -377,7 +384,11 @@ void Form1::newlog_Click()
         Prompter::Icon::None, Prompter::Buttons::YesNo);
     if (sure != Prompter::Answer::Yes)
         return;
-    const bool started = LogReset::startnew(m_table.logpath, m_services.programDirectory);
+    // Calls made since the last load decide what a full table leaves over for the new log.
+    if (m_loader.modemLogChanged())
+        lookinlog();
+    const bool started =
+        LogReset::startnew(m_table.logpath, m_services.programDirectory, m_lastLoad);
     if (!started)
         m_services.prompter.message(QStringLiteral("Could not delete the log file."));
     // Reloaded either way, so the views show what the files now hold; success only when it was.
@@ -434,15 +445,27 @@ void Form1::menurefresh_Click()
     displaywhere();
 }
 
+bool Form1::notesCanChange()
+{
+    if (m_lastLoad.notesUsable)
+        return true;
+    m_services.prompter.message(
+        QStringLiteral("The extra connection information cannot be changed while the Dialtrak "
+                       "log file cannot be read: without its connections, notes would be stored "
+                       "against the wrong connection numbers."),
+        Prompter::Icon::Warning);
+    return false;
+}
+
 void Form1::enterit_Click()
 {
-    if (m_extraInfoEditor->enterit(m_written->selectedLines()))
+    if (notesCanChange() && m_extraInfoEditor->enterit(m_written->selectedLines()))
         m_written->displaywritten(m_tariff.twelveHour());
 }
 
 void Form1::reminfo_Click()
 {
-    if (m_extraInfoEditor->reminfo(m_written->selectedLines()))
+    if (notesCanChange() && m_extraInfoEditor->reminfo(m_written->selectedLines()))
         m_written->displaywritten(m_tariff.twelveHour());
 }
 

@@ -29,12 +29,19 @@ public:
 
     // Lays the file's texts over the whole table; false when the file cannot be read.
     bool gettheextrabits(ConnectionTable& table) const;
-    // Writes otherinfo of slots 1 to connectioncount, the derived markers as empty texts.
+    // Writes otherinfo of slots 1 to connectioncount, the derived markers as empty texts, each
+    // note on one line; lines of the file beyond the table's count are kept.
     bool savetheextrabits(const ConnectionTable& table, QString* error = nullptr) const;
 
+    // The texts costing puts into otherinfo; saved as empty texts.
     static bool isMarker(const QString& text);
+    // A note as it is stored: one line, its line breaks turned into spaces.
+    static QString oneLine(QString text);
 
 private:
+    // Every text of the file, however many.
+    std::optional<QStringList> readAll() const;
+
     QString m_directory;
     QString m_path;
 };

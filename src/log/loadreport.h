@@ -1,5 +1,9 @@
 #pragma once
 
+#include "datedconnection.h"
+
+#include <QByteArray>
+#include <QList>
 #include <QString>
 
 // What one load found and did, for the window's messages and for the shutdown step.
@@ -17,4 +21,11 @@ struct LoadReport {
     QString ownLogError;
     // Records dropped as copies of a call logged while it was in progress.
     int droppedDuplicates = 0;
+    // The connections read after the table was full, oldest first.
+    QList<DatedConnection> beyondTable;
+    // Own log lines that hold no record this program can read, byte for byte.
+    QList<QByteArray> unreadableLines;
+    // False while the own log cannot be read: the table then lacks its connections, so the
+    // notes (kept by connection number) would land on the wrong calls.
+    bool notesUsable = true;
 };

@@ -84,7 +84,8 @@ LoadReport LogLoader::lookinlog()
     fillTable(pass.connections);
     report.connectionsRead = int(pass.connections.size());
     report.overflow = pass.connections.size() > ConnectionTable::Capacity;
-    costAndOverlay();
+    report.beyondTable = pass.connections.mid(ConnectionTable::Capacity);
+    costAndOverlay(report.notesUsable);
     finish();
     m_lastReport = report;
     return report;
@@ -112,6 +113,8 @@ LogLoader::Pass LogLoader::readAndWriteBack(const QList<DatedConnection>& scanne
     report.droppedDuplicates += dropped;
     report.ownLogWritten = false;
     report.ownLogError.clear();
+    report.notesUsable = own.status != OwnLogFile::ReadStatus::Unreadable;
+    report.unreadableLines = own.unreadable;
     if (pass.connections.isEmpty())
         return pass; // nothing found: the own log stays as it was
 
@@ -142,7 +145,7 @@ void LogLoader::fillTable(const QList<DatedConnection>& connections)
     }
 }
 
-void LogLoader::costAndOverlay()
+void LogLoader::costAndOverlay(bool withNotes)
 {
     const int count = m_table.connectioncount();
     int lastCosted = 0;
@@ -151,7 +154,7 @@ void LogLoader::costAndOverlay()
         if (m_coster && m_coster(m_table, slot))
             lastCosted = slot;
     }
-    if (lastCosted == 0)
+    if (lastCosted == 0 || !withNotes)
         return;
     // Each normal costing lays the whole file over the table, so a text ends up in every slot
     // up to the last one costed that way, and in the unused slots above the count.

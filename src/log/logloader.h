@@ -28,6 +28,8 @@ public:
     // Whether the modem log differs from what the last load read (grown, changed, gone, or no
     // load has read it yet).
     bool modemLogChanged() const;
+    // The modem log's size when the last load read it; -1 when it could not be read.
+    qint64 seenSize() const { return m_seenSize; }
 
 private:
     struct Pass {
@@ -37,7 +39,7 @@ private:
     std::optional<QByteArray> readModemLog();
     Pass readAndWriteBack(const QList<DatedConnection>& scanned, LoadReport& report);
     void fillTable(const QList<DatedConnection>& connections);
-    void costAndOverlay();
+    void costAndOverlay(bool withNotes);
     void finish();
 
     ConnectionTable& m_table;

@@ -8,10 +8,11 @@
 namespace
 {
 
-QString key(const DatedConnection& c)
+// A time text as the seconds it stands for, so that two spellings of one moment compare equal.
+QString normalTime(const QString& text)
 {
-    return c.date.toString(Qt::ISODate) + QLatin1Char(' ') + c.record.starttime.left(5) +
-           QLatin1Char(' ') + c.record.endtime.left(5);
+    const std::optional<QTime> time = DateParser::parseTime(text);
+    return time ? time->toString(QStringLiteral("hh:mm:ss")) : text;
 }
 
 QDateTime startOf(const DatedConnection& c)
@@ -21,10 +22,15 @@ QDateTime startOf(const DatedConnection& c)
 
 } // namespace
 
+QString LogMerger::connectionKey(const DatedConnection& c)
+{
+    return c.date.toString(Qt::ISODate) + QLatin1Char(' ') + normalTime(c.record.starttime) +
+           QLatin1Char(' ') + normalTime(c.record.endtime);
+}
+
 bool LogMerger::sameConnection(const DatedConnection& a, const DatedConnection& b)
 {
-    return a.date == b.date && a.record.starttime.left(5) == b.record.starttime.left(5) &&
-           a.record.endtime.left(5) == b.record.endtime.left(5);
+    return connectionKey(a) == connectionKey(b);
 }
 
 qsizetype LogMerger::stopIndex(const QList<DatedConnection>& own,
@@ -32,8 +38,9 @@ qsizetype LogMerger::stopIndex(const QList<DatedConnection>& own,
 {
     if (modem.isEmpty())
         return -1;
+    const QString first = connectionKey(modem.first());
     for (qsizetype i = 0; i < own.size(); ++i) {
-        if (sameConnection(own.at(i), modem.first()))
+        if (connectionKey(own.at(i)) == first)
             return i;
     }
     return -1;
@@ -50,11 +57,11 @@ QList<DatedConnection> LogMerger::merge(const QList<DatedConnection>& own,
 
     QSet<QString> inModemLog;
     for (const DatedConnection& c : modem)
-        inModemLog.insert(key(c));
+        inModemLog.insert(connectionKey(c));
     qsizetype next = 0;
     for (qsizetype i = front; i < own.size(); ++i) {
         const DatedConnection& record = own.at(i);
-        if (inModemLog.contains(key(record)))
+        if (inModemLog.contains(connectionKey(record)))
             continue;
         // Before any modem log connection of the same moment, so that an in-progress record is
         // still followed by its completed copy.
@@ -71,7 +78,11 @@ bool LogMerger::isInProgressDuplicate(const QList<DatedConnection>& records, qsi
 {
     if (i < 0 || i + 1 >= records.size())
         return false;
-    const ConnectionRecord& record = records.at(i).record;
-    return records.at(i).fromOwnLog && record.endtime == record.starttime &&
-           records.at(i + 1).record.starttime == record.endtime;
+    const DatedConnection& copy = records.at(i);
+    const DatedConnection& completed = records.at(i + 1);
+    // Only the modem log can have completed a call the own log caught in progress; two records
+    // of the own log were both kept by an earlier load and are two calls.
+    return copy.fromOwnLog && !completed.fromOwnLog && copy.date == completed.date &&
+           copy.record.endtime == copy.record.starttime &&
+           completed.record.starttime == copy.record.endtime;
 }

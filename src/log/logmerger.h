@@ -3,14 +3,17 @@
 #include "datedconnection.h"
 
 #include <QList>
+#include <QString>
 
 // Puts the own log's connections in front of the modem log's, so that each connection stands
 // once, and finds the records that were logged while their call was still in progress.
 class LogMerger
 {
 public:
-    // Same day, and the same hh:mm of start and of end.
+    // Two records are the same connection only with the same day and the same start and end
+    // to the second: two short calls can share a minute.
     static bool sameConnection(const DatedConnection& a, const DatedConnection& b);
+    static QString connectionKey(const DatedConnection& c);
     // The own log record from which on the own log holds what the modem log holds: the first
     // that is the same connection as the modem log's first; -1 when there is none.
     static qsizetype stopIndex(const QList<DatedConnection>& own,
@@ -21,7 +24,7 @@ public:
     static QList<DatedConnection> merge(const QList<DatedConnection>& own,
                                         const QList<DatedConnection>& modem);
     // Whether record i is an own log record written while its call was in progress (end =
-    // start) and followed by its completed copy (next start = that time). Two such records that
-    // both come from the modem log are two connections and are both kept.
+    // start) and followed by its completed copy from this load's modem log: the same day, and
+    // the next start at that time. Any other such pair is two connections and both are kept.
     static bool isInProgressDuplicate(const QList<DatedConnection>& records, qsizetype i);
 };

@@ -15,7 +15,8 @@ bool fail(QString* error, const QString& text)
 }
 } // namespace
 
-bool LogReset::startnew(const QString& logpath, const QString& programDirectory, QString* error)
+bool LogReset::startnew(const QString& logpath, const QString& programDirectory,
+                        const LoadReport& lastLoad, QString* error)
 {
     if (logpath.isEmpty())
         return fail(error, QStringLiteral("No modem log"));
@@ -27,9 +28,14 @@ bool LogReset::startnew(const QString& logpath, const QString& programDirectory,
         return fail(error, QStringLiteral("Cannot create ") + logpath);
     created.close();
 
-    const QString ownLog = OwnLogFile::pathFor(logpath);
-    if (QFile::exists(ownLog) && !QFile::remove(ownLog))
-        return fail(error, QStringLiteral("Cannot delete ") + ownLog);
+    // Written in one step, so a failure keeps the old file whole.
+    const OwnLogFile ownLog(logpath);
+    if (!lastLoad.beyondTable.isEmpty() || !lastLoad.unreadableLines.isEmpty()) {
+        if (!ownLog.write(lastLoad.beyondTable, error, lastLoad.unreadableLines))
+            return false;
+    } else if (QFile::exists(ownLog.path()) && !QFile::remove(ownLog.path())) {
+        return fail(error, QStringLiteral("Cannot delete ") + ownLog.path());
+    }
 
     QFile::remove(ExtraInfoFile::pathFor(logpath, programDirectory));
     return true;

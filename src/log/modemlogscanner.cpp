@@ -11,36 +11,37 @@ namespace
 
 constexpr QByteArrayView Established("Connection established");
 constexpr QByteArrayView HangUp("Hanging up the modem.");
-// Both driver layouts start a line with the date (10 characters) and, after a space, the time;
-// only the time's first 8 characters (hh:mm:ss) are read.
+// Both driver layouts put the date (10 characters), a space, the time and " - " right in front
+// of the message. The time is 11 characters (9x) or 12 (2000/XP); only its first 8 (hh:mm:ss)
+// are read.
+constexpr QByteArrayView Separator(" - ");
 constexpr qsizetype DateLength = 10;
-constexpr qsizetype TimeOffset = 11;
 constexpr qsizetype TimeLength = 8;
+constexpr qsizetype LongestTime = 12;
 
-qsizetype lineStart(QByteArrayView log, qsizetype position)
-{
-    while (position > 0) {
-        const char c = log.at(position - 1);
-        if (c == '\n' || c == '\r')
-            break;
-        --position;
-    }
-    return position;
-}
-
-// The date and the time of the line a phrase stands on; empty when the line is too short to
-// hold both before the phrase.
 struct Stamp {
     QByteArrayView date;
     QByteArrayView time;
 };
 
+// The date and time standing right in front of a phrase, or none. Only the few characters the
+// layout allows are looked at, so the scan stays linear however long a line is (a log whose
+// line breaks were lost is one line), and a phrase far from its line's start never takes that
+// start's date.
 std::optional<Stamp> stampOf(QByteArrayView log, qsizetype phrase)
 {
-    const qsizetype start = lineStart(log, phrase);
-    if (phrase - start < TimeOffset + TimeLength)
+    const qsizetype timeEnd = phrase - Separator.size();
+    if (timeEnd < 0 || log.sliced(timeEnd, Separator.size()) != Separator)
         return std::nullopt;
-    return Stamp{log.sliced(start, DateLength), log.sliced(start + TimeOffset, TimeLength)};
+    for (qsizetype length = TimeLength; length <= LongestTime; ++length) {
+        const qsizetype timeStart = timeEnd - length;
+        const qsizetype dateStart = timeStart - 1 - DateLength;
+        if (dateStart < 0)
+            return std::nullopt;
+        if (log.at(timeStart - 1) == ' ')
+            return Stamp{log.sliced(dateStart, DateLength), log.sliced(timeStart, TimeLength)};
+    }
+    return std::nullopt;
 }
 
 // The next occurrence at or after a position, remembered so that a log with no hang-up (or no

@@ -45,16 +45,18 @@ OwnLogFile::ReadResult OwnLogFile::read() const
             TextFile::writeBytes(m_path, {}) ? ReadStatus::Created : ReadStatus::Missing;
         return result;
     }
-    const std::optional<QStringList> lines = TextFile::readLines(m_path);
-    if (!lines) {
+    const std::optional<QByteArray> bytes = TextFile::readBytes(m_path);
+    if (!bytes) {
         result.status = ReadStatus::Unreadable;
         return result;
     }
-    result.records.reserve(lines->size());
-    for (const QString& line : *lines) {
-        if (line.trimmed().isEmpty())
+    const QList<QByteArray> lines = TextFile::splitLines(*bytes);
+    result.records.reserve(lines.size());
+    for (const QByteArray& line : lines) {
+        const QString text = TextFile::decode(line);
+        if (text.trimmed().isEmpty())
             continue;
-        if (std::optional<DatedConnection> record = parseRecord(line))
+        if (std::optional<DatedConnection> record = parseRecord(text))
             result.records.append(*record);
         else {
             ++result.skipped;
@@ -65,12 +67,13 @@ OwnLogFile::ReadResult OwnLogFile::read() const
 }
 
 bool OwnLogFile::write(const QList<DatedConnection>& records, QString* error,
-                       const QStringList& unreadable) const
+                       const QList<QByteArray>& unreadable) const
 {
-    QStringList lines;
-    lines.reserve(records.size() + unreadable.size());
+    QByteArray bytes;
+    bytes.reserve((records.size() + unreadable.size()) * 40);
     for (const DatedConnection& connection : records)
-        lines << formatRecord(connection);
-    lines << unreadable;
-    return TextFile::writeLines(m_path, lines, error);
+        bytes += TextFile::encode(formatRecord(connection)) + "\r\n";
+    for (const QByteArray& line : unreadable)
+        bytes += line + "\r\n";
+    return TextFile::writeBytes(m_path, bytes, error);
 }

@@ -2,9 +2,9 @@
 
 #include "datedconnection.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
-#include <QStringList>
 
 // The program's own log beside the modem log: every connection ever seen, one quoted
 // "date","start","end" record per line, oldest first.
@@ -21,7 +21,7 @@ public:
         ReadStatus status = ReadStatus::Read;
         QList<DatedConnection> records; // the valid records, in file order
         int skipped = 0;                // records with a field that is not a date or time
-        QStringList unreadable;         // those records' lines, as they stand in the file
+        QList<QByteArray> unreadable;   // those records' lines, byte for byte
     };
 
     explicit OwnLogFile(const QString& logpath) : m_path(pathFor(logpath)) {}
@@ -31,10 +31,10 @@ public:
 
     ReadResult read() const;
     // Replaces the file in one step; on failure the old file stays as it was.
-    // Lines that could not be read are written back after the records as they stood, so a
-    // connection in a form this program cannot read yet is never thrown away.
+    // Lines that could not be read are written back after the records byte for byte, so a
+    // connection in a form or an encoding this program cannot read yet is never thrown away.
     bool write(const QList<DatedConnection>& records, QString* error = nullptr,
-               const QStringList& unreadable = {}) const;
+               const QList<QByteArray>& unreadable = {}) const;
 
     // The record a line stands for, or none when a field is not a valid date or time.
     static std::optional<DatedConnection> parseRecord(const QString& line);

@@ -1,6 +1,7 @@
 #include "extrainfoeditor.h"
 
 #include "log/connectiontable.h"
+#include "log/extrainfofile.h"
 #include "platform/prompter.h"
 #include "report/connectionline.h"
 
@@ -46,7 +47,7 @@ bool ExtraInfoEditor::enterit(const QStringList& selectedLines)
         // Cancel and an empty answer both keep what is there; removing is done on its own.
         if (answer && !answer->isEmpty()) {
             m_table.tableViewCurrent = false;
-            record.otherinfo = *answer;
+            record.otherinfo = ExtraInfoFile::oneLine(*answer);
         }
     }
     if (selectedLines.isEmpty())

@@ -273,6 +273,40 @@ private Q_SLOTS:
         QCOMPARE(run.modemLogBytes(), log.bytes());
     }
 
+    void startNewLogWithAFullTableKeepsTheRest()
+    {
+        Run run;
+        QStringList own;
+        for (int i = 0; i < 1003; ++i)
+            own << QStringLiteral("\"%1\",\"10:00:00\",\"10:30:00\"")
+                       .arg(QDate(1998, 1, 1).addDays(i).toString(Qt::ISODate));
+        QVERIFY(TextFile::writeLines(OwnLogFile::pathFor(run.modemLog), own));
+        run.writeModemLog(ModemLogBuilder());
+        run.start();
+        QVERIFY(run.prompter.texts().at(0).contains("Start New Log"));
+        run.prompter.answers = {Prompter::Answer::No, Prompter::Answer::Yes};
+        run.action("newlog")->trigger();
+        QCOMPARE(run.window->table().connectioncount(), 3);
+        QCOMPARE(run.window->table()[1].conndate,
+                 QDate(1998, 1, 1).addDays(1000).toString(Qt::ISODate));
+        QCOMPARE(run.prompter.texts().last(), QString("New log created successfully."));
+    }
+
+    void notesWaitForAnOwnLogThatCannotBeRead()
+    {
+        Run run;
+        run.writeModemLog(threeCalls());
+        QVERIFY(QDir().mkpath(OwnLogFile::pathFor(run.modemLog) + "/blocked"));
+        run.start();
+        run.prompter.shown.clear();
+        run.child<QListWidget>("start")->item(2)->setSelected(true);
+        run.action("enterit")->trigger();
+        QCOMPARE(run.prompter.shown.size(), 1);
+        QVERIFY(!run.prompter.shown.at(0).isInput);
+        QVERIFY(run.prompter.texts().at(0).contains("notes"));
+        QVERIFY(!QDir(run.services.programDirectory).exists());
+    }
+
     void startNewLogAsksTwiceThenStartsAfresh()
     {
         Run run;

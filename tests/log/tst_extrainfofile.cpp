@@ -33,10 +33,16 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("otherinfo");
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QStringList>("readBack");
+        // "ERROR" is what costing said, not the user: saved, it would outlive a mended tariff.
         QTest::newRow("markers saved empty")
             << QStringList{"Peak Rate", "Reconnection", "Unknown End", "ERROR", ""}
-            << QByteArray("\"\"\r\n\"\"\r\n\"\"\r\n\"ERROR\"\r\n\"\"\r\n")
-            << QStringList{"", "", "", "ERROR", ""};
+            << QByteArray("\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n")
+            << QStringList{"", "", "", "", ""};
+        // Two lines in the file would move every later note onto the next connection.
+        QTest::newRow("line breaks become spaces")
+            << QStringList{"first\nsecond", "a\r\nb\rc", "next"}
+            << QByteArray("\"first second\"\r\n\"a b c\"\r\n\"next\"\r\n")
+            << QStringList{"first second", "a b c", "next"};
         QTest::newRow("user text kept")
             << QStringList{"Called the bank", "Peak Rate"}
             << QByteArray("\"Called the bank\"\r\n\"\"\r\n") << QStringList{"Called the bank", ""};
@@ -77,7 +83,44 @@ private Q_SLOTS:
         QCOMPARE(table[2].otherinfo, QString("my text"));
         QCOMPARE(table[3].otherinfo, QString("surplus")); // above the count: no view reads it
         QVERIFY(extra.savetheextrabits(table));
-        QCOMPARE(*extra.read(), (QStringList{"", "my text"}));
+        QCOMPARE(*extra.read(), (QStringList{"", "my text", "surplus"}));
+    }
+
+    void readsWhatOlderVersionsWrote_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("a note spanning lines is one note")
+            << QByteArray("\"one\"\r\n\"line a\r\nline b\"\r\n\"three\"\r\n")
+            << QStringList{"one", "line a line b", "three"};
+        QTest::newRow("an unclosed quote takes no other note")
+            << QByteArray("\"abc\r\n\"def\"\r\n") << QStringList{"abc", "def"};
+        QTest::newRow("windows-1252") << QByteArray("\"caf\xe9\"\r\n") << QStringList{"caf\u00e9"};
+    }
+    void readsWhatOlderVersionsWrote()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, texts);
+        LogFixture files;
+        QDir().mkpath(files.programDirectory());
+        const ExtraInfoFile extra(files.logpath(), files.programDirectory());
+        LogFixture::write(extra.path(), file);
+        QCOMPARE(*extra.read(), texts);
+    }
+
+    void saveNeverShortensTheFile()
+    {
+        // A table that holds fewer connections than the file has notes (an own log that could
+        // not be read, say) must not take the later notes with it.
+        LogFixture files;
+        QDir().mkpath(files.programDirectory());
+        const ExtraInfoFile extra(files.logpath(), files.programDirectory());
+        LogFixture::write(extra.path(), "\"a\"\r\n\"b\"\r\n\"c\"\r\n\"d\"\r\n");
+        ConnectionTable table;
+        table.append(LogFixture::connection("2000-04-01", "10:00:00", "10:10:00", "new a"));
+        table.append(LogFixture::connection("2000-04-01", "11:00:00", "11:10:00", "Peak Rate"));
+        QVERIFY(extra.savetheextrabits(table));
+        QCOMPARE(*extra.read(), (QStringList{"new a", "", "c", "d"}));
     }
 
     void missingFileKeepsTable()

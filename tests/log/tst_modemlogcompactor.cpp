@@ -97,9 +97,9 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, log);
         QByteArray expected;
-        for (const QString& line : TextFile::splitLines(QString::fromLatin1(log))) {
-            if (ModemLogCompactor::writeline(line))
-                expected += line.toLatin1() + "\r\n";
+        for (const QByteArray& line : TextFile::splitLines(log)) {
+            if (ModemLogCompactor::writeline(QString::fromLatin1(line)))
+                expected += line + "\r\n";
         }
         LogFixture files;
         files.writeModemLog(log);
@@ -119,35 +119,25 @@ private Q_SLOTS:
 
     void failureLeavesLogAsItWas_data()
     {
-        QTest::addColumn<bool>("readOnlyDirectory");
         QTest::addColumn<bool>("folderInTheWay");
-        QTest::newRow("read-only directory") << true << false;
-        QTest::newRow("temporary name taken by a folder") << false << true;
-        QTest::newRow("missing modem log") << false << false;
+        QTest::newRow("temporary name taken by a folder") << true;
+        QTest::newRow("missing modem log") << false;
     }
     void failureLeavesLogAsItWas()
     {
-        QFETCH(bool, readOnlyDirectory);
         QFETCH(bool, folderInTheWay);
         LogFixture files;
         const QByteArray original = fixture("three-calls.log");
         const QString temporary = ModemLogCompactor::temporaryPath(files.logpath());
-        const bool logThere = readOnlyDirectory || folderInTheWay;
-        if (logThere)
+        if (folderInTheWay) {
             files.writeModemLog(original);
-        if (folderInTheWay)
             QVERIFY(QDir().mkpath(temporary));
-        if (readOnlyDirectory)
-            QFile::setPermissions(files.dir(), QFile::ReadOwner | QFile::ExeOwner);
+        }
         RecordingProgress progress;
         QString error;
-        const bool done = ModemLogCompactor::cleanup(files.logpath(), progress, &error);
-        QFile::setPermissions(files.dir(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        if (done && readOnlyDirectory)
-            QSKIP("the directory is writable for this user (running as root)");
-        QVERIFY(!done);
+        QVERIFY(!ModemLogCompactor::cleanup(files.logpath(), progress, &error));
         QVERIFY(!error.isEmpty());
-        QCOMPARE(files.modemLog(), logThere ? original : QByteArray("<missing>"));
+        QCOMPARE(files.modemLog(), folderInTheWay ? original : QByteArray("<missing>"));
         QCOMPARE(QFileInfo::exists(temporary), folderInTheWay);
         QCOMPARE(progress.statuses.last(), QString());
         QVERIFY(!progress.enabled);

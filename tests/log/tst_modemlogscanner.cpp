@@ -113,6 +113,24 @@ private Q_SLOTS:
         QVERIFY(!found.first().fromOwnLog);
     }
 
+    void lostLineBreaks()
+    {
+        // A log whose line breaks were lost on the way (one line of 10 MB): every call still
+        // reads its own date and times, from the stamp right in front of its phrase.
+        ModemLogBuilder builder;
+        const QDate first(2000, 1, 1);
+        const int calls = 24000;
+        for (int i = 0; i < calls; ++i)
+            builder.call(first.addDays(i).toString("MM-dd-yyyy"), "10:00:00", "10:30:00");
+        const QByteArray log = builder.bytes().replace("\r\n", " ");
+        QVERIFY(log.size() > 10'000'000);
+        const QList<DatedConnection> found = ModemLogScanner::scan(log);
+        QCOMPARE(found.size(), calls);
+        QCOMPARE(found.first().date, first);
+        QCOMPARE(found.last().date, first.addDays(calls - 1));
+        QCOMPARE(found.last().record.endtime, QString("10:30:00"));
+    }
+
     void progressFollowsHangUps()
     {
         const QByteArray log = ModemLogBuilder()

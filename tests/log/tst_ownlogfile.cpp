@@ -125,10 +125,14 @@ private Q_SLOTS:
             << ""
             << "1 10:00:00-10:10:00 o; 2 11:00:00-11:30:00 o";
         QTest::newRow("overlap stops at the modem log's first")
-            << "1 10:00:00-10:10:00 o; 2 11:00:00-11:30:00 o; 3 12:00:00-12:30:00 o"
+            << "1 10:00:00-10:10:00 o; 2 11:00:20-11:30:40 o; 3 12:00:00-12:30:00 o"
             << "2 11:00:20-11:30:40 m; 3 12:00:00-12:30:00 m; 4 09:00:00-09:05:00 m"
             << "1 10:00:00-10:10:00 o; 2 11:00:20-11:30:40 m; 3 12:00:00-12:30:00 m; "
                "4 09:00:00-09:05:00 m";
+        QTest::newRow("two short calls in one minute are two")
+            << "2 10:05:01-10:05:20 o"
+            << "2 10:05:40-10:05:58 m"
+            << "2 10:05:01-10:05:20 o; 2 10:05:40-10:05:58 m";
         QTest::newRow("same times on another day is no match")
             << "1 11:00:00-11:30:00 o"
             << "2 11:00:00-11:30:00 m"
@@ -175,6 +179,10 @@ private Q_SLOTS:
         QTest::newRow("finished own record")
             << "2 10:05:00-10:06:00 o; 2 10:06:00-11:00:12 m" << 0 << false;
         QTest::newRow("last record") << "2 10:05:00-10:05:00 o" << 0 << false;
+        QTest::newRow("a call days later at the same second")
+            << "2 10:05:00-10:05:00 o; 5 10:05:00-11:00:12 m" << 0 << false;
+        QTest::newRow("both from the own log")
+            << "2 10:05:00-10:05:00 o; 2 10:05:00-11:00:12 o" << 0 << false;
     }
     void inProgressDuplicate()
     {

@@ -1,0 +1,117 @@
+#include "log/connectiontable.h"
+#include "log/extrainfofile.h"
+#include "log/logloader.h"
+#include "log/logreset.h"
+#include "log/modemlogcompactor.h"
+#include "log/shutdownguard.h"
+#include "logfixture.h"
+#include "modemlogbuilder.h"
+#include "platform/progresssink.h"
+#include "testregistry.h"
+#include "unprivileged.h"
+
+#include <QTest>
+
+namespace
+{
+bool costed(ConnectionTable&, int)
+{
+    return true;
+}
+
+QMap<QString, QByteArray> snapshot(const QString& folder)
+{
+    QMap<QString, QByteArray> files;
+    for (const QFileInfo& info : QDir(folder).entryInfoList(QDir::Files | QDir::Hidden))
+        files.insert(info.fileName(), TextFile::readBytes(info.filePath()).value_or("<unread>"));
+    return files;
+}
+} // namespace
+
+// Read-only folders and unreadable files. Root is never refused, so as root the class runs
+// again as the user nobody and stands on that run's result.
+class TstLogPermissions : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (!Unprivileged::isRoot()) {
+            qInfo("running as an unprivileged user");
+            return;
+        }
+        QString output;
+        const int code = Unprivileged::rerun("TstLogPermissions", &output);
+        QVERIFY2(code == 0, qPrintable(output));
+        qInfo("%s", qPrintable(output));
+        QSKIP("ran as the user nobody in a child process, which passed (above)");
+    }
+
+    void readOnlyFolderChangesNoFile_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::newRow("load") << "load";
+        QTest::newRow("start new log") << "start new log";
+        QTest::newRow("compaction") << "compaction";
+    }
+    void readOnlyFolderChangesNoFile()
+    {
+        QFETCH(QString, action);
+        LogFixture files;
+        // Logged while in progress; the modem log now holds the completed call.
+        files.writeOwnLog({LogFixture::record("2000-04-02", "10:05:00", "10:05:00")});
+        files.writeModemLog(ModemLogBuilder().call("04-02-2000", "10:05:00", "11:00:12").bytes());
+        const QMap<QString, QByteArray> before = snapshot(files.dir());
+        ConnectionTable table;
+        table.logpath = files.logpath();
+        SilentProgress progress;
+        LogLoader loader(table, costed, progress, files.programDirectory());
+
+        QVERIFY(QFile::setPermissions(files.dir(), QFile::ReadOwner | QFile::ExeOwner));
+        QString error;
+        bool done = false;
+        if (action == "load") {
+            const LoadReport report = loader.lookinlog();
+            done = report.ownLogWritten;
+            error = report.ownLogError;
+            QCOMPARE(LogFixture::rows(table), QStringList{"2000-04-02 10:05:00 11:00:12"});
+            QCOMPARE(ShutdownGuard(loader, table).unload(report).outcome,
+                     ShutdownGuard::Outcome::OwnLogNotWritten);
+        } else if (action == "start new log") {
+            done = LogReset::startnew(files.logpath(), files.programDirectory(), {}, &error);
+        } else {
+            done = ModemLogCompactor::cleanup(files.logpath(), progress, &error);
+        }
+        QFile::setPermissions(files.dir(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(!done);
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(snapshot(files.dir()), before);
+    }
+
+    void unreadableOwnLogIsNeitherReplacedNorOverlaid()
+    {
+        LogFixture files;
+        files.writeOwnLog({LogFixture::record("2000-04-01", "10:00:00", "10:10:00")});
+        files.writeModemLog(ModemLogBuilder().call("04-02-2000", "11:00:00", "11:30:00").bytes());
+        QDir().mkpath(files.programDirectory());
+        const ExtraInfoFile notes(files.logpath(), files.programDirectory());
+        LogFixture::write(notes.path(), "\"note of 2000-04-01\"\r\n");
+        QVERIFY(QFile::setPermissions(files.ownLogPath(), QFile::WriteOwner));
+        ConnectionTable table;
+        table.logpath = files.logpath();
+        SilentProgress progress;
+        LogLoader loader(table, costed, progress, files.programDirectory());
+        const LoadReport report = loader.lookinlog();
+        QFile::setPermissions(files.ownLogPath(), QFile::ReadOwner | QFile::WriteOwner);
+        QVERIFY(!report.ownLogWritten);
+        QVERIFY(!report.ownLogError.isEmpty());
+        QVERIFY(!report.notesUsable);
+        QCOMPARE(table[1].otherinfo, QString());
+        QCOMPARE(files.ownLog(),
+                 QStringList{LogFixture::record("2000-04-01", "10:00:00", "10:10:00")});
+    }
+};
+
+DIALTRAK_TEST(TstLogPermissions)
+#include "tst_permissions.moc"
