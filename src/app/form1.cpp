@@ -2,6 +2,7 @@
 
 #include "dialogs/savelogfrm.h"
 #include "dialogs/selectlogfrm.h"
+#include "dialogs/textviewer.h"
 #include "log/extrainfofile.h"
 #include "log/logreset.h"
 #include "log/modemlogcompactor.h"
@@ -373,7 +374,10 @@ void Form1::newlog_Click()
                        "you want to save the current connections as a text file now?"),
         Prompter::Icon::None, Prompter::Buttons::YesNoCancel);
     if (save == Prompter::Answer::Yes) {
-        saveastext_Click();
+        if (m_table.isEmpty())
+            m_services.prompter.message(QStringLiteral("There are no connections to save."));
+        else
+            saveastext_Click();
         return;
     }
     if (save != Prompter::Answer::No)
@@ -381,7 +385,7 @@ void Form1::newlog_Click()
     const Prompter::Answer sure = m_services.prompter.message(
         QStringLiteral("This command cannot be undone.\n\nAre you sure you want to start a fresh "
                        "log?"),
-        Prompter::Icon::None, Prompter::Buttons::YesNo);
+        Prompter::Icon::None, Prompter::Buttons::YesNo, Prompter::Answer::No);
     if (sure != Prompter::Answer::Yes)
         return;
     // Calls made since the last load decide what a full table leaves over for the new log.
@@ -419,12 +423,21 @@ void Form1::cleanlog_Click()
     if (!ModemLogCompactor::cleanup(m_table.logpath, *this))
         m_services.prompter.message(QStringLiteral("Log could not be compacted, file is in use."),
                                     Prompter::Icon::Warning);
-    m_services.launcher.openFile(m_table.logpath);
+    showFile(m_table.logpath);
 }
 
 void Form1::viewdtklog_Click()
 {
-    m_services.launcher.openFile(OwnLogFile::pathFor(m_table.logpath));
+    showFile(OwnLogFile::pathFor(m_table.logpath));
+}
+
+void Form1::showFile(const QString& path)
+{
+    // Without a desktop application for the file, the program's own viewer shows it.
+    if (!m_services.launcher.openFile(path) && !TextViewer::showFile(path, this))
+        m_services.prompter.message(QStringLiteral("The file ") + path +
+                                        QStringLiteral(" could not be opened."),
+                                    Prompter::Icon::Warning);
 }
 
 void Form1::exit_Click()

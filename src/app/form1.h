@@ -66,6 +66,8 @@ private:
     // The load's recovery when the modem log cannot be opened.
     void askForModemLog();
     void openSelectionWindow();
+    // In the desktop's application for it, else in the program's own viewer.
+    void showFile(const QString& path);
     // False, after telling the user why, while notes cannot be matched to connections.
     bool notesCanChange();
     void useModemLog(const QString& path);

@@ -21,6 +21,14 @@ DirectoryList::DirectoryList(QWidget* parent) : QTreeWidget(parent)
     setUniformRowHeights(true);
     connect(this, &QTreeWidget::itemDoubleClicked, this,
             [this](QTreeWidgetItem* item) { open(item); });
+    connect(this, &QTreeWidget::currentItemChanged, this,
+            [this] { Q_EMIT highlightedPathChanged(highlightedPath()); });
+}
+
+QString DirectoryList::highlightedPath() const
+{
+    const QTreeWidgetItem* item = currentItem();
+    return item ? item->data(0, PathRole).toString() : m_path;
 }
 
 bool DirectoryList::setPath(const QString& path)

@@ -12,6 +12,9 @@ public:
     explicit DirectoryList(QWidget* parent = nullptr);
 
     QString path() const { return m_path; }
+    // The directory the user has highlighted (a single click), else the current one: the
+    // directory the user means when a window acts on "the chosen directory".
+    QString highlightedPath() const;
     // False, and the list as it was, when there is no such directory.
     bool setPath(const QString& path);
     // Rereads the current directory's subdirectories.
@@ -21,6 +24,7 @@ public:
 
 Q_SIGNALS:
     void pathChanged(const QString& path);
+    void highlightedPathChanged(const QString& path);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -7,6 +7,10 @@
 FileList::FileList(QWidget* parent) : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // Long modem names ("ModemLog_PCI Soft Data Fax Modem with SmartCP.txt") are shown whole,
+    // with a scroll bar when they do not fit.
+    setTextElideMode(Qt::ElideNone);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(this, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { Q_EMIT fileDoubleClicked(item->text()); });
 }
@@ -33,8 +37,10 @@ void FileList::refresh()
         return;
     const QStringList names = QDir(m_path).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
     for (const QString& name : names) {
-        if (matches(name, m_pattern))
-            addItem(name);
+        if (matches(name, m_pattern)) {
+            auto* item = new QListWidgetItem(name, this);
+            item->setToolTip(name);
+        }
     }
 }
 
@@ -50,6 +56,15 @@ QString FileList::selectedFileName() const
 {
     const QList<QListWidgetItem*> selected = selectedItems();
     return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+void FileList::selectFile(const QString& fileName)
+{
+    const QList<QListWidgetItem*> found = findItems(fileName, Qt::MatchExactly);
+    if (fileName.isEmpty() || found.isEmpty())
+        return;
+    setCurrentItem(found.first());
+    found.first()->setSelected(true);
 }
 
 bool FileList::matches(const QString& fileName, const QString& pattern)

@@ -23,6 +23,8 @@ public:
     QStringList fileNames() const;
     // Empty when no file is selected.
     QString selectedFileName() const;
+    // Selects the file of that name when it is listed.
+    void selectFile(const QString& fileName);
 
     static bool matches(const QString& fileName, const QString& pattern);
 

@@ -21,7 +21,8 @@ savelogfrm::savelogfrm(const ConnectionTable& table, bool twelveHour, Prompter& 
           this)),
       m_drive1(new DriveList(this)), m_dir1(new DirectoryList(this)),
       m_label2(new QLabel(QStringLiteral("Data will be saved in the file called -"), this)),
-      m_text1(new QLabel(this)), m_cmdOK(new QPushButton(QStringLiteral("OK"), this)),
+      m_text1(new QLabel(this)), m_folder(new QLabel(this)),
+      m_cmdOK(new QPushButton(QStringLiteral("OK"), this)),
       m_command2(new QPushButton(QStringLiteral("Cancel"), this))
 {
     setObjectName(QStringLiteral("savelogfrm"));
@@ -31,6 +32,7 @@ savelogfrm::savelogfrm(const ConnectionTable& table, bool twelveHour, Prompter& 
     m_dir1->setObjectName(QStringLiteral("Dir1"));
     m_label2->setObjectName(QStringLiteral("Label2"));
     m_text1->setObjectName(QStringLiteral("text1"));
+    m_folder->setObjectName(QStringLiteral("folder"));
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
     m_command2->setObjectName(QStringLiteral("Command2"));
 
@@ -39,6 +41,10 @@ savelogfrm::savelogfrm(const ConnectionTable& table, bool twelveHour, Prompter& 
     bold.setBold(true);
     m_text1->setFont(bold);
     m_text1->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Where the file will be, in full, so the user can find it afterwards.
+    m_folder->setWordWrap(true);
+    m_folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_dir1->setAccessibleName(m_label1->text());
     m_cmdOK->setDefault(true);
     m_command2->setAutoDefault(false);
 
@@ -53,10 +59,12 @@ savelogfrm::savelogfrm(const ConnectionTable& table, bool twelveHour, Prompter& 
     layout->addWidget(m_dir1, 1);
     layout->addWidget(m_label2);
     layout->addWidget(m_text1);
+    layout->addWidget(m_folder);
     layout->addLayout(buttons);
     resize(420, 380);
 
     connect(m_drive1, &DriveList::driveChanged, this, &savelogfrm::Drive1_Change);
+    connect(m_dir1, &DirectoryList::highlightedPathChanged, this, &savelogfrm::showDestination);
     connect(m_cmdOK, &QPushButton::clicked, this, &savelogfrm::cmdOK_Click);
     connect(m_command2, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -71,6 +79,13 @@ void savelogfrm::Form_Load()
     m_drive1->setDrive(start);
     if (!m_dir1->setPath(start))
         m_dir1->setPath(m_drive1->drive());
+    showDestination();
+}
+
+void savelogfrm::showDestination()
+{
+    m_folder->setText(QStringLiteral("in the folder ") +
+                      QDir::toNativeSeparators(m_dir1->highlightedPath()));
 }
 
 void savelogfrm::Drive1_Change(const QString& drive)
@@ -80,7 +95,7 @@ void savelogfrm::Drive1_Change(const QString& drive)
 
 QString savelogfrm::exportPath() const
 {
-    return m_dir1->filePath(m_fileName);
+    return QDir(m_dir1->highlightedPath()).filePath(m_fileName);
 }
 
 void savelogfrm::cmdOK_Click()

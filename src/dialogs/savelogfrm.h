@@ -19,12 +19,13 @@ public:
     savelogfrm(const ConnectionTable& table, bool twelveHour, Prompter& prompter,
                QWidget* parent = nullptr);
 
-    // Where OK writes: the directory list's path and the export file name.
+    // Where OK writes: the highlighted directory and the export file name.
     QString exportPath() const;
 
 private:
     void Form_Load();
     void Drive1_Change(const QString& drive);
+    void showDestination();
     void cmdOK_Click();
 
     const ConnectionTable& m_table;
@@ -37,6 +38,7 @@ private:
     DirectoryList* m_dir1;
     QLabel* m_label2;
     QLabel* m_text1;
+    QLabel* m_folder;
     QPushButton* m_cmdOK;
     QPushButton* m_command2;
 };

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -45,8 +46,8 @@ Selectlogfrm::Selectlogfrm(SettingsStore& settings, ShortcutMaker& shortcuts, QW
     lists->addWidget(m_drive1, 0, 0);
     lists->addWidget(m_dir1, 1, 0);
     lists->addWidget(m_file1, 0, 1, 2, 1);
-    lists->setColumnStretch(0, 1);
-    lists->setColumnStretch(1, 1);
+    lists->setColumnStretch(0, 2);
+    lists->setColumnStretch(1, 3);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -59,12 +60,13 @@ Selectlogfrm::Selectlogfrm(SettingsStore& settings, ShortcutMaker& shortcuts, QW
     layout->addLayout(lists, 1);
     layout->addWidget(m_check1);
     layout->addLayout(buttons);
-    resize(560, 360);
+    resize(640, 380);
 
     connect(m_drive1, &DriveList::driveChanged, this, &Selectlogfrm::Drive1_Change);
     connect(m_dir1, &DirectoryList::pathChanged, this, &Selectlogfrm::Dir1_Change);
     connect(m_check1, &QCheckBox::toggled, this, &Selectlogfrm::Check1_Click);
     connect(m_file1, &FileList::fileDoubleClicked, this, &Selectlogfrm::cmdOK_Click);
+    connect(m_file1, &QListWidget::itemSelectionChanged, this, &Selectlogfrm::enableChoice);
     connect(m_cmdOK, &QPushButton::clicked, this, &Selectlogfrm::cmdOK_Click);
     connect(m_command1, &QPushButton::clicked, this, &Selectlogfrm::Command1_Click);
     connect(m_command2, &QPushButton::clicked, this, &QDialog::reject);
@@ -76,10 +78,25 @@ void Selectlogfrm::Form_Load()
 {
     m_file1->setPattern(modemPattern());
     m_drive1->setDrive(QDir::rootPath());
-    // The home directory stands where the modem driver's Windows directory would be.
-    if (!m_dir1->setPath(QDir::homePath()))
-        m_dir1->setPath(m_drive1->drive());
+    // The folder of the modem log in use, where the user last found it; else the home
+    // directory, which stands where the modem driver's Windows directory would be.
+    const QFileInfo current(
+        m_settings.read(QStringLiteral("Logfile"), QStringLiteral("Path"), QString()));
+    if (!current.isAbsolute() || !m_dir1->setPath(current.absolutePath())) {
+        if (!m_dir1->setPath(QDir::homePath()))
+            m_dir1->setPath(m_drive1->drive());
+    }
     m_file1->setPath(m_dir1->path());
+    m_file1->selectFile(current.fileName());
+    enableChoice();
+}
+
+void Selectlogfrm::enableChoice()
+{
+    // Without a file the chosen path would be a folder, replacing a good stored path.
+    const bool chosen = !m_file1->selectedFileName().isEmpty();
+    m_cmdOK->setEnabled(chosen);
+    m_command1->setEnabled(chosen);
 }
 
 void Selectlogfrm::Drive1_Change(const QString& drive)
@@ -111,6 +128,8 @@ QString Selectlogfrm::choose()
 
 void Selectlogfrm::cmdOK_Click()
 {
+    if (m_file1->selectedFileName().isEmpty())
+        return;
     const QString path = choose();
     m_shortcuts.setTargetPath(QCoreApplication::applicationFilePath());
     m_shortcuts.setTitle(ProgramInfo::title());
@@ -123,6 +142,8 @@ void Selectlogfrm::cmdOK_Click()
 
 void Selectlogfrm::Command1_Click()
 {
+    if (m_file1->selectedFileName().isEmpty())
+        return;
     const QString path = choose();
     if (m_reload)
         m_reload(path);

@@ -41,6 +41,8 @@ private:
     void Check1_Click(bool ticked);
     void cmdOK_Click();
     void Command1_Click();
+    // OK and Apply only once a file is chosen.
+    void enableChoice();
     // Stores the chosen path; returns it for the reload.
     QString choose();
 

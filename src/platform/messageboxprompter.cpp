@@ -5,7 +5,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
-Prompter::Answer MessageBoxPrompter::message(const QString& text, Icon icon, Buttons buttons)
+Prompter::Answer MessageBoxPrompter::message(const QString& text, Icon icon, Buttons buttons,
+                                             Answer defaultButton)
 {
     QMessageBox box(m_parent);
     box.setWindowTitle(ProgramInfo::title());
@@ -34,6 +35,13 @@ Prompter::Answer MessageBoxPrompter::message(const QString& text, Icon icon, But
     case Buttons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
+    }
+    if (buttons != Buttons::Ok) {
+        const QMessageBox::StandardButton preferred = defaultButton == Answer::No ? QMessageBox::No
+                                                      : defaultButton == Answer::Cancel
+                                                          ? QMessageBox::Cancel
+                                                          : QMessageBox::Yes;
+        box.setDefaultButton(preferred);
     }
     switch (box.exec()) {
     case QMessageBox::Yes:

@@ -11,7 +11,8 @@ public:
     explicit MessageBoxPrompter(QWidget* parent = nullptr) : m_parent(parent) {}
     void setParent(QWidget* parent) { m_parent = parent; }
 
-    Answer message(const QString& text, Icon icon, Buttons buttons) override;
+    Answer message(const QString& text, Icon icon = Icon::None, Buttons buttons = Buttons::Ok,
+                   Answer defaultButton = Answer::Yes) override;
     std::optional<QString> input(const QString& prompt, const QString& title,
                                  const QString& proposed) override;
 

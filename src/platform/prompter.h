@@ -13,8 +13,9 @@ public:
     enum class Answer { Ok, Yes, No, Cancel };
 
     virtual ~Prompter() = default;
+    // defaultButton is the button Enter presses: No for a question that cannot be undone.
     virtual Answer message(const QString& text, Icon icon = Icon::None,
-                           Buttons buttons = Buttons::Ok) = 0;
+                           Buttons buttons = Buttons::Ok, Answer defaultButton = Answer::Yes) = 0;
     // Empty optional when the user cancels.
     virtual std::optional<QString> input(const QString& prompt, const QString& title,
                                          const QString& proposed) = 0;

@@ -67,9 +67,9 @@ bool ExtraInfoEditor::reminfo(const QStringList& selectedLines)
         ConnectionRecord& record = m_table[number];
         if (record.otherinfo.isEmpty())
             continue;
-        const Prompter::Answer answer =
-            m_prompter.message(removeQuestion(ConnectionLine::numberText(line)),
-                               Prompter::Icon::None, Prompter::Buttons::YesNo);
+        const Prompter::Answer answer = m_prompter.message(
+            removeQuestion(ConnectionLine::numberText(line)), Prompter::Icon::None,
+            Prompter::Buttons::YesNo, Prompter::Answer::No);
         if (answer == Prompter::Answer::Yes)
             record.otherinfo.clear();
     }

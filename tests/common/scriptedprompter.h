@@ -16,6 +16,7 @@ public:
         bool isInput = false;
         QString title;    // input boxes only
         QString proposed; // input boxes only
+        Answer defaultButton = Answer::Yes;
     };
 
     // Answers for the next message boxes, in order; Ok (or Yes) when the script runs out.
@@ -25,9 +26,10 @@ public:
     QList<std::optional<QString>> inputs;
     QList<Shown> shown;
 
-    Answer message(const QString& text, Icon icon, Buttons buttons) override
+    Answer message(const QString& text, Icon icon, Buttons buttons,
+                   Answer defaultButton = Answer::Yes) override
     {
-        shown.append({text, icon, buttons, false, {}, {}});
+        shown.append({text, icon, buttons, false, {}, {}, defaultButton});
         if (!answers.isEmpty())
             return answers.takeFirst();
         return buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;

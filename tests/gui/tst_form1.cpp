@@ -15,10 +15,12 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -237,8 +239,8 @@ private Q_SLOTS:
         int selectionWindows = -1;
         bool stillOpen = false;
         onNextModal([&](QWidget* modal) {
-            // No file chosen: the path ends in the directory, which cannot be read as a log.
-            modal->findChild<QListWidget*>("File1")->clearSelection();
+            // The chosen file is gone by the time Apply reads it.
+            QVERIFY(QFile::remove(run.modemLog));
             QTest::mouseClick(modal->findChild<QPushButton*>("Command1"), Qt::LeftButton);
             stillOpen = modal->isVisible() && QApplication::activeModalWidget() == modal;
             selectionWindows = 0;
@@ -320,6 +322,7 @@ private Q_SLOTS:
             "This command will start a new log by deleting both the windows modem log file and "
             "the Dialtrak log file."));
         QCOMPARE(run.prompter.shown.at(1).buttons, Prompter::Buttons::YesNo);
+        QCOMPARE(run.prompter.shown.at(1).defaultButton, Prompter::Answer::No);
         QCOMPARE(run.prompter.texts().at(2),
                  "There were no connections found in the file, " + run.modemLog);
         QCOMPARE(run.prompter.texts().at(3), QString("New log created successfully."));
@@ -399,13 +402,49 @@ private Q_SLOTS:
         QVERIFY(!run.prompter.texts().contains("New log created successfully."));
     }
 
-    void viewingTheOwnLogOpensItInTheEditor()
+    void viewingAFileOpensItInTheEditorOrTheViewer_data()
     {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<bool>("desktopOpensIt");
+        QTest::newRow("own log, editor") << "viewdtklog" << true;
+        QTest::newRow("own log, no editor") << "viewdtklog" << false;
+        QTest::newRow("compacted log, no editor") << "cleanlog" << false;
+    }
+    void viewingAFileOpensItInTheEditorOrTheViewer()
+    {
+        QFETCH(QString, item);
+        QFETCH(bool, desktopOpensIt);
         Run run;
         run.writeModemLog(threeCalls());
         run.start();
-        run.action("viewdtklog")->trigger();
-        QCOMPARE(run.launcher.openedFiles, QStringList{OwnLogFile::pathFor(run.modemLog)});
+        run.launcher.succeed = desktopOpensIt;
+        run.action(item)->trigger();
+        const QString path =
+            item == "viewdtklog" ? OwnLogFile::pathFor(run.modemLog) : run.modemLog;
+        QCOMPARE(run.launcher.openedFiles, QStringList{path});
+        QPlainTextEdit* shown = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->isVisible() && window->windowTitle() == QFileInfo(path).fileName())
+                shown = window->findChild<QPlainTextEdit*>("text");
+        }
+        QCOMPARE(shown != nullptr, !desktopOpensIt);
+        if (shown) {
+            QVERIFY(shown->isReadOnly());
+            QVERIFY(shown->toPlainText().contains("22:30:00"));
+            shown->window()->close();
+        }
+    }
+
+    void startNewLogWithNothingToSaveSaysSo()
+    {
+        Run run;
+        run.writeModemLog(ModemLogBuilder());
+        run.start();
+        run.prompter.shown.clear();
+        run.prompter.answers = {Prompter::Answer::Yes};
+        run.action("newlog")->trigger();
+        QCOMPARE(run.prompter.shown.size(), 2);
+        QCOMPARE(run.prompter.texts().at(1), QString("There are no connections to save."));
     }
 
     void compactingKeepsTheCallsAndOpensTheLog()

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 #include <memory>
 
 namespace
@@ -108,6 +109,25 @@ private Q_SLOTS:
         QCOMPARE(f.control<DriveList>("Drive1")->drive(), QDir::rootPath());
         QCOMPARE(f.control<DirectoryList>("Dir1")->path(), f.target.path());
         QCOMPARE(f.window->exportPath(), f.target.filePath(ExportName));
+    }
+
+    void theHighlightedFolderReceivesTheFile()
+    {
+        // A single click is all users do to choose a folder.
+        Fixture f;
+        QVERIFY(QDir(f.target.path()).mkpath("Exports"));
+        QVERIFY(f.open());
+        DirectoryList* dirs = f.control<DirectoryList>("Dir1");
+        const QList<QTreeWidgetItem*> found =
+            dirs->findItems("Exports", Qt::MatchExactly | Qt::MatchRecursive);
+        QCOMPARE(found.size(), 1);
+        QTest::mouseClick(dirs->viewport(), Qt::LeftButton, {},
+                          dirs->visualItemRect(found.first()).center());
+        const QString folder = f.target.filePath("Exports");
+        QCOMPARE(f.control<QLabel>("folder")->text(),
+                 "in the folder " + QDir::toNativeSeparators(folder));
+        f.click("cmdOK");
+        QVERIFY(QFile::exists(QDir(folder).filePath(ExportName)));
     }
 
     void ok_data()

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -58,15 +59,15 @@ struct Fixture {
     std::unique_ptr<Selectlogfrm> window;
     QList<Call> calls;
 
-    bool open(const QStringList& files = LogFiles)
+    bool open(const QStringList& files = LogFiles,
+              const QString& storedPath = QStringLiteral("/old/ModemLog.txt"))
     {
         if (!logs.isValid() || !config.isValid())
             return false;
         for (const QString& name : files)
             touch(logs.filePath(name));
         settings = std::make_unique<SettingsStore>(config.filePath(QStringLiteral("store.ini")));
-        settings->write(QStringLiteral("Logfile"), QStringLiteral("Path"),
-                        QStringLiteral("/old/ModemLog.txt"));
+        settings->write(QStringLiteral("Logfile"), QStringLiteral("Path"), storedPath);
         {
             const HomeOverride home(logs.path());
             window = std::make_unique<Selectlogfrm>(*settings, shortcuts);
@@ -198,8 +199,6 @@ private Q_SLOTS:
         QTest::addColumn<bool>("doubleClick");
         QTest::newRow("OK") << "Standard Modem.log" << false;
         QTest::newRow("double-click") << "ModemLog_X.txt" << true;
-        // The reload's prompts deal with the directory path.
-        QTest::newRow("no file selected") << "" << false;
     }
 
     void ok()
@@ -208,8 +207,7 @@ private Q_SLOTS:
         QFETCH(bool, doubleClick);
         Fixture f;
         QVERIFY(f.open());
-        if (!file.isEmpty())
-            QVERIFY(f.clickFile(file, doubleClick));
+        QVERIFY(f.clickFile(file, doubleClick));
         if (!doubleClick)
             f.click("cmdOK");
 
@@ -222,6 +220,41 @@ private Q_SLOTS:
         QCOMPARE(f.shortcuts.created, 1);
         QCOMPARE(f.shortcuts.title, QStringLiteral("Dialtrak"));
         QCOMPARE(f.shortcuts.target, QCoreApplication::applicationFilePath());
+    }
+
+    void okAndApplyWaitForAFile()
+    {
+        // Without a file the stored path would become a folder.
+        Fixture f;
+        QVERIFY(f.open());
+        const auto enabled = [&f] {
+            return f.control<QPushButton>("cmdOK")->isEnabled() &&
+                   f.control<QPushButton>("Command1")->isEnabled();
+        };
+        QVERIFY(!f.control<QPushButton>("cmdOK")->isEnabled());
+        QVERIFY(!f.control<QPushButton>("Command1")->isEnabled());
+        QVERIFY(f.clickFile(QStringLiteral("Standard Modem.log")));
+        QVERIFY(enabled());
+        QVERIFY(QDir(f.logs.path()).mkpath(QStringLiteral("sub")));
+        f.control<DirectoryList>("Dir1")->setPath(f.logs.filePath(QStringLiteral("sub")));
+        QVERIFY(!f.control<QPushButton>("cmdOK")->isEnabled());
+        QCOMPARE(f.storedPath(), QStringLiteral("/old/ModemLog.txt"));
+    }
+
+    void opensAtTheModemLogInUse()
+    {
+        Fixture f;
+        QVERIFY(QDir(f.logs.path()).mkpath(QStringLiteral("modem")));
+        const QString inUse = f.logs.filePath(QStringLiteral("modem/ModemLog_Long Name Of A "
+                                                             "PCI Soft Data Fax Modem.txt"));
+        touch(inUse);
+        QVERIFY(f.open({}, inUse));
+        QCOMPARE(f.control<DirectoryList>("Dir1")->path(), QFileInfo(inUse).absolutePath());
+        FileList* files = f.control<FileList>("File1");
+        QCOMPARE(files->selectedFileName(), QFileInfo(inUse).fileName());
+        QVERIFY(f.control<QPushButton>("cmdOK")->isEnabled());
+        // The long name is shown whole, never cut short.
+        QCOMPARE(files->textElideMode(), Qt::ElideNone);
     }
 
     void applyTwice()

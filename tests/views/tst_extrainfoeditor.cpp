@@ -164,6 +164,7 @@ private Q_SLOTS:
         for (const ScriptedPrompter::Shown& shown : f.prompter.shown) {
             QVERIFY(!shown.isInput);
             QCOMPARE(shown.buttons, Prompter::Buttons::YesNo);
+            QCOMPARE(shown.defaultButton, Prompter::Answer::No); // cannot be undone
         }
         QStringList stored;
         for (int n : numbers) {
