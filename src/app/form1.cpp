@@ -350,8 +350,10 @@ void Form1::setStatus(const QString& text)
 
 void Form1::setProgress(int percent)
 {
-    m_progressBar1->setValue(percent);
-    m_progressBar1->repaint();
+    // The bar repaints at once when its value moves, which for every connection would cost
+    // more than the load itself.
+    if (m_progressPacer.shouldShow(percent))
+        m_progressBar1->setValue(percent);
 }
 
 void Form1::setProgressEnabled(bool enabled)

@@ -2,6 +2,7 @@
 
 #include "log/connectiontable.h"
 #include "log/logloader.h"
+#include "platform/progresspacer.h"
 #include "platform/progresssink.h"
 #include "tariff/callcoster.h"
 #include "tariff/tarifftable.h"
@@ -44,7 +45,8 @@ public:
     const ConnectionTable& table() const { return m_table; }
     const TariffTable& tariff() const { return m_tariff; }
 
-    // ProgressSink: the status label and the progress bar, repainted at once.
+    // ProgressSink: the status label, repainted at once, and the progress bar, repainted as
+    // often as the eye can follow.
     void setStatus(const QString& text) override;
     void setProgress(int percent) override;
     void setProgressEnabled(bool enabled) override;
@@ -95,6 +97,7 @@ private:
     LoadReport m_lastLoad;
     std::unique_ptr<ExtraInfoEditor> m_extraInfoEditor;
 
+    ProgressPacer m_progressPacer;
     QLabel* m_label1 = nullptr;
     QProgressBar* m_progressBar1 = nullptr;
     QPushButton* m_command3 = nullptr;

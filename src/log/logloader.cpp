@@ -6,8 +6,8 @@
 #include "modemlogscanner.h"
 #include "ownlogfile.h"
 #include "platform/formats.h"
+#include "platform/mappedfile.h"
 #include "platform/progresssink.h"
-#include "platform/textfile.h"
 
 #include <QFileInfo>
 #include <QHashFunctions>
@@ -17,10 +17,13 @@ namespace
 // A repeat drops records from the own log, so one is normally enough; the bound only guards
 // against files that keep changing under the load.
 constexpr int MaxPasses = 4;
+// File times move in coarse steps: a file written this shortly before it was read may change
+// again without its time changing.
+constexpr qint64 RacyMs = 2000;
 
-size_t contentHash(const QByteArray& bytes)
+size_t contentHash(QByteArrayView bytes)
 {
-    return qHashBits(bytes.constData(), size_t(bytes.size()), 0);
+    return qHashBits(bytes.data(), size_t(bytes.size()), 0);
 }
 } // namespace
 
@@ -31,18 +34,15 @@ LogLoader::LogLoader(ConnectionTable& table, Coster coster, ProgressSink& progre
 {
 }
 
-std::optional<QByteArray> LogLoader::readModemLog()
+void LogLoader::remember(const MappedFile& log)
 {
-    std::optional<QByteArray> bytes = TextFile::readBytes(m_table.logpath);
-    if (bytes) {
-        m_seenPath = m_table.logpath;
-        m_seenSize = bytes->size();
-        m_seenHash = contentHash(*bytes);
-    } else {
-        m_seenPath.clear();
-        m_seenSize = -1;
-    }
-    return bytes;
+    m_seenPath = m_table.logpath;
+    m_seenSize = log.isOpen() ? log.bytes().size() : -1;
+    m_seenModified = log.modified();
+    // Only a file written just before the read needs its contents remembered; for any other the
+    // size and the time tell whether it changed, without a pass over tens of megabytes.
+    m_seenRacy = log.isOpen() && log.modified().msecsTo(QDateTime::currentDateTime()) < RacyMs;
+    m_seenHash = m_seenRacy ? contentHash(log.bytes()) : 0;
 }
 
 bool LogLoader::modemLogChanged() const
@@ -50,10 +50,13 @@ bool LogLoader::modemLogChanged() const
     if (m_seenSize < 0 || m_seenPath != m_table.logpath)
         return true;
     const QFileInfo info(m_seenPath);
-    if (!info.exists() || info.size() != m_seenSize)
+    if (!info.isFile() || info.size() != m_seenSize)
         return true;
-    const std::optional<QByteArray> bytes = TextFile::readBytes(m_seenPath);
-    return !bytes || bytes->size() != m_seenSize || contentHash(*bytes) != m_seenHash;
+    if (!m_seenRacy)
+        return info.lastModified() != m_seenModified;
+    const MappedFile log(m_seenPath);
+    return !log.isOpen() || log.bytes().size() != m_seenSize ||
+           contentHash(log.bytes()) != m_seenHash;
 }
 
 LoadReport LogLoader::lookinlog()
@@ -66,8 +69,9 @@ LoadReport LogLoader::lookinlog()
     Pass pass;
     for (int passes = 1;; ++passes) {
         m_table.clear();
-        const std::optional<QByteArray> log = readModemLog();
-        if (!log) {
+        const MappedFile log(m_table.logpath);
+        remember(log);
+        if (!log.isOpen()) {
             // The window asks for another modem log; the table stays empty.
             finish();
             m_lastReport = report;
@@ -75,7 +79,7 @@ LoadReport LogLoader::lookinlog()
         }
         report.modemLogOpened = true;
         m_progress.setStatus(QStringLiteral("Scanning modem log file..."));
-        const QList<DatedConnection> scanned = ModemLogScanner::scan(*log, &m_progress);
+        const QList<DatedConnection> scanned = ModemLogScanner::scan(log.bytes(), &m_progress);
         pass = readAndWriteBack(scanned, report);
         if (!pass.repeat || passes >= MaxPasses)
             break;
@@ -149,8 +153,13 @@ void LogLoader::costAndOverlay(bool withNotes)
 {
     const int count = m_table.connectioncount();
     int lastCosted = 0;
+    int shownPercent = -1;
     for (int slot = 1; slot <= count; ++slot) {
-        m_progress.setProgress(int(double(slot) / double(count) * 100.0));
+        const int percent = slot * 100 / count;
+        if (percent != shownPercent) {
+            m_progress.setProgress(percent);
+            shownPercent = percent;
+        }
         if (m_coster && m_coster(m_table, slot))
             lastCosted = slot;
     }

@@ -3,11 +3,13 @@
 #include "datedconnection.h"
 #include "loadreport.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <functional>
 
 class ConnectionTable;
+class MappedFile;
 class ProgressSink;
 
 // The load cycle: scans the modem log, merges and rewrites the own log, costs every connection
@@ -36,7 +38,7 @@ private:
         QList<DatedConnection> connections; // what the table and the own log receive
         bool repeat = false;
     };
-    std::optional<QByteArray> readModemLog();
+    void remember(const MappedFile& log);
     Pass readAndWriteBack(const QList<DatedConnection>& scanned, LoadReport& report);
     void fillTable(const QList<DatedConnection>& connections);
     void costAndOverlay(bool withNotes);
@@ -50,5 +52,7 @@ private:
     // What the last load read from the modem log.
     QString m_seenPath;
     qint64 m_seenSize = -1;
+    QDateTime m_seenModified;
+    bool m_seenRacy = false;
     size_t m_seenHash = 0;
 };

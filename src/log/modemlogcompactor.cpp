@@ -1,17 +1,15 @@
 #include "modemlogcompactor.h"
 
+#include "platform/mappedfile.h"
 #include "platform/progresssink.h"
 #include "platform/textfile.h"
 
-#include <QByteArrayMatcher>
 #include <QFile>
 
-#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <system_error>
 #include <unistd.h>
-#include <vector>
 
 namespace
 {
@@ -61,45 +59,32 @@ namespace
 
 bool compact(const QString& logpath, ProgressSink& progress, QString* error)
 {
-    const std::optional<QByteArray> log = TextFile::readBytes(logpath);
-    if (!log)
+    const MappedFile log(logpath);
+    if (!log.isOpen())
         return fail(error, QStringLiteral("Cannot read ") + logpath);
 
-    // Each text is searched for through the whole log at once, which is far quicker than
-    // testing every line of a log of tens of MB against every text.
-    const QByteArrayView text(*log);
+    // One pass, line by line; most lines are modem commands and are dropped.
+    const QByteArrayView text = log.bytes();
     const qsizetype length = text.size();
-    std::vector<std::pair<qsizetype, qsizetype>> lines; // start and end of each kept line
-    for (const QByteArrayView wanted : KeptTexts) {
-        const QByteArrayMatcher matcher(wanted.data(), wanted.size());
-        qsizetype from = 0;
-        qsizetype hit;
-        while ((hit = matcher.indexIn(text.data(), length, from)) >= 0) {
-            const qsizetype start = text.first(hit).lastIndexOf('\n') + 1;
-            qsizetype end = text.indexOf('\n', hit);
-            if (end < 0)
-                end = length;
-            lines.emplace_back(start, end);
-            from = end;
-        }
-    }
-    std::sort(lines.begin(), lines.end());
-    lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
-
     QByteArray kept;
-    kept.reserve(qsizetype(lines.size()) * 64);
     int shownPercent = -1;
-    for (const auto& [start, end] : lines) {
-        const int percent = int(double(start) / double(length) * 100.0);
+    for (qsizetype start = 0; start < length;) {
+        qsizetype end = text.indexOf('\n', start);
+        if (end < 0)
+            end = length;
+        QByteArrayView line = text.sliced(start, end - start);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (ModemLogCompactor::keeps(line)) {
+            kept += line;
+            kept += "\r\n";
+        }
+        const int percent = int(end * 100 / length);
         if (percent != shownPercent) {
             progress.setProgress(percent);
             shownPercent = percent;
         }
-        QByteArrayView line = text.sliced(start, end - start);
-        if (line.endsWith('\r'))
-            line.chop(1);
-        kept += line;
-        kept += "\r\n";
+        start = end + 1;
     }
     progress.setProgress(100);
 
