@@ -1,3 +1,4 @@
+#include "costedrecord.h"
 #include "log/connectiontable.h"
 #include "tariff/tarifftable.h"
 #include "tariff/tariffview.h"
@@ -12,11 +13,7 @@ namespace
 ConnectionTable oneCall(const QString& date)
 {
     ConnectionTable table;
-    ConnectionRecord record;
-    record.conndate = date;
-    record.starttime = "09:15:00";
-    record.endtime = "09:20:00";
-    table.append(record);
+    table.append(costedRecord(date, "09:15:00", 0, 5, 0, 0.16f));
     return table;
 }
 
