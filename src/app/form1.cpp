@@ -2,6 +2,7 @@
 
 #include "dialogs/savelogfrm.h"
 #include "dialogs/selectlogfrm.h"
+#include "dialogs/setcostsform.h"
 #include "dialogs/textviewer.h"
 #include "log/extrainfofile.h"
 #include "log/logreset.h"
@@ -14,6 +15,7 @@
 #include "platform/services.h"
 #include "platform/settingsstore.h"
 #include "report/connectionprinter.h"
+#include "tariff/tariffview.h"
 #include "views/extrainfoeditor.h"
 #include "views/tableview.h"
 #include "views/writtenview.h"
@@ -60,6 +62,11 @@ Form1::Form1(Services& services, QWidget* parent)
     });
     buildWindow();
     buildMenus();
+    m_setcostsform = new setcostsform(m_tariff, m_services.settings, m_services.prompter, this);
+    m_setcostsform->setReloadHandler([this] {
+        lookinlog();
+        displaywhere();
+    });
     resize(880, 580);
 }
 
@@ -147,7 +154,7 @@ void Form1::buildMenus()
     addItem(options, QStringLiteral("selectlog"), QStringLiteral("Select &Modem Log File"),
             &Form1::selectlog_Click);
     addItem(options, QStringLiteral("setcosts"), QStringLiteral("Set Phone &Tarifs and Times"),
-            nullptr);
+            &Form1::setcosts_Click);
     addItem(options, QStringLiteral("selcolours"), QStringLiteral("Set &Colours"), nullptr);
 
     QMenu* disp = menuBar()->addMenu(QStringLiteral("&Display"));
@@ -172,7 +179,7 @@ void Form1::buildMenus()
     addItem(m_popbit, QStringLiteral("reminfo"),
             QStringLiteral("&Remove extra connection information"), &Form1::reminfo_Click);
     addItem(m_popbit, QStringLiteral("viewtarif"),
-            QStringLiteral("&View tarif for selected connection(s)"), nullptr);
+            QStringLiteral("&View tarif for selected connection(s)"), &Form1::viewtarif_Click);
     m_popbit->setEnabled(false);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -454,6 +461,11 @@ void Form1::selectlog_Click()
     openSelectionWindow();
 }
 
+void Form1::setcosts_Click()
+{
+    m_setcostsform->exec();
+}
+
 void Form1::menurefresh_Click()
 {
     lookinlog();
@@ -482,6 +494,15 @@ void Form1::reminfo_Click()
 {
     if (notesCanChange() && m_extraInfoEditor->reminfo(m_written->selectedLines()))
         m_written->displaywritten(m_tariff.twelveHour());
+}
+
+void Form1::viewtarif_Click()
+{
+    const QList<TariffView::Message> messages =
+        TariffView::messages(m_written->selectedLines(), m_table, m_tariff);
+    for (const TariffView::Message& message : messages)
+        m_services.prompter.message(message.text, message.rateShown ? Prompter::Icon::None
+                                                                    : Prompter::Icon::Warning);
 }
 
 void Form1::cclick_Click()

@@ -19,6 +19,7 @@ class QPushButton;
 class Selectlogfrm;
 class TableView;
 class WrittenView;
+class setcostsform;
 struct Services;
 
 // The main window: owns the connection table and the tariff table for the whole run, switches
@@ -82,9 +83,11 @@ private:
     void viewdtklog_Click();
     void exit_Click();
     void selectlog_Click();
+    void setcosts_Click();
     void menurefresh_Click();
     void enterit_Click();
     void reminfo_Click();
+    void viewtarif_Click();
     void cclick_Click();
     void popcancel_Click();
     void arntanygovner_Click() {}
@@ -116,6 +119,8 @@ private:
     QAction* m_grash = nullptr;
 
     Selectlogfrm* m_openSelection = nullptr;
+    // The tariff editor, made hidden at start-up and kept for the whole run.
+    setcostsform* m_setcostsform = nullptr;
     bool m_exitRequested = false;
     bool m_logFullShown = false;
     bool m_ownLogErrorShown = false;

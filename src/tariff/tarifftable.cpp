@@ -174,7 +174,7 @@ TariffTable::SaveResult TariffTable::save(SettingsStore& store)
     for (int r = 0; r < RateCount; ++r) {
         const std::optional<QString> normalised = MoneyText::normalise(rate(r));
         if (!normalised)
-            return {false, QStringLiteral("Rate ") + QString::number(r + 1)};
+            return {false, QStringLiteral("Rate ") + QString::number(r + 1), r};
         rates[std::size_t(r)] = *normalised;
     }
     const std::optional<QString> normalisedMinimum = MoneyText::normalise(minimum());
@@ -197,7 +197,7 @@ TariffTable::SaveResult TariffTable::save(SettingsStore& store)
             store.write(s, key(day, hour), QString::number(cellColour(day, hour)));
     }
     setboxrates();
-    return {true, QString()};
+    return {true, QString(), -1};
 }
 
 TariffTable::Cell& TariffTable::cell(int day, int hour)

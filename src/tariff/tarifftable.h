@@ -21,6 +21,8 @@ public:
         bool saved = false;
         // The field that stopped the save: "Rate 1".."Rate 5" or "Minimum cost of call".
         QString invalidField;
+        // 0..4 when a rate stopped the save, -1 for the minimum or none.
+        int invalidRate = -1;
     };
 
     // The editor's initial state: amounts "0", both options on, the standard grid.

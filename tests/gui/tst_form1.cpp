@@ -1,12 +1,7 @@
-#include "app/form1.h"
-#include "fakelauncher.h"
-#include "fixedclock.h"
 #include "log/ownlogfile.h"
 #include "modemlogbuilder.h"
-#include "platform/services.h"
-#include "platform/settingsstore.h"
 #include "platform/textfile.h"
-#include "scriptedprompter.h"
+#include "programrun.h"
 #include "testregistry.h"
 
 #include <QAction>
@@ -37,56 +32,12 @@ const QString kNoLogWarning =
 const QString kTarifHint = "You will need to set your phone tarifs and times by clicking \"Set "
                            "Phone Tarifs and Times\" on the Options menu.";
 
-// Everything one run of the program needs, in a temporary directory.
-struct Run {
-    QTemporaryDir dir;
-    SettingsStore settings{dir.filePath("Modemtally.conf")};
-    FixedClock clock{QDateTime(QDate(2000, 4, 28), QTime(12, 0))};
-    ScriptedPrompter prompter;
-    FakeLauncher launcher;
-    FakeShortcutMaker shortcuts;
-    Services services{settings, clock, prompter, launcher, shortcuts, dir.filePath("program")};
-    QString modemLog = dir.filePath("Standard Modem.log");
-    std::unique_ptr<Form1> window;
-
-    void writeModemLog(const ModemLogBuilder& log)
-    {
-        QVERIFY(TextFile::writeBytes(modemLog, log.bytes()));
-    }
-    void start(bool withLogPath = true)
-    {
-        if (withLogPath)
-            settings.write("Logfile", "Path", modemLog);
-        window = std::make_unique<Form1>(services);
-        window->startup();
-    }
-    template <typename T> T* child(const QString& name) const
-    {
-        return window->findChild<T*>(name);
-    }
-    QAction* action(const QString& name) const { return child<QAction>(name); }
-    QByteArray modemLogBytes() const { return *TextFile::readBytes(modemLog); }
-};
-
 ModemLogBuilder threeCalls()
 {
     return ModemLogBuilder()
         .call("04-03-2000", "21:05:00", "22:10:09")
         .call("04-03-2000", "22:30:00", "22:45:00")
         .call("04-04-2000", "10:00:00", "10:20:30");
-}
-
-// Acts on the next modal window as soon as it is shown, then closes it.
-void onNextModal(std::function<void(QWidget*)> act)
-{
-    QTimer::singleShot(0, [act] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        act(modal);
-        if (modal->isVisible())
-            modal->close();
-    });
 }
 
 } // namespace

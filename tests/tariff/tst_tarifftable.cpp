@@ -218,6 +218,7 @@ private Q_SLOTS:
         const TariffTable::SaveResult result = tariff.save(store);
         QVERIFY(!result.saved);
         QCOMPARE(result.invalidField, field);
+        QCOMPARE(result.invalidRate, rate);
         QVERIFY(store.writes.isEmpty());
         // Nothing in the table changed either: no normalising, no tags.
         QCOMPARE(tariff.rate(0), QString("0.0400"));
