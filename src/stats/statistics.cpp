@@ -23,6 +23,13 @@ TimeTotal totalFrom(const ConnectionTable& table, const QDate& first,
     return total;
 }
 
+Statistics::Totals totalsOver(const TimeTotal& total, int parts)
+{
+    return {total.timeText(), total.costText(),
+            TimeTotal::secondsText(total.totalSeconds() / parts),
+            Formats::currency(total.cost() / parts)};
+}
+
 } // namespace
 
 Statistics::DaySpan Statistics::daySpan(const ConnectionTable& table, int since, int sto,
@@ -31,16 +38,9 @@ Statistics::DaySpan Statistics::daySpan(const ConnectionTable& table, int since,
     const int days = qMax(1, since - sto + 1);
     const QDate first = today.addDays(-(since - 1));
     const QDate last = today.addDays(-(sto - 1));
-    const TimeTotal total = totalFrom(table, first, last);
-    DaySpan span;
-    span.firstDay = Formats::dddDdMmmYy(first);
-    span.lastDay = Formats::dddDdMmmYy(last);
-    span.days = QLatin1Char('(') + QString::number(days) + QLatin1String(" days)");
-    span.totalTime = total.timeText();
-    span.totalCost = total.costText();
-    span.dayTime = TimeTotal::secondsText(total.totalSeconds() / days);
-    span.dayCost = Formats::currency(total.cost() / days);
-    return span;
+    return {Formats::dddDdMmmYy(first), Formats::dddDdMmmYy(last),
+            QLatin1Char('(') + QString::number(days) + QLatin1String(" days)"),
+            totalsOver(totalFrom(table, first, last), days)};
 }
 
 Statistics::LastWeeks Statistics::lastWeeks(const ConnectionTable& table, int weeks,
@@ -48,15 +48,9 @@ Statistics::LastWeeks Statistics::lastWeeks(const ConnectionTable& table, int we
 {
     weeks = qMax(1, weeks);
     const QDate first = today.addDays(-(7 * qint64(weeks) - 1));
-    const TimeTotal total = totalFrom(table, first);
-    LastWeeks figures;
-    figures.weeks = QString::number(weeks);
-    figures.from = QLatin1String("week(s) (from ") + Formats::dddDdMmmYy(first) + QLatin1Char(')');
-    figures.totalTime = total.timeText();
-    figures.totalCost = total.costText();
-    figures.weekTime = TimeTotal::secondsText(total.totalSeconds() / weeks);
-    figures.weekCost = Formats::currency(total.cost() / weeks);
-    return figures;
+    return {QString::number(weeks),
+            QLatin1String("week(s) (from ") + Formats::dddDdMmmYy(first) + QLatin1Char(')'),
+            totalsOver(totalFrom(table, first), weeks)};
 }
 
 Statistics::PerConnection Statistics::perConnection(const ConnectionTable& table)

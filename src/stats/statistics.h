@@ -11,22 +11,23 @@ class QDate;
 class Statistics
 {
 public:
+    // The total time and cost of a period, and their averages over its days or weeks.
+    struct Totals {
+        QString time;
+        QString cost;
+        QString averageTime;
+        QString averageCost;
+    };
     struct DaySpan {
-        QString firstDay;  // Label7, "ddd dd mmm yy"
-        QString lastDay;   // Label33
-        QString days;      // Label11, "(n days)"
-        QString totalTime; // Label2
-        QString totalCost; // Label6
-        QString dayTime;   // Label27, average per day
-        QString dayCost;   // Label26
+        QString firstDay; // Label7, "ddd dd mmm yy"
+        QString lastDay;  // Label33
+        QString days;     // Label11, "(n days)"
+        Totals totals;    // Label2, Label6; per day Label27, Label26
     };
     struct LastWeeks {
-        QString weeks;     // Label20
-        QString from;      // Label22, "week(s) (from " + first day + ")"
-        QString totalTime; // Label18
-        QString totalCost; // Label19
-        QString weekTime;  // Label28, average per week
-        QString weekCost;  // Label29
+        QString weeks; // Label20
+        QString from;  // Label22, "week(s) (from " + first day + ")"
+        Totals totals; // Label18, Label19; per week Label28, Label29
     };
     struct PerConnection {
         QString time; // Label23, average length

@@ -15,6 +15,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <tuple>
 
 namespace
 {
@@ -70,19 +71,10 @@ StatisticsView::StatisticsView(const ConnectionTable& table, const Clock& clock,
     weeksLine->addWidget(m_since2);
     weeksLine->addStretch();
     weeksGrid->addLayout(weeksLine, 0, 0, 1, 3);
-    weeksGrid->addWidget(
-        heading(QStringLiteral("Label32"), QStringLiteral("Total Time and Cost"), weeks), 1, 0);
-    m_label18 = value(QStringLiteral("Label18"), weeks);
-    m_label19 = value(QStringLiteral("Label19"), weeks);
-    weeksGrid->addWidget(m_label18, 1, 1);
-    weeksGrid->addWidget(m_label19, 1, 2);
-    weeksGrid->addWidget(
-        heading(QStringLiteral("Label31"), QStringLiteral("Average Time and Cost per week"), weeks),
-        2, 0);
-    m_label28 = value(QStringLiteral("Label28"), weeks);
-    m_label29 = value(QStringLiteral("Label29"), weeks);
-    weeksGrid->addWidget(m_label28, 2, 1);
-    weeksGrid->addWidget(m_label29, 2, 2);
+    std::tie(m_label18, m_label19) =
+        figureRow(weeksGrid, 1, {"Label32", "Total Time and Cost"}, "Label18", "Label19");
+    std::tie(m_label28, m_label29) = figureRow(
+        weeksGrid, 2, {"Label31", "Average Time and Cost per week"}, "Label28", "Label29");
 
     // The span of days.
     QFrame* span = panel(QStringLiteral("Picture3"));
@@ -104,30 +96,16 @@ StatisticsView::StatisticsView(const ConnectionTable& table, const Clock& clock,
                     QStringLiteral("Last day of the span"), span);
     spanGrid->addWidget(m_since, 1, 0, 1, 4);
     spanGrid->addWidget(m_sto, 2, 0, 1, 4);
-    spanGrid->addWidget(
-        heading(QStringLiteral("Label3"), QStringLiteral("Total Time and Cost"), span), 3, 0);
-    m_label2 = value(QStringLiteral("Label2"), span);
-    m_label6 = value(QStringLiteral("Label6"), span);
-    spanGrid->addWidget(m_label2, 3, 1);
-    spanGrid->addWidget(m_label6, 3, 2);
-    spanGrid->addWidget(
-        heading(QStringLiteral("Label24"), QStringLiteral("Average Time and Cost per day"), span),
-        4, 0);
-    m_label27 = value(QStringLiteral("Label27"), span);
-    m_label26 = value(QStringLiteral("Label26"), span);
-    spanGrid->addWidget(m_label27, 4, 1);
-    spanGrid->addWidget(m_label26, 4, 2);
+    std::tie(m_label2, m_label6) =
+        figureRow(spanGrid, 3, {"Label3", "Total Time and Cost"}, "Label2", "Label6");
+    std::tie(m_label27, m_label26) =
+        figureRow(spanGrid, 4, {"Label24", "Average Time and Cost per day"}, "Label27", "Label26");
 
     // Every connection.
     QFrame* all = panel(QStringLiteral("Picture4"));
     auto* allGrid = new QGridLayout(all);
-    allGrid->addWidget(
-        heading(QStringLiteral("Label25"), QStringLiteral("Average connection Time and Cost"), all),
-        0, 0);
-    m_label23 = value(QStringLiteral("Label23"), all);
-    m_label4 = value(QStringLiteral("Label4"), all);
-    allGrid->addWidget(m_label23, 0, 1);
-    allGrid->addWidget(m_label4, 0, 2);
+    std::tie(m_label23, m_label4) =
+        figureRow(allGrid, 0, {"Label25", "Average connection Time and Cost"}, "Label23", "Label4");
 
     const QFontMetrics metrics(font());
     const int margin = 4 * metrics.averageCharWidth();
@@ -149,6 +127,20 @@ StatisticsView::StatisticsView(const ConnectionTable& table, const Clock& clock,
     connect(m_since, &QScrollBar::valueChanged, this, &StatisticsView::since_Change);
     connect(m_sto, &QScrollBar::valueChanged, this, &StatisticsView::sto_Change);
     connect(m_since2, &QSpinBox::valueChanged, this, &StatisticsView::since2_Change);
+}
+
+std::pair<QLabel*, QLabel*> StatisticsView::figureRow(QGridLayout* grid, int row,
+                                                      const Heading& rowHeading,
+                                                      const char* timeName, const char* costName)
+{
+    QWidget* parent = grid->parentWidget();
+    grid->addWidget(
+        heading(QLatin1String(rowHeading.name), QLatin1String(rowHeading.caption), parent), row, 0);
+    QLabel* time = value(QLatin1String(timeName), parent);
+    QLabel* cost = value(QLatin1String(costName), parent);
+    grid->addWidget(time, row, 1);
+    grid->addWidget(cost, row, 2);
+    return {time, cost};
 }
 
 QFrame* StatisticsView::panel(const QString& name)
@@ -240,10 +232,10 @@ void StatisticsView::findtots()
     m_label7->setText(span.firstDay);
     m_label33->setText(span.lastDay);
     m_label11->setText(span.days);
-    m_label2->setText(span.totalTime);
-    m_label6->setText(span.totalCost);
-    m_label27->setText(span.dayTime);
-    m_label26->setText(span.dayCost);
+    m_label2->setText(span.totals.time);
+    m_label6->setText(span.totals.cost);
+    m_label27->setText(span.totals.averageTime);
+    m_label26->setText(span.totals.averageCost);
     const Statistics::PerConnection average = Statistics::perConnection(m_table);
     m_label23->setText(average.time);
     m_label4->setText(average.cost);
@@ -255,10 +247,10 @@ void StatisticsView::findtots2()
         Statistics::lastWeeks(m_table, m_periods.weeks(), m_clock.today());
     m_label20->setText(weeks.weeks);
     m_label22->setText(weeks.from);
-    m_label18->setText(weeks.totalTime);
-    m_label19->setText(weeks.totalCost);
-    m_label28->setText(weeks.weekTime);
-    m_label29->setText(weeks.weekCost);
+    m_label18->setText(weeks.totals.time);
+    m_label19->setText(weeks.totals.cost);
+    m_label28->setText(weeks.totals.averageTime);
+    m_label29->setText(weeks.totals.averageCost);
 }
 
 void StatisticsView::statload()

@@ -4,11 +4,13 @@
 
 #include <QList>
 #include <QWidget>
+#include <utility>
 
 class Clock;
 class ConnectionTable;
 class ProgressSink;
 class QFrame;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QScrollBar;
@@ -47,8 +49,15 @@ private:
     void showPeriods();
     int daysSinceFirst() const;
 
+    struct Heading {
+        const char* name;
+        const char* caption;
+    };
     QLabel* heading(const QString& name, const QString& caption, QWidget* parent);
     QLabel* value(const QString& name, QWidget* parent);
+    // A heading with the time and the cost beside it, in one row of a panel's grid.
+    std::pair<QLabel*, QLabel*> figureRow(QGridLayout* grid, int row, const Heading& rowHeading,
+                                          const char* timeName, const char* costName);
     QFrame* panel(const QString& name);
 
     const ConnectionTable& m_table;

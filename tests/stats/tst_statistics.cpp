@@ -79,8 +79,8 @@ private Q_SLOTS:
         ConnectionTable table;
         fill(table, records);
         const Statistics::DaySpan span = Statistics::daySpan(table, since, sto, Today);
-        QCOMPARE((QStringList{span.firstDay, span.lastDay, span.days, span.totalTime,
-                              span.totalCost, span.dayTime, span.dayCost}),
+        QCOMPARE((QStringList{span.firstDay, span.lastDay, span.days, span.totals.time,
+                              span.totals.cost, span.totals.averageTime, span.totals.averageCost}),
                  labels);
     }
 
@@ -112,8 +112,8 @@ private Q_SLOTS:
         ConnectionTable table;
         fill(table, records);
         const Statistics::LastWeeks figures = Statistics::lastWeeks(table, weeks, Today);
-        QCOMPARE((QStringList{figures.weeks, figures.from, figures.totalTime, figures.totalCost,
-                              figures.weekTime, figures.weekCost}),
+        QCOMPARE((QStringList{figures.weeks, figures.from, figures.totals.time, figures.totals.cost,
+                              figures.totals.averageTime, figures.totals.averageCost}),
                  labels);
     }
 
