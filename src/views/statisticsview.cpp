@@ -138,6 +138,9 @@ std::pair<QLabel*, QLabel*> StatisticsView::figureRow(QGridLayout* grid, int row
         heading(QLatin1String(rowHeading.name), QLatin1String(rowHeading.caption), parent), row, 0);
     QLabel* time = value(QLatin1String(timeName), parent);
     QLabel* cost = value(QLatin1String(costName), parent);
+    // A screen reader tells which figure it reads.
+    time->setAccessibleDescription(QLatin1String(rowHeading.caption));
+    cost->setAccessibleDescription(QLatin1String(rowHeading.caption));
     grid->addWidget(time, row, 1);
     grid->addWidget(cost, row, 2);
     return {time, cost};
