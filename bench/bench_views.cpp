@@ -1,7 +1,12 @@
-// Times the written and the table view's fill with 1000 connections, and the table's sort by
-// each column. Prints the best and the median of several runs.
+// Times the written and the table view's fill with 1000 connections, the table's sort by each
+// column, the statistics' refresh and the graph's drawing. Prints the best and the median of
+// several runs.
 #include "log/connectiontable.h"
+#include "platform/clock.h"
 #include "platform/progresssink.h"
+#include "views/graphpicture.h"
+#include "views/graphview.h"
+#include "views/statisticsview.h"
 #include "views/tablesort.h"
 #include "views/tableview.h"
 #include "views/writtenview.h"
@@ -10,6 +15,7 @@
 #include <QDate>
 #include <QElapsedTimer>
 #include <QLocale>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QTime>
 #include <algorithm>
@@ -93,6 +99,25 @@ int main(int argc, char** argv)
                 grid.setCurrentColumn(column);
             },
             [&] { grid.grid_click(); });
+    }
+
+    SystemClock clock;
+    StatisticsView stats(table, clock, progress);
+    report(
+        "statistics refresh", [] {}, [&] { stats.refresh(); });
+
+    GraphView graph(table, clock, progress);
+    graph.resize(800, 600);
+    graph.show();
+    for (const char* axis : {"Option3", "Option4"}) {
+        graph.findChild<QRadioButton*>(axis)->setChecked(true);
+        const QByteArray what = QByteArray("graph draw, ") + axis;
+        report(
+            what.constData(), [] {},
+            [&] {
+                graph.graphload();
+                graph.picture()->grab();
+            });
     }
     return 0;
 }

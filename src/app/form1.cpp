@@ -17,7 +17,11 @@
 #include "report/connectionprinter.h"
 #include "tariff/tariffview.h"
 #include "views/extrainfoeditor.h"
+#include "views/graphpicture.h"
+#include "views/graphview.h"
+#include "views/statisticsview.h"
 #include "views/tableview.h"
+#include "views/viewcolours.h"
 #include "views/writtenview.h"
 
 #include "platform/clock.h"
@@ -30,6 +34,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -40,6 +45,8 @@ const QString kDisplay = QStringLiteral("Display");
 const QString kShowIn = QStringLiteral("show in");
 const QString kWritten = QStringLiteral("written");
 const QString kTable = QStringLiteral("table");
+const QString kStat = QStringLiteral("stat");
+const QString kGraph = QStringLiteral("graph");
 } // namespace
 
 Form1::Form1(Services& services, QWidget* parent)
@@ -62,6 +69,7 @@ Form1::Form1(Services& services, QWidget* parent)
     });
     buildWindow();
     buildMenus();
+    buildViewTable();
     m_setcostsform = new setcostsform(m_tariff, m_services.settings, m_services.prompter, this);
     m_setcostsform->setReloadHandler([this] {
         lookinlog();
@@ -95,16 +103,22 @@ void Form1::buildWindow()
     layout->addLayout(buttons);
     connect(m_command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     connect(m_command4, &QPushButton::clicked, this, &Form1::Command4_Click);
-    // The statistics and graph views are not part of this build yet.
-    m_command5->setEnabled(false);
-    m_command6->setEnabled(false);
+    connect(m_command5, &QPushButton::clicked, this, &Form1::Command5_Click);
+    connect(m_command6, &QPushButton::clicked, this, &Form1::Command6_Click);
 
     m_written = new WrittenView(m_table, *this, central);
     m_grid = new TableView(m_table, *this, central);
-    m_written->hide();
-    m_grid->hide();
-    layout->addWidget(m_written, 1);
-    layout->addWidget(m_grid, 1);
+    m_stats = new StatisticsView(m_table, m_services.clock, *this, central);
+    m_graph = new GraphView(m_table, m_services.clock, *this, central);
+    // The program's own colours until a colour scheme is chosen.
+    const ViewColours colours;
+    m_stats->setstatcols(colours);
+    m_graph->setColours(colours);
+    for (QWidget* view : {static_cast<QWidget*>(m_written), static_cast<QWidget*>(m_grid),
+                          static_cast<QWidget*>(m_stats), static_cast<QWidget*>(m_graph)}) {
+        view->hide();
+        layout->addWidget(view, 1);
+    }
     setCentralWidget(central);
 
     m_label1 = new QLabel(this);
@@ -163,10 +177,10 @@ void Form1::buildMenus()
                          &Form1::Command3_Click, QKeySequence(Qt::CTRL | Qt::Key_W));
     m_stable = addItem(disp, QStringLiteral("stable"), QStringLiteral("&Table Log"),
                        &Form1::Command4_Click, QKeySequence(Qt::CTRL | Qt::Key_T));
-    m_sstat = addItem(disp, QStringLiteral("sstat"), QStringLiteral("&Statistics"), nullptr,
-                      QKeySequence(Qt::CTRL | Qt::Key_S));
-    m_grash = addItem(disp, QStringLiteral("grash"), QStringLiteral("&Graph"), nullptr,
-                      QKeySequence(Qt::CTRL | Qt::Key_G));
+    m_sstat = addItem(disp, QStringLiteral("sstat"), QStringLiteral("&Statistics"),
+                      &Form1::Command5_Click, QKeySequence(Qt::CTRL | Qt::Key_S));
+    m_grash = addItem(disp, QStringLiteral("grash"), QStringLiteral("&Graph"),
+                      &Form1::Command6_Click, QKeySequence(Qt::CTRL | Qt::Key_G));
     for (QAction* view : {m_swritten, m_stable, m_sstat, m_grash})
         view->setCheckable(true);
     addItem(disp, QStringLiteral("menurefresh"), QStringLiteral("&Refresh"),
@@ -204,6 +218,34 @@ void Form1::buildMenus()
     m_grid->setSortMenu(m_ttt);
 }
 
+void Form1::buildViewTable()
+{
+    m_views[size_t(View::Written)] = {.showIn = kWritten,
+                                      .button = m_command3,
+                                      .item = m_swritten,
+                                      .container = m_written,
+                                      .focus = m_written->list(),
+                                      .fill = &Form1::fillWritten};
+    m_views[size_t(View::Table)] = {.showIn = kTable,
+                                    .button = m_command4,
+                                    .item = m_stable,
+                                    .container = m_grid,
+                                    .focus = m_grid->grid(),
+                                    .fill = &Form1::fillTable};
+    m_views[size_t(View::Statistics)] = {.showIn = kStat,
+                                         .button = m_command5,
+                                         .item = m_sstat,
+                                         .container = m_stats,
+                                         .focus = m_stats->since(),
+                                         .fill = &Form1::fillStatistics};
+    m_views[size_t(View::Graph)] = {.showIn = kGraph,
+                                    .button = m_command6,
+                                    .item = m_grash,
+                                    .container = m_graph,
+                                    .focus = m_graph->picture(),
+                                    .fill = &Form1::fillGraph};
+}
+
 void Form1::startup()
 {
     setProgress(0);
@@ -223,6 +265,9 @@ void Form1::startup()
 void Form1::lookinlog()
 {
     m_lastLoad = m_loader.lookinlog();
+    // Also when the modem log could not be opened: the figures must not go on describing
+    // connections the emptied table no longer holds.
+    m_stats->refresh();
     if (!m_lastLoad.modemLogOpened) {
         askForModemLog();
         return;
@@ -298,55 +343,71 @@ void Form1::useModemLog(const QString& path)
 void Form1::displaywhere()
 {
     const QString view = m_services.settings.read(kDisplay, kShowIn, kWritten);
-    if (view == kWritten)
-        Command3_Click();
-    else if (view == kTable)
-        Command4_Click();
-    else if (view == QLatin1String("stat") || view == QLatin1String("graph"))
-        // Views this build does not have: show the written one meanwhile, and keep the choice.
-        showWrittenView();
+    // Any other value leaves the views as they are.
+    for (size_t i = 0; i < m_views.size(); ++i) {
+        if (m_views[i].showIn == view) {
+            switchTo(View(i));
+            return;
+        }
+    }
 }
 
-void Form1::showOnly(View view)
+void Form1::switchTo(View view)
 {
-    m_written->setVisible(view == View::Written);
-    m_grid->setVisible(view == View::Table);
-}
-
-void Form1::setViewButtons(View view)
-{
-    m_swritten->setChecked(view == View::Written);
-    m_stable->setChecked(view == View::Table);
-    m_sstat->setChecked(false);
-    m_grash->setChecked(false);
-    m_command3->setEnabled(view != View::Written);
-    m_command4->setEnabled(view != View::Table);
+    const ViewEntry& chosen = m_views[size_t(view)];
+    for (const ViewEntry& entry : m_views)
+        entry.item->setChecked(&entry == &chosen);
+    m_services.settings.write(kDisplay, kShowIn, chosen.showIn);
+    for (const ViewEntry& entry : m_views)
+        entry.container->setVisible(&entry == &chosen);
+    (this->*chosen.fill)();
+    for (const ViewEntry& entry : m_views)
+        entry.button->setEnabled(&entry != &chosen);
     m_popbit->setEnabled(view == View::Written);
+    chosen.focus->setFocus();
+}
+
+void Form1::fillWritten()
+{
+    if (!m_table.writtenViewCurrent)
+        m_written->displaywritten(m_tariff.twelveHour());
+}
+
+void Form1::fillTable()
+{
+    if (!m_table.tableViewCurrent)
+        m_grid->displaygrid(m_tariff.twelveHour());
+}
+
+void Form1::fillStatistics()
+{
+    // The figures are those of the last load or scroll-bar move.
+    m_stats->statload();
+}
+
+void Form1::fillGraph()
+{
+    m_graph->graphload();
 }
 
 void Form1::Command3_Click()
 {
-    m_services.settings.write(kDisplay, kShowIn, kWritten);
-    showWrittenView();
-}
-
-void Form1::showWrittenView()
-{
-    showOnly(View::Written);
-    if (!m_table.writtenViewCurrent)
-        m_written->displaywritten(m_tariff.twelveHour());
-    setViewButtons(View::Written);
-    m_written->list()->setFocus();
+    switchTo(View::Written);
 }
 
 void Form1::Command4_Click()
 {
-    m_services.settings.write(kDisplay, kShowIn, kTable);
-    showOnly(View::Table);
-    if (!m_table.tableViewCurrent)
-        m_grid->displaygrid(m_tariff.twelveHour());
-    setViewButtons(View::Table);
-    m_grid->grid()->setFocus();
+    switchTo(View::Table);
+}
+
+void Form1::Command5_Click()
+{
+    switchTo(View::Statistics);
+}
+
+void Form1::Command6_Click()
+{
+    switchTo(View::Graph);
 }
 
 void Form1::setStatus(const QString& text)

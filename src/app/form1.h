@@ -8,15 +8,18 @@
 #include "tariff/tarifftable.h"
 
 #include <QMainWindow>
+#include <array>
 #include <memory>
 
 class ExtraInfoEditor;
+class GraphView;
 class QAction;
 class QLabel;
 class QMenu;
 class QProgressBar;
 class QPushButton;
 class Selectlogfrm;
+class StatisticsView;
 class TableView;
 class WrittenView;
 class setcostsform;
@@ -42,6 +45,8 @@ public:
 
     void Command3_Click();
     void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
 
     const ConnectionTable& table() const { return m_table; }
     const TariffTable& tariff() const { return m_tariff; }
@@ -56,15 +61,27 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    enum class View { Written, Table };
+    enum class View { Written, Table, Statistics, Graph };
+    // What the view switch needs of one view.
+    struct ViewEntry {
+        QString showIn; // its value under "Display"/"show in"
+        QPushButton* button = nullptr;
+        QAction* item = nullptr;
+        QWidget* container = nullptr;
+        QWidget* focus = nullptr;
+        void (Form1::*fill)() = nullptr; // brings the view up to date as it is shown
+    };
 
     void buildWindow();
     void buildMenus();
+    void buildViewTable();
     QAction* addItem(QMenu* menu, const QString& name, const QString& caption,
                      void (Form1::*handler)(), const QKeySequence& shortcut = {});
-    void showOnly(View view);
-    void showWrittenView();
-    void setViewButtons(View view);
+    void switchTo(View view);
+    void fillWritten();
+    void fillTable();
+    void fillStatistics();
+    void fillGraph();
 
     // The load's recovery when the modem log cannot be opened.
     void askForModemLog();
@@ -109,6 +126,9 @@ private:
     QPushButton* m_command6 = nullptr;
     WrittenView* m_written = nullptr;
     TableView* m_grid = nullptr;
+    StatisticsView* m_stats = nullptr;
+    GraphView* m_graph = nullptr;
+    std::array<ViewEntry, 4> m_views;
 
     QMenu* m_popbit = nullptr;
     QMenu* m_ttt = nullptr;

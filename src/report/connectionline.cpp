@@ -13,15 +13,13 @@ std::optional<QString> ConnectionLine::text(const ConnectionTable& table, int nu
 std::optional<QString> ConnectionLine::text(const ConnectionRecord& record, int number,
                                             bool twelveHour)
 {
-    const std::optional<QDate> date = DateParser::parseDate(record.conndate);
-    const std::optional<QTime> start = DateParser::parseTime(record.starttime);
-    if (!date || !start)
+    const std::optional<DayAndTime> start = dayAndTime(record, twelveHour);
+    if (!start)
         return std::nullopt;
     return Formats::zeroZeroHash(number) + QLatin1String(": ") + QLatin1String("Connected on ") +
-           Formats::dddDdMmmYy(*date) + QLatin1String(", ") +
-           Formats::clockTime(*start, twelveHour) + QLatin1String(" for ") + duration(record) +
-           QLatin1String(" costing ") + Formats::currency(record.cost) + QLatin1String(" -") +
-           record.otherinfo;
+           start->day + QLatin1String(", ") + start->time + QLatin1String(" for ") +
+           duration(record) + QLatin1String(" costing ") + Formats::currency(record.cost) +
+           QLatin1String(" -") + record.otherinfo;
 }
 
 QString ConnectionLine::duration(const ConnectionRecord& record)
@@ -29,6 +27,21 @@ QString ConnectionLine::duration(const ConnectionRecord& record)
     return QString::number(record.durhours) + QLatin1String(" hrs ") +
            Formats::zeroHash(record.durmins) + QLatin1String(" mins ") +
            Formats::zeroHash(record.dursecs) + QLatin1String(" secs");
+}
+
+std::optional<ConnectionLine::DayAndTime> ConnectionLine::dayAndTime(const ConnectionRecord& record,
+                                                                     bool twelveHour)
+{
+    const std::optional<QDate> date = DateParser::parseDate(record.conndate);
+    const std::optional<QTime> start = DateParser::parseTime(record.starttime);
+    if (!date || !start)
+        return std::nullopt;
+    return DayAndTime{Formats::dddDdMmmYy(*date), Formats::clockTime(*start, twelveHour)};
+}
+
+bool ConnectionLine::startsNewDay(const ConnectionTable& table, int number)
+{
+    return table[number].conndate != table[number - 1].conndate;
 }
 
 QString ConnectionLine::numberText(const QString& line)

@@ -18,6 +18,19 @@ public:
     // "1 hrs 05 mins 09 secs"
     static QString duration(const ConnectionRecord& record);
 
+    // The day and the start time as every list shows them: "Mon 03 Apr 00" and "21:05" (or
+    // "09:05 PM" on the 12-hour clock). Empty when the date or the start time cannot be read.
+    struct DayAndTime {
+        QString day;
+        QString time;
+    };
+    static std::optional<DayAndTime> dayAndTime(const ConnectionRecord& record, bool twelveHour);
+
+    // Whether the written list puts an empty line in front of connection number: its date text
+    // differs from that of the slot before, compared exactly. Slot 0 holds no date, so the
+    // first connection always has one.
+    static bool startsNewDay(const ConnectionTable& table, int number);
+
     // The number text at the start of a line: its first three characters when the fourth is
     // ":", otherwise its first four (connection 1000, or empty for a day separator).
     static QString numberText(const QString& line);

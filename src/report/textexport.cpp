@@ -2,34 +2,21 @@
 
 #include "connectionline.h"
 #include "log/connectiontable.h"
-#include "platform/dateparser.h"
 #include "platform/formats.h"
 #include "platform/textfile.h"
 #include "returntotal.h"
-
-namespace
-{
-
-std::optional<QString> dayText(const QString& conndate)
-{
-    const std::optional<QDate> date = DateParser::parseDate(conndate);
-    if (!date)
-        return std::nullopt;
-    return Formats::dddDdMmmYy(*date);
-}
-
-} // namespace
 
 QString TextExport::fileName(const ConnectionTable& table)
 {
     if (table.isEmpty())
         return QString();
-    const std::optional<QString> first = dayText(table[1].conndate);
-    const std::optional<QString> last = dayText(table[table.connectioncount()].conndate);
+    // Named by the days as the lines show them.
+    const auto first = ConnectionLine::dayAndTime(table[1], false);
+    const auto last = ConnectionLine::dayAndTime(table[table.connectioncount()], false);
     if (!first || !last)
         return QString();
-    QString name = QLatin1String("Connections from ") + *first + QLatin1String(" to ") + *last +
-                   QLatin1String(".txt");
+    QString name = QLatin1String("Connections from ") + first->day + QLatin1String(" to ") +
+                   last->day + QLatin1String(".txt");
     // A locale's day or month text must not turn the name into a path.
     name.replace(QLatin1Char('/'), QLatin1Char('-'));
     name.replace(QLatin1Char('\\'), QLatin1Char('-'));

@@ -24,3 +24,12 @@ QString TimeTotal::costText() const
 {
     return Formats::currency(m_cost);
 }
+
+QString TimeTotal::secondsText(qint64 seconds)
+{
+    // Whole hours, then whole minutes, are taken off; a negative count stays as seconds.
+    const qint64 hours = seconds >= 3600 ? seconds / 3600 : 0;
+    const qint64 rest = seconds - hours * 3600;
+    const qint64 minutes = rest >= 60 ? rest / 60 : 0;
+    return Formats::totalTime(hours, minutes, rest - minutes * 60);
+}

@@ -17,6 +17,8 @@ public:
     // H hrs M mins S secs
     QString timeText() const;
     QString costText() const;
+    // A number of seconds (an average, say) as H hrs M mins S secs.
+    static QString secondsText(qint64 seconds);
 
 private:
     int m_count = 0;

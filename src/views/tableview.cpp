@@ -4,7 +4,7 @@
 #include "gridformat.h"
 #include "log/connectiontable.h"
 #include "platform/progresssink.h"
-#include "tablecells.h"
+#include "report/tablecells.h"
 #include "tablesort.h"
 
 #include <QEvent>

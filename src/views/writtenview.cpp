@@ -4,7 +4,7 @@
 #include "log/connectiontable.h"
 #include "platform/progresssink.h"
 #include "report/connectionline.h"
-#include "selectiontotals.h"
+#include "report/selectiontotals.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -70,7 +70,7 @@ bool WrittenView::displaywritten(bool twelveHour)
     bool complete = true;
     int shown = 0;
     for (int n = 1; n <= count; ++n) {
-        if (m_table[n].conndate != m_table[n - 1].conndate)
+        if (ConnectionLine::startsNewDay(m_table, n))
             lines << QString();
         const std::optional<QString> line = ConnectionLine::text(m_table, n, twelveHour);
         if (!line) {

@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -313,14 +314,100 @@ private Q_SLOTS:
         QVERIFY(start->item(2)->text().endsWith(" -Work call"));
     }
 
-    void aViewThisBuildLacksIsKeptInTheSettings()
+    void theRememberedViewIsShownAtStart_data()
+    {
+        QTest::addColumn<QString>("showIn");
+        QTest::addColumn<int>("view"); // -1: none
+        QTest::newRow("written") << "written" << 0;
+        QTest::newRow("table") << "table" << 1;
+        QTest::newRow("statistics") << "stat" << 2;
+        QTest::newRow("graph") << "graph" << 3;
+        QTest::newRow("unknown value") << "pie" << -1;
+    }
+    void theRememberedViewIsShownAtStart()
+    {
+        QFETCH(QString, showIn);
+        QFETCH(int, view);
+        Run run;
+        run.writeModemLog(threeCalls());
+        run.settings.write("Display", "show in", showIn);
+        run.start();
+        const QStringList containers{"fstart", "fgrid1", "Picture1", "fgraph"};
+        const QStringList items{"swritten", "stable", "sstat", "grash"};
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(run.child<QGroupBox>(containers.at(i))->isVisible(), i == view);
+            QCOMPARE(run.action(items.at(i))->isChecked(), i == view);
+            if (view >= 0)
+                QCOMPARE(run.child<QPushButton>(QString("Command%1").arg(i + 3))->isEnabled(),
+                         i != view);
+        }
+        QCOMPARE(run.child<QMenu>("popbit")->isEnabled(), view == 0);
+        QCOMPARE(run.settings.read("Display", "show in", "?"), showIn);
+    }
+
+    void statisticsAndGraphAreChosenFromButtonsAndMenu()
     {
         Run run;
         run.writeModemLog(threeCalls());
-        run.settings.write("Display", "show in", "stat");
         run.start();
-        QVERIFY(run.child<QGroupBox>("fstart")->isVisible());
+        QTest::mouseClick(run.child<QPushButton>("Command5"), Qt::LeftButton);
+        QVERIFY(run.child<QGroupBox>("Picture1")->isVisible());
         QCOMPARE(run.settings.read("Display", "show in", "?"), QString("stat"));
+        run.action("grash")->trigger();
+        QVERIFY(run.child<QGroupBox>("fgraph")->isVisible());
+        QCOMPARE(run.settings.read("Display", "show in", "?"), QString("graph"));
+        // 1 h 5 min 9 s is the longest of the three calls.
+        QCOMPARE(run.child<QLabel>("Label17")->text(), QString("65mins"));
+    }
+
+    void everyLoadRefreshesTheStatistics()
+    {
+        Run run;
+        run.writeModemLog(threeCalls());
+        run.start();
+        // 3 April to 28 April: 25 days back.
+        QScrollBar* since = run.child<QScrollBar>("since");
+        QCOMPARE(since->maximum(), 26);
+        since->setValue(26);
+        QCOMPARE(run.child<QLabel>("Label2")->text(), QString("1 hrs 40 mins 39 secs"));
+
+        run.writeModemLog(threeCalls().call("04-28-2000", "10:00:00", "10:00:21"));
+        run.action("menurefresh")->trigger();
+        QCOMPARE(run.child<QLabel>("Label2")->text(), QString("1 hrs 41 mins 0 secs"));
+
+        run.prompter.answers = {Prompter::Answer::No, Prompter::Answer::Yes};
+        run.action("newlog")->trigger();
+        QCOMPARE(since->value(), 1);
+        QCOMPARE(run.child<QLabel>("Label2")->text(), QString("0 hrs 0 mins 0 secs"));
+    }
+
+    void aModemLogThatCannotBeOpenedLeavesNoOldFigures()
+    {
+        Run run;
+        run.writeModemLog(threeCalls());
+        run.start();
+        QVERIFY(QFile::remove(run.modemLog));
+        QVERIFY(QFile::remove(OwnLogFile::pathFor(run.modemLog)));
+        onNextModal([](QWidget*) {});
+        run.action("menurefresh")->trigger();
+        QCOMPARE(run.window->table().connectioncount(), 0);
+        QCOMPARE(run.child<QLabel>("Label23")->text(), QString("0 hrs 0 mins 0 secs"));
+        QCOMPARE(run.child<QLabel>("Label18")->text(), QString("0 hrs 0 mins 0 secs"));
+        QCOMPARE(run.child<QScrollBar>("since")->maximum(), 1);
+    }
+
+    void showingTheStatisticsDoesNotRecompute()
+    {
+        Run run;
+        run.writeModemLog(threeCalls());
+        run.start();
+        run.clock.set(QDateTime(QDate(2000, 5, 28), QTime(12, 0)));
+        run.action("sstat")->trigger();
+        QCOMPARE(run.child<QLabel>("Label33")->text(), QString("Fri 28 Apr 00"));
+        // A move of a scroll bar does.
+        run.child<QScrollBar>("sto")->setValue(1);
+        run.child<QScrollBar>("since")->setValue(2);
+        QCOMPARE(run.child<QLabel>("Label33")->text(), QString("Sun 28 May 00"));
     }
 
     void anOwnLogThatCannotBeKeptIsToldAndTheModemLogStays()

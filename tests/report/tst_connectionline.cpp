@@ -72,6 +72,30 @@ private Q_SLOTS:
         QVERIFY(!ConnectionLine::text(record, 1, false).has_value());
     }
 
+    void dayChange_data()
+    {
+        QTest::addColumn<QStringList>("dates");
+        QTest::addColumn<QList<bool>>("separators");
+        QTest::newRow("first line, same day, next day")
+            << QStringList{"2000-04-03", "2000-04-03", "2000-04-04"}
+            << QList<bool>{true, false, true};
+        // The texts are compared, not the days: another form of the same day starts a new one.
+        QTest::newRow("by exact text")
+            << QStringList{"2000-04-03", "03/04/2000"} << QList<bool>{true, true};
+    }
+    void dayChange()
+    {
+        QFETCH(QStringList, dates);
+        QFETCH(QList<bool>, separators);
+        ConnectionTable table;
+        for (const QString& date : dates)
+            table.append(costedRecord(date, "10:00:00", 0, 0, 1, 0.0f));
+        QList<bool> made;
+        for (int n = 1; n <= table.connectioncount(); ++n)
+            made << ConnectionLine::startsNewDay(table, n);
+        QCOMPARE(made, separators);
+    }
+
     void numberOfALine_data()
     {
         QTest::addColumn<QString>("line");

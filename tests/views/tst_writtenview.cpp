@@ -76,17 +76,6 @@ private Q_SLOTS:
                    "",
                    "003: Connected on Tue 04 Apr 00, 08:15 for 0 hrs 12 mins 30 secs costing "
                    "£0.20 -Reconnection"};
-        // The texts are compared, not the days: another form of the same day starts a new one.
-        QTest::newRow("separator by exact text")
-            << Records{costedRecord("2000-04-03", "21:05:00", 0, 0, 1, 0.0f),
-                       costedRecord("03/04/2000", "21:10:00", 0, 0, 1, 0.0f)}
-            << false
-            << QStringList{"",
-                           "001: Connected on Mon 03 Apr 00, 21:05 for 0 hrs 00 mins 01 secs "
-                           "costing £0.00 -",
-                           "",
-                           "002: Connected on Mon 03 Apr 00, 21:10 for 0 hrs 00 mins 01 secs "
-                           "costing £0.00 -"};
         QTest::newRow("12-hour clock")
             << Records{costedRecord("2000-04-03", "21:05:00", 0, 1, 0, 0.05f)} << true
             << QStringList{"", QString("001: Connected on Mon 03 Apr 00, 09:05 %1 for 0 hrs 01 "
@@ -134,71 +123,6 @@ private Q_SLOTS:
         QVERIFY(!table.writtenViewCurrent);
         QCOMPARE(progress.statuses.last(), QString("Displaying information..."));
         QVERIFY(progress.enabled);
-    }
-
-    void totals_data()
-    {
-        QTest::addColumn<QList<int>>("rows");
-        QTest::addColumn<QString>("tipl");
-        QTest::addColumn<QString>("ltime");
-        QTest::addColumn<QString>("lcost");
-
-        // List: "", 001, 002, "", 003, "", 1000 (see totals()).
-        QTest::newRow("nothing") << QList<int>{} << "Totals for the 0 selected connection(s)-"
-                                 << ""
-                                 << "";
-        QTest::newRow("separators only")
-            << QList<int>{0, 3} << "Totals for the 0 selected connection(s)-"
-            << ""
-            << "";
-        QTest::newRow("one") << QList<int>{1} << "Totals for the 1 selected connection(s)-"
-                             << "1 hrs 5 mins 50 secs"
-                             << "£0.45";
-        QTest::newRow("seconds carry: 50 + 40 + 35 = 2 min 5 s")
-            << QList<int>{0, 1, 2, 3, 4} << "Totals for the 3 selected connection(s)-"
-            << "2 hrs 6 mins 5 secs"
-            << "£1.75";
-        QTest::newRow("connection 1000 counted")
-            << QList<int>{5, 6} << "Totals for the 1 selected connection(s)-"
-            << "12 hrs 59 mins 59 secs"
-            << "£12.50";
-    }
-    void totals()
-    {
-        QFETCH(QList<int>, rows);
-        QFETCH(QString, tipl);
-        QFETCH(QString, ltime);
-        QFETCH(QString, lcost);
-
-        ConnectionTable table;
-        fillTwoADay(table, ConnectionTable::Capacity);
-        table[1] = costedRecord("2000-04-01", "10:00:00", 1, 5, 50, 0.45f);
-        table[2] = costedRecord("2000-04-01", "11:00:00", 0, 59, 40, 0.5f);
-        table[3] = costedRecord("2000-04-02", "11:00:00", 0, 0, 35, 0.8f);
-        // Only connections 1 to 3 and 1000 are shown, so the rows stay easy to name.
-        for (int n = 4; n < ConnectionTable::Capacity; ++n)
-            table[n] = table[3];
-        table[1000] = costedRecord("2000-05-01", "09:00:00", 12, 59, 59, 12.5f);
-        RecordingProgress progress;
-        WrittenView view(table, progress);
-        QVERIFY(view.displaywritten(false));
-        const QStringList all = lines(view);
-        QCOMPARE(all.size(), 1000 + 3);
-        QVERIFY(all.last().startsWith("1000: Connected on Mon 01 May 00, 09:00 for 12 hrs"));
-
-        // Rows as listed in _data: the third connection line and the last two lines.
-        const QList<int> listRows{0, 1, 2, 3, 4, int(all.size()) - 2, int(all.size()) - 1};
-        view.list()->clearSelection();
-        QList<int> chosen;
-        for (int row : rows)
-            chosen << listRows.at(row);
-        if (rows.contains(5)) // the separator in front of connection 1000
-            QCOMPARE(all.at(listRows.at(5)), QString());
-        select(view, chosen);
-
-        QCOMPARE(label(view, "tipl"), tipl);
-        QCOMPARE(label(view, "ltime"), ltime);
-        QCOMPARE(label(view, "lcost"), lcost);
     }
 
     void selectedLinesInListOrder()

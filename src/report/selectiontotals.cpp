@@ -1,8 +1,8 @@
 #include "selectiontotals.h"
 
+#include "connectionline.h"
 #include "log/connectiontable.h"
-#include "report/connectionline.h"
-#include "report/timetotal.h"
+#include "timetotal.h"
 
 SelectionTotals::Texts SelectionTotals::compute(const ConnectionTable& table,
                                                 const QStringList& selectedLines)

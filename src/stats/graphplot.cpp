@@ -1,0 +1,111 @@
+#include "graphplot.h"
+
+#include "log/connectiontable.h"
+#include "platform/dateparser.h"
+#include "platform/formats.h"
+
+#include <QDate>
+#include <QMap>
+#include <cmath>
+
+namespace
+{
+
+struct Amount {
+    double cost = 0;
+    double minutes = 0;
+    double of(GraphPlot::Measure measure) const
+    {
+        return measure == GraphPlot::Measure::Cost ? cost : minutes;
+    }
+};
+
+Amount amountOf(const ConnectionRecord& record)
+{
+    return {record.cost, GraphPlot::minutes(record)};
+}
+
+// A scale that stays 0 would divide by nothing: it becomes 1.
+double scaleOf(const QList<Amount>& amounts, GraphPlot::Measure measure)
+{
+    double maximum = 0;
+    for (const Amount& amount : amounts)
+        maximum = std::max(maximum, amount.of(measure));
+    return maximum == 0 ? 1 : maximum;
+}
+
+} // namespace
+
+double GraphPlot::minutes(const ConnectionRecord& record)
+{
+    return record.durhours * 60.0 + record.durmins + record.dursecs / 60.0;
+}
+
+QStringList GraphPlot::axisLabels(double maximum, Measure measure)
+{
+    QStringList labels;
+    for (int step = 0; step < AxisLabelCount; ++step) {
+        const double value = maximum * step / (AxisLabelCount - 1);
+        if (measure == Measure::Cost)
+            labels << Formats::currency(value);
+        else if (step == 0)
+            labels << QStringLiteral("0mins");
+        else
+            labels << Formats::hashHashHash(int(std::lround(value))) + QLatin1String("mins");
+    }
+    return labels;
+}
+
+QRectF GraphPlot::Plot::box(const Bar& bar, const QSizeF& size) const
+{
+    const double step = slots > 0 ? size.width() / slots : 0;
+    return QRectF(QPointF(bar.slot * step, size.height() - bar.height * size.height()),
+                  QPointF((bar.slot + 1) * step, size.height()));
+}
+
+GraphPlot::Plot GraphPlot::plot(const ConnectionTable& table, Measure measure, Axis axis,
+                                const QDate& today)
+{
+    Plot plot;
+    const int count = table.connectioncount();
+    if (axis == Axis::Connections) {
+        QList<Amount> amounts;
+        for (int n = 1; n <= count; ++n)
+            amounts << amountOf(table[n]);
+        plot.maximum = scaleOf(amounts, measure);
+        plot.slots = count;
+        for (int n = 1; n <= count; ++n)
+            plot.bars << Bar{n - 1, amounts.at(n - 1).of(measure) / plot.maximum,
+                             QString::number(n)};
+    } else {
+        // One slot per calendar day from the first connection's day to today. Connections are
+        // summed by their own day, so a day's bar stands in its own slot whatever the order of
+        // the table; days outside the axis still count for the scale.
+        std::optional<QDate> first =
+            count > 0 ? DateParser::parseDate(table[1].conndate) : std::optional<QDate>(today);
+        if (!first)
+            first = today;
+        QMap<QDate, Amount> days;
+        for (int n = 1; n <= count; ++n) {
+            const std::optional<QDate> day = DateParser::parseDate(table[n].conndate);
+            if (!day)
+                continue;
+            Amount& sum = days[*day];
+            const Amount one = amountOf(table[n]);
+            sum.cost += one.cost;
+            sum.minutes += one.minutes;
+        }
+        plot.maximum = scaleOf(days.values(), measure);
+        // A first connection dated after today leaves today's slot alone, and it empty.
+        const QDate start = std::min(*first, today);
+        plot.slots = int(start.daysTo(today)) + 1;
+        for (auto it = days.cbegin(); it != days.cend(); ++it) {
+            const qint64 slot = start.daysTo(it.key());
+            if (slot >= 0 && slot < plot.slots)
+                plot.bars << Bar{int(slot), it.value().of(measure) / plot.maximum,
+                                 Formats::dddDMmm(it.key())};
+        }
+    }
+    plot.axisLabels = axisLabels(plot.maximum, measure);
+    return plot;
+}

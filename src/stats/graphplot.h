@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QList>
+#include <QRectF>
+#include <QString>
+#include <QStringList>
+
+class ConnectionTable;
+struct ConnectionRecord;
+class QDate;
+
+// The graph view's chart as plain numbers: one bar per connection or per calendar day, each as
+// high as its cost or time relative to the greatest, with the texts of the y axis.
+class GraphPlot
+{
+public:
+    enum class Measure { Cost, Time };
+    enum class Axis { Connections, Days };
+
+    struct Bar {
+        int slot = 0;      // from 0 at the left
+        double height = 0; // 0 to 1 of the picture's height
+        QString label;     // the connection number, or the day as "ddd d mmm"
+    };
+
+    // Slot count, bars and the scale of one chart.
+    struct Plot {
+        int slots = 0;
+        QList<Bar> bars;
+        double maximum = 1; // the value at the top of the scale; never 0
+        // The nine y-axis texts, from the bottom of the scale (0) to its top (the maximum).
+        QStringList axisLabels;
+
+        // The bar's box in a picture of that size: its slot's width, from the bottom edge up.
+        QRectF box(const Bar& bar, const QSizeF& size) const;
+    };
+
+    static constexpr int AxisLabelCount = 9;
+
+    // Days mode runs from the first connection's day to today, one slot per day.
+    static Plot plot(const ConnectionTable& table, Measure measure, Axis axis, const QDate& today);
+
+    // The time of a connection in minutes, seconds as a fraction: 1 h 30 min 45 s is 90.75.
+    static double minutes(const ConnectionRecord& record);
+    // The y-axis texts of a scale up to maximum: currency, or whole minutes followed by "mins".
+    static QStringList axisLabels(double maximum, Measure measure);
+};

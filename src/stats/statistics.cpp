@@ -1,0 +1,64 @@
+#include "statistics.h"
+
+#include "log/connectiontable.h"
+#include "platform/dateparser.h"
+#include "platform/formats.h"
+#include "report/timetotal.h"
+
+#include <QDate>
+
+namespace
+{
+
+// The connections dated from first on, and up to last when there is one.
+TimeTotal totalFrom(const ConnectionTable& table, const QDate& first,
+                    const std::optional<QDate>& last = std::nullopt)
+{
+    TimeTotal total;
+    for (int n = 1; n <= table.connectioncount(); ++n) {
+        const std::optional<QDate> day = DateParser::parseDate(table[n].conndate);
+        if (day && *day >= first && (!last || *day <= *last))
+            total.add(table[n]);
+    }
+    return total;
+}
+
+Statistics::Totals totalsOver(const TimeTotal& total, int parts)
+{
+    return {total.timeText(), total.costText(),
+            TimeTotal::secondsText(total.totalSeconds() / parts),
+            Formats::currency(total.cost() / parts)};
+}
+
+} // namespace
+
+Statistics::DaySpan Statistics::daySpan(const ConnectionTable& table, int since, int sto,
+                                        const QDate& today)
+{
+    const int days = qMax(1, since - sto + 1);
+    const QDate first = today.addDays(-(since - 1));
+    const QDate last = today.addDays(-(sto - 1));
+    return {Formats::dddDdMmmYy(first), Formats::dddDdMmmYy(last),
+            QLatin1Char('(') + QString::number(days) + QLatin1String(" days)"),
+            totalsOver(totalFrom(table, first, last), days)};
+}
+
+Statistics::LastWeeks Statistics::lastWeeks(const ConnectionTable& table, int weeks,
+                                            const QDate& today)
+{
+    weeks = qMax(1, weeks);
+    const QDate first = today.addDays(-(7 * qint64(weeks) - 1));
+    return {QString::number(weeks),
+            QLatin1String("week(s) (from ") + Formats::dddDdMmmYy(first) + QLatin1Char(')'),
+            totalsOver(totalFrom(table, first), weeks)};
+}
+
+Statistics::PerConnection Statistics::perConnection(const ConnectionTable& table)
+{
+    TimeTotal total;
+    for (int n = 1; n <= table.connectioncount(); ++n)
+        total.add(table[n]);
+    const int count = qMax(1, total.count());
+    return {TimeTotal::secondsText(total.totalSeconds() / count),
+            Formats::currency(total.cost() / count)};
+}
