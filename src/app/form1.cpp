@@ -1,5 +1,7 @@
 #include "form1.h"
 
+#include "statusline.h"
+
 #include "dialogs/savelogfrm.h"
 #include "dialogs/selectlogfrm.h"
 #include "dialogs/setcostsform.h"
@@ -32,7 +34,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -121,16 +122,8 @@ void Form1::buildWindow()
     }
     setCentralWidget(central);
 
-    m_label1 = new QLabel(this);
-    m_label1->setObjectName(QStringLiteral("Label1"));
-    m_progressBar1 = new QProgressBar(this);
-    m_progressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    m_progressBar1->setRange(0, 100);
-    m_progressBar1->setTextVisible(false);
-    m_progressBar1->setMaximumWidth(200);
-    m_progressBar1->setEnabled(false);
-    statusBar()->addWidget(m_label1, 1);
-    statusBar()->addPermanentWidget(m_progressBar1);
+    m_statusLine = new StatusLine(this);
+    statusBar()->addWidget(m_statusLine, 1);
 }
 
 QAction* Form1::addItem(QMenu* menu, const QString& name, const QString& caption,
@@ -412,21 +405,17 @@ void Form1::Command6_Click()
 
 void Form1::setStatus(const QString& text)
 {
-    m_label1->setText(text);
-    m_label1->repaint();
+    m_statusLine->setStatus(text);
 }
 
 void Form1::setProgress(int percent)
 {
-    // The bar repaints at once when its value moves, which for every connection would cost
-    // more than the load itself.
-    if (m_progressPacer.shouldShow(percent))
-        m_progressBar1->setValue(percent);
+    m_statusLine->setProgress(percent);
 }
 
 void Form1::setProgressEnabled(bool enabled)
 {
-    m_progressBar1->setEnabled(enabled);
+    m_statusLine->setProgressEnabled(enabled);
 }
 
 void Form1::closeEvent(QCloseEvent* event)

@@ -2,7 +2,6 @@
 
 #include "log/connectiontable.h"
 #include "log/logloader.h"
-#include "platform/progresspacer.h"
 #include "platform/progresssink.h"
 #include "tariff/callcoster.h"
 #include "tariff/tarifftable.h"
@@ -16,7 +15,7 @@ class GraphView;
 class QAction;
 class QLabel;
 class QMenu;
-class QProgressBar;
+class StatusLine;
 class QPushButton;
 class Selectlogfrm;
 class StatisticsView;
@@ -51,8 +50,7 @@ public:
     const ConnectionTable& table() const { return m_table; }
     const TariffTable& tariff() const { return m_tariff; }
 
-    // ProgressSink: the status label, repainted at once, and the progress bar, repainted as
-    // often as the eye can follow.
+    // ProgressSink: the status line's label and progress bar.
     void setStatus(const QString& text) override;
     void setProgress(int percent) override;
     void setProgressEnabled(bool enabled) override;
@@ -117,9 +115,7 @@ private:
     LoadReport m_lastLoad;
     std::unique_ptr<ExtraInfoEditor> m_extraInfoEditor;
 
-    ProgressPacer m_progressPacer;
-    QLabel* m_label1 = nullptr;
-    QProgressBar* m_progressBar1 = nullptr;
+    StatusLine* m_statusLine = nullptr;
     QPushButton* m_command3 = nullptr;
     QPushButton* m_command4 = nullptr;
     QPushButton* m_command5 = nullptr;

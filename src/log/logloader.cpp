@@ -177,6 +177,8 @@ void LogLoader::costAndOverlay(bool withNotes)
 
 void LogLoader::finish()
 {
+    // Done reading: a message the load ends with must not stand under "Reading ...".
+    m_progress.setStatus(QString());
     m_progress.setProgressEnabled(false);
     m_progress.setProgress(0);
     m_table.writtenViewCurrent = false;

@@ -115,7 +115,7 @@ private Q_SLOTS:
         load.loader->lookinlog();
         QCOMPARE(load.progress.statuses,
                  (QStringList{"Opening modem log file...", "Scanning modem log file...",
-                              "Opening dtk log file...", "Reading dtk log file..."}));
+                              "Opening dtk log file...", "Reading dtk log file...", ""}));
         QCOMPARE(load.progress.values.first(), 0);
         QCOMPARE(load.progress.values.last(), 0);
         QVERIFY(load.progress.values.contains(100)); // costing the last of the slots

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/progresspacer.h"
+#include "platform/progresssink.h"
+
+#include <QWidget>
+
+class QLabel;
+class QProgressBar;
+
+// The main window's status label `Label1` and progress bar `ProgressBar1`, as every long
+// operation reports to them: the text is repainted at once, the bar as often as the eye can
+// follow.
+class StatusLine : public QWidget, public ProgressSink
+{
+    Q_OBJECT
+public:
+    explicit StatusLine(QWidget* parent = nullptr);
+
+    void setStatus(const QString& text) override;
+    void setProgress(int percent) override;
+    void setProgressEnabled(bool enabled) override;
+
+private:
+    ProgressPacer m_pacer;
+    QLabel* m_label1;
+    QProgressBar* m_progressBar1;
+};
