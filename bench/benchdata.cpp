@@ -29,7 +29,7 @@ int callSeconds(int index)
 
 } // namespace
 
-QByteArray call(const QDateTime& start, int seconds, int paddingBytes)
+QByteArray call(const QDateTime& start, int seconds, int paddingBytes, bool inProgress)
 {
     QByteArray out;
     const auto line = [&out](const QDateTime& when, const char* message) {
@@ -42,9 +42,8 @@ QByteArray call(const QDateTime& start, int seconds, int paddingBytes)
          {"Generic 56K Voice Modem in use.", "Modem type: Generic 56K Voice Modem",
           "Modem inf path: mdmgen56.inf", "Modem inf section: Modem7", "115200,N,8,1",
           "Initializing modem.", "Send: AT<cr>", "Recv: AT<cr>", "Recv: <cr><lf>OK<cr><lf>",
-          "Interpreted response: Ok", "Send: AT&F1E0V1&C1&D2S0=0<cr>",
-          "Recv: <cr><lf>OK<cr><lf>", "Interpreted response: Ok", "Dialing.",
-          "Send: ATDT5550147<cr>"})
+          "Interpreted response: Ok", "Send: AT&F1E0V1&C1&D2S0=0<cr>", "Recv: <cr><lf>OK<cr><lf>",
+          "Interpreted response: Ok", "Dialing.", "Send: ATDT5550147<cr>"})
         line(dial, message);
     line(start, "Recv: <cr><lf>CONNECT 49333/ARQ/V90/LAPM/V42BIS<cr><lf>");
     line(start, "Interpreted response: Connect");
@@ -53,12 +52,14 @@ QByteArray call(const QDateTime& start, int seconds, int paddingBytes)
     line(start, "Data compression on.");
     for (int i = 0; out.size() < paddingBytes; ++i)
         line(start.addSecs(i % qMax(1, seconds)), "Read: Total: 861402, Per/Sec: 3825");
+    if (inProgress)
+        return out;
     const QDateTime end = start.addSecs(seconds);
     for (const char* message :
          {"Hanging up the modem.", "Hardware hangup by lowering DTR.",
-          "Recv: <cr><lf>NO CARRIER<cr><lf>", "Interpreted response: No Carrier",
-          "Send: ATH<cr>", "Recv: <cr><lf>OK<cr><lf>", "Interpreted response: Ok",
-          "115200,N,8,1", "Session Statistics:", "               Reads : 4784106 bytes",
+          "Recv: <cr><lf>NO CARRIER<cr><lf>", "Interpreted response: No Carrier", "Send: ATH<cr>",
+          "Recv: <cr><lf>OK<cr><lf>", "Interpreted response: Ok", "115200,N,8,1",
+          "Session Statistics:", "               Reads : 4784106 bytes",
           "               Writes: 372440 bytes", "Generic 56K Voice Modem closed."})
         line(end, message);
     return out;
@@ -69,7 +70,8 @@ QByteArray modemLog(const Profile& profile)
     QByteArray log;
     for (int i = 0; i < profile.modemCalls; ++i) {
         const int index = profile.ownLogCalls + i;
-        log += call(callStart(profile, index), callSeconds(index), profile.paddingBytes);
+        log += call(callStart(profile, index), callSeconds(index), profile.paddingBytes,
+                    profile.lastInProgress && i == profile.modemCalls - 1);
     }
     return log;
 }
@@ -103,9 +105,10 @@ QString write(const Profile& profile, const QString& folder, const QString& prog
     if (!TextFile::writeBytes(logpath, modemLog(profile)) ||
         !TextFile::writeBytes(OwnLogFile::pathFor(logpath), ownLog(profile)))
         return QString();
-    if (profile.notes > 0 && (!QDir().mkpath(programDirectory) ||
-                              !TextFile::writeBytes(ExtraInfoFile::pathFor(logpath, programDirectory),
-                                                    notes(profile.notes))))
+    if (profile.notes > 0 &&
+        (!QDir().mkpath(programDirectory) ||
+         !TextFile::writeBytes(ExtraInfoFile::pathFor(logpath, programDirectory),
+                               notes(profile.notes))))
         return QString();
     return logpath;
 }

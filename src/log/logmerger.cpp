@@ -9,10 +9,10 @@ namespace
 {
 
 // A time text as the seconds it stands for, so that two spellings of one moment compare equal.
-QString normalTime(const QString& text)
+int secondsOf(const QString& text)
 {
     const std::optional<QTime> time = DateParser::parseTime(text);
-    return time ? time->toString(QStringLiteral("hh:mm:ss")) : text;
+    return time ? time->msecsSinceStartOfDay() / 1000 : -1;
 }
 
 QDateTime startOf(const DatedConnection& c)
@@ -22,10 +22,9 @@ QDateTime startOf(const DatedConnection& c)
 
 } // namespace
 
-QString LogMerger::connectionKey(const DatedConnection& c)
+LogMerger::Key LogMerger::connectionKey(const DatedConnection& c)
 {
-    return c.date.toString(Qt::ISODate) + QLatin1Char(' ') + normalTime(c.record.starttime) +
-           QLatin1Char(' ') + normalTime(c.record.endtime);
+    return Key{c.date.toJulianDay(), secondsOf(c.record.starttime), secondsOf(c.record.endtime)};
 }
 
 bool LogMerger::sameConnection(const DatedConnection& a, const DatedConnection& b)
@@ -38,7 +37,7 @@ qsizetype LogMerger::stopIndex(const QList<DatedConnection>& own,
 {
     if (modem.isEmpty())
         return -1;
-    const QString first = connectionKey(modem.first());
+    const Key first = connectionKey(modem.first());
     for (qsizetype i = 0; i < own.size(); ++i) {
         if (connectionKey(own.at(i)) == first)
             return i;
@@ -55,7 +54,7 @@ QList<DatedConnection> LogMerger::merge(const QList<DatedConnection>& own,
     merged.reserve(own.size() + modem.size());
     merged.append(own.mid(0, front));
 
-    QSet<QString> inModemLog;
+    QSet<Key> inModemLog;
     for (const DatedConnection& c : modem)
         inModemLog.insert(connectionKey(c));
     qsizetype next = 0;

@@ -2,8 +2,8 @@
 
 #include "datedconnection.h"
 
+#include <QHashFunctions>
 #include <QList>
-#include <QString>
 
 // Puts the own log's connections in front of the modem log's, so that each connection stands
 // once, and finds the records that were logged while their call was still in progress.
@@ -13,7 +13,15 @@ public:
     // Two records are the same connection only with the same day and the same start and end
     // to the second: two short calls can share a minute.
     static bool sameConnection(const DatedConnection& a, const DatedConnection& b);
-    static QString connectionKey(const DatedConnection& c);
+
+    // What makes a connection itself: its day and the seconds of its start and end.
+    struct Key {
+        qint64 day = 0;
+        int start = -1;
+        int end = -1;
+        bool operator==(const Key&) const = default;
+    };
+    static Key connectionKey(const DatedConnection& c);
     // The own log record from which on the own log holds what the modem log holds: the first
     // that is the same connection as the modem log's first; -1 when there is none.
     static qsizetype stopIndex(const QList<DatedConnection>& own,
@@ -28,3 +36,8 @@ public:
     // the next start at that time. Any other such pair is two connections and both are kept.
     static bool isInProgressDuplicate(const QList<DatedConnection>& records, qsizetype i);
 };
+
+inline size_t qHash(const LogMerger::Key& key, size_t seed = 0)
+{
+    return qHashMulti(seed, key.day, key.start, key.end);
+}

@@ -100,8 +100,32 @@ int DateParser::monthFromName(const QString& name)
     return 0;
 }
 
+namespace
+{
+
+// The value of the digits at [from, from + count), or -1.
+int digits(const QString& text, qsizetype from, qsizetype count)
+{
+    int value = 0;
+    for (qsizetype i = from; i < from + count; ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c < u'0' || c > u'9')
+            return -1;
+        value = value * 10 + (c - u'0');
+    }
+    return value;
+}
+
+} // namespace
+
 std::optional<QDate> DateParser::parseDate(const QString& text)
 {
+    // The form every own log and table holds, read without a regular expression.
+    if (text.size() == 10 && text.at(4) == QLatin1Char('-') && text.at(7) == QLatin1Char('-')) {
+        const int year = digits(text, 0, 4), month = digits(text, 5, 2), day = digits(text, 8, 2);
+        if (year >= 0 && month >= 0 && day >= 0)
+            return makeDate(year, month, day);
+    }
     static const QRegularExpression iso(QStringLiteral("^\\s*(\\d{4})-(\\d{2})-(\\d{2})\\s*$"));
     static const QRegularExpression dayMonthYear(
         QStringLiteral("^\\s*(\\d{2}) (\\d{2}) (\\d{4})\\s*$"));
@@ -131,6 +155,14 @@ std::optional<QDate> DateParser::parseDate(const QString& text)
 
 std::optional<QTime> DateParser::parseTime(const QString& text)
 {
+    // hh:mm:ss, the form of every log, read without a regular expression.
+    if (text.size() == 8 && text.at(2) == QLatin1Char(':') && text.at(5) == QLatin1Char(':')) {
+        const int hour = digits(text, 0, 2), minute = digits(text, 3, 2),
+                  second = digits(text, 6, 2);
+        if (hour < 0 || minute < 0 || second < 0 || !QTime::isValid(hour, minute, second))
+            return std::nullopt;
+        return QTime(hour, minute, second);
+    }
     static const QRegularExpression clock(
         QStringLiteral("^\\s*(\\d{2}):(\\d{2})(?::(\\d{2}))?(?:\\s*([^\\d\\s:][^\\s]*))?\\s*$"));
     const QRegularExpressionMatch match = clock.match(text);

@@ -2,9 +2,23 @@
 
 #include <QLocale>
 
+namespace
+{
+// Two digits, for the forms every load writes a thousand times: far cheaper than a format string.
+void appendTwoDigits(QString& text, int value)
+{
+    text += QLatin1Char(char('0' + value / 10 % 10));
+    text += QLatin1Char(char('0' + value % 10));
+}
+} // namespace
+
 QString Formats::ddMmmYy(const QDate& date)
 {
-    return QLocale().toString(date, QStringLiteral("dd MMM yy"));
+    QString text;
+    appendTwoDigits(text, date.day());
+    text += QLatin1Char(' ') + mmm(date.month()) + QLatin1Char(' ');
+    appendTwoDigits(text, date.year() % 100);
+    return text;
 }
 
 QString Formats::dddDdMmmYy(const QDate& date)
@@ -69,7 +83,17 @@ QString Formats::shortDate(const QDate& date)
 
 QString Formats::isoDate(const QDate& date)
 {
-    return date.toString(Qt::ISODate);
+    if (!date.isValid() || date.year() < 1000 || date.year() > 9999)
+        return date.toString(Qt::ISODate);
+    QString text;
+    text.reserve(10);
+    appendTwoDigits(text, date.year() / 100);
+    appendTwoDigits(text, date.year() % 100);
+    text += QLatin1Char('-');
+    appendTwoDigits(text, date.month());
+    text += QLatin1Char('-');
+    appendTwoDigits(text, date.day());
+    return text;
 }
 
 QString Formats::generalDate(const QDateTime& dateTime)

@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <algorithm>
+#include <charconv>
 
 namespace
 {
@@ -13,9 +14,12 @@ struct Decimal {
     QString fraction;
 };
 
+// A point, or the locale's decimal separator; the locale is asked only for another character,
+// since costing reads amounts for every connection.
 bool isDecimalPoint(QChar c)
 {
-    return c == QLocale().decimalPoint().front() || c == QLatin1Char('.');
+    return c == QLatin1Char('.') ||
+           (!c.isDigit() && !c.isSpace() && c == QLocale().decimalPoint().front());
 }
 
 bool isAsciiDigit(QChar c)
@@ -128,13 +132,15 @@ std::optional<double> MoneyText::toNumber(const QString& text)
     const std::optional<Decimal> number = readWholeText(text);
     if (!number)
         return std::nullopt;
-    QString plain = number->negative ? QStringLiteral("-") : QString();
-    plain += (number->whole.isEmpty() ? QStringLiteral("0") : number->whole);
+    QByteArray plain = number->negative ? QByteArray("-") : QByteArray();
+    plain += number->whole.isEmpty() ? QByteArray("0") : number->whole.toLatin1();
     if (!number->fraction.isEmpty())
-        plain += QLatin1Char('.') + number->fraction;
-    bool ok = false;
-    const double value = QLocale::c().toDouble(plain, &ok);
-    if (!ok)
+        plain += '.' + number->fraction.toLatin1();
+    // Whatever the locale: the digits were read above.
+    double value = 0.0;
+    const auto [end, error] =
+        std::from_chars(plain.constData(), plain.constData() + plain.size(), value);
+    if (error != std::errc() || end != plain.constData() + plain.size())
         return std::nullopt;
     return value;
 }
