@@ -16,6 +16,7 @@
 #include "platform/prompter.h"
 #include "platform/services.h"
 #include "platform/settingsstore.h"
+#include "platform/windowplacement.h"
 #include "report/connectionprinter.h"
 #include "tariff/tariffview.h"
 #include "views/extrainfoeditor.h"
@@ -30,11 +31,13 @@
 
 #include <QCloseEvent>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -77,6 +80,8 @@ Form1::Form1(Services& services, QWidget* parent)
         displaywhere();
     });
     resize(880, 580);
+    // Small enough for any screen, large enough that the totals and the status line show.
+    setMinimumSize(560, 400);
 }
 
 Form1::~Form1() = default;
@@ -120,6 +125,8 @@ void Form1::buildWindow()
         view->hide();
         layout->addWidget(view, 1);
     }
+    // With no view shown (before the first load), the buttons stay at the top.
+    layout->addStretch(0);
     setCentralWidget(central);
 
     m_statusLine = new StatusLine(this);
@@ -243,6 +250,7 @@ void Form1::startup()
 {
     setProgress(0);
     setProgressEnabled(true);
+    placeWindow();
     show();
     repaint();
     m_table.logpath =
@@ -418,8 +426,40 @@ void Form1::setProgressEnabled(bool enabled)
     m_statusLine->setProgressEnabled(enabled);
 }
 
+void Form1::placeWindow()
+{
+    SettingsStore& settings = m_services.settings;
+    const auto stored = [&settings](const QString& key, int fallback) {
+        bool ok = false;
+        const int value = settings.read(kDisplay, key, QString()).toInt(&ok);
+        return ok ? value : fallback;
+    };
+    const QRect wanted(stored(QStringLiteral("Left"), x()), stored(QStringLiteral("Top"), y()),
+                       stored(QStringLiteral("Width"), width()),
+                       stored(QStringLiteral("Height"), height()));
+    QScreen* screen = QGuiApplication::screenAt(wanted.center());
+    if (screen == nullptr)
+        screen = QGuiApplication::primaryScreen();
+    if (screen != nullptr)
+        setGeometry(WindowPlacement::fit(wanted, screen->availableGeometry()));
+    if (stored(QStringLiteral("Maximised"), 0) == 1)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void Form1::rememberPlace()
+{
+    const QRect place = normalGeometry();
+    m_services.settings.write(kDisplay, QStringLiteral("Left"), QString::number(place.x()));
+    m_services.settings.write(kDisplay, QStringLiteral("Top"), QString::number(place.y()));
+    m_services.settings.write(kDisplay, QStringLiteral("Width"), QString::number(place.width()));
+    m_services.settings.write(kDisplay, QStringLiteral("Height"), QString::number(place.height()));
+    m_services.settings.write(kDisplay, QStringLiteral("Maximised"),
+                              isMaximized() ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
 void Form1::closeEvent(QCloseEvent* event)
 {
+    rememberPlace();
     if (!m_exitRequested)
         ShutdownGuard(m_loader, m_table).unload(m_lastLoad);
     event->accept();

@@ -84,6 +84,9 @@ private:
     // The load's recovery when the modem log cannot be opened.
     void askForModemLog();
     void openSelectionWindow();
+    // Where the window was when it last closed, fitted to the screen it opens on.
+    void placeWindow();
+    void rememberPlace();
     // In the desktop's application for it, else in the program's own viewer.
     void showFile(const QString& path);
     // False, after telling the user why, while notes cannot be matched to connections.

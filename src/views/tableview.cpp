@@ -1,5 +1,7 @@
 #include "tableview.h"
 
+#include "endfollower.h"
+
 #include "fixedpitchfont.h"
 #include "gridformat.h"
 #include "log/connectiontable.h"
@@ -35,6 +37,7 @@ TableView::TableView(ConnectionTable& table, ProgressSink& progress, QWidget* pa
     m_fgrid1->setObjectName(QStringLiteral("fgrid1"));
     m_grid1 = new QTableWidget(m_fgrid1);
     m_grid1->setObjectName(QStringLiteral("grid1"));
+    new EndFollower(m_grid1);
     m_grid1->setFont(FixedPitchFont::courierNew(9.75));
     m_grid1->horizontalHeader()->setFont(m_grid1->font());
     m_grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);

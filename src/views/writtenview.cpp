@@ -1,5 +1,6 @@
 #include "writtenview.h"
 
+#include "endfollower.h"
 #include "fixedpitchfont.h"
 #include "log/connectiontable.h"
 #include "platform/progresssink.h"
@@ -13,6 +14,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTimer>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 WrittenView::WrittenView(ConnectionTable& table, ProgressSink& progress, QWidget* parent)
@@ -27,6 +29,7 @@ WrittenView::WrittenView(ConnectionTable& table, ProgressSink& progress, QWidget
     // Every line has the same height; this keeps a fill of a thousand lines quick.
     m_start->setUniformItemSizes(true);
     m_start->viewport()->installEventFilter(this);
+    new EndFollower(m_start);
     auto* frameLayout = new QVBoxLayout(m_fstart);
     frameLayout->addWidget(m_start);
 
@@ -164,6 +167,20 @@ bool WrittenView::eventFilter(QObject* watched, QEvent* event)
             if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
                 return true;
             break;
+        case QEvent::ToolTip: {
+            // A long note runs past the list's edge: its line in full, only then.
+            const auto* help = static_cast<QHelpEvent*>(event);
+            const QListWidgetItem* item = m_start->itemAt(help->pos());
+            const bool cut =
+                item != nullptr && m_start->visualItemRect(item).left() +
+                                           m_start->fontMetrics().horizontalAdvance(item->text()) >
+                                       m_start->viewport()->width();
+            if (cut)
+                QToolTip::showText(help->globalPos(), item->text(), m_start->viewport());
+            else
+                QToolTip::hideText();
+            return true;
+        }
         case QEvent::MouseButtonDblClick:
             if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
                 start_DblClick();

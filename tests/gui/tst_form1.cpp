@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -471,6 +472,50 @@ private Q_SLOTS:
             QVERIFY(shown->toPlainText().contains("22:30:00"));
             shown->window()->close();
         }
+    }
+
+    void theWindowOpensWhereItWasClosed()
+    {
+        Run run;
+        run.writeModemLog(threeCalls());
+        run.start();
+        run.window->setGeometry(40, 30, 700, 480);
+        run.window->close();
+        // Started again: in its place, and never beyond the screen it opens on.
+        run.start();
+        QCOMPARE(run.window->geometry(), QRect(40, 30, 700, 480));
+        run.settings.write("Display", "Width", "5000");
+        run.start();
+        QVERIFY(run.window->screen()->availableGeometry().contains(run.window->geometry()));
+        QVERIFY(run.window->minimumSize().width() > 0);
+    }
+
+    void theNewestConnectionStaysInViewOnResize_data()
+    {
+        QTest::addColumn<QString>("view");
+        QTest::newRow("written") << "Command3";
+        QTest::newRow("table") << "Command4";
+    }
+    void theNewestConnectionStaysInViewOnResize()
+    {
+        QFETCH(QString, view);
+        Run run;
+        ModemLogBuilder log;
+        for (int day = 1; day <= 28; ++day)
+            log.call(QDate(2000, 4, day).toString("MM-dd-yyyy"), "10:00:00", "10:30:00")
+                .call(QDate(2000, 4, day).toString("MM-dd-yyyy"), "20:00:00", "20:30:00");
+        run.writeModemLog(log);
+        run.start();
+        run.child<QPushButton>(view)->click();
+        QAbstractItemView* list =
+            view == "Command3" ? static_cast<QAbstractItemView*>(run.child<QListWidget>("start"))
+                               : run.child<QTableWidget>("grid1");
+        QApplication::processEvents();
+        run.window->resize(run.window->width(), run.window->minimumHeight());
+        QApplication::processEvents();
+        QApplication::processEvents();
+        const QModelIndex last = list->model()->index(list->model()->rowCount() - 1, 0);
+        QVERIFY(list->viewport()->rect().contains(list->visualRect(last)));
     }
 
     void startNewLogWithNothingToSaveSaysSo()
