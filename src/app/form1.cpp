@@ -80,8 +80,6 @@ Form1::Form1(Services& services, QWidget* parent)
         displaywhere();
     });
     resize(880, 580);
-    // Small enough for any screen, large enough that the totals and the status line show.
-    setMinimumSize(560, 400);
 }
 
 Form1::~Form1() = default;

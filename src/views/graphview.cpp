@@ -21,16 +21,18 @@ QRadioButton* option(const QString& name, const QString& caption, QWidget* frame
 {
     auto* button = new QRadioButton(caption, frame);
     button->setObjectName(name);
-    frame->layout()->addWidget(button);
+    // As wide as its caption: a click beside the caption is no click on the button.
+    static_cast<QBoxLayout*>(frame->layout())->addWidget(button, 0, Qt::AlignLeft);
     return button;
 }
 
-// A frame for two option buttons side by side; its caption names the choice.
+// A frame for two option buttons; its caption names the choice.
 QGroupBox* choice(const QString& name, const QString& caption, QWidget* parent)
 {
     auto* frame = new QGroupBox(caption, parent);
     frame->setObjectName(name);
-    new QHBoxLayout(frame);
+    // One option above the other, so that the graph fits a small window.
+    new QVBoxLayout(frame);
     return frame;
 }
 } // namespace
@@ -66,12 +68,12 @@ GraphView::GraphView(const ConnectionTable& table, const Clock& clock, ProgressS
     auto* options = new QHBoxLayout;
     options->addWidget(frame1);
     options->addWidget(frame3);
-    options->addWidget(m_check1);
     options->addStretch();
 
     auto* frameLayout = new QVBoxLayout(m_fgraph);
     frameLayout->addLayout(chart, 1);
     frameLayout->addLayout(options);
+    frameLayout->addWidget(m_check1);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -487,7 +488,22 @@ private Q_SLOTS:
         run.settings.write("Display", "Width", "5000");
         run.start();
         QVERIFY(run.window->screen()->availableGeometry().contains(run.window->geometry()));
-        QVERIFY(run.window->minimumSize().width() > 0);
+        // However small it is made, the totals and the status line stay in sight.
+        run.window->resize(1, 1);
+        QApplication::processEvents();
+        const QWidget* totals = run.child<QWidget>("stotal");
+        QVERIFY(totals->isVisible());
+        QVERIFY(totals->mapTo(run.window.get(), QPoint(0, totals->height())).y() <=
+                run.window->statusBar()->y());
+        QVERIFY(run.window->statusBar()->height() > 0);
+        // Every view fits a 1024x768 screen scaled to 150%.
+        for (const char* view : {"Command3", "Command4", "Command5", "Command6"}) {
+            run.child<QPushButton>(view)->click();
+            QApplication::processEvents();
+            QVERIFY2(run.window->minimumSizeHint().boundedTo(QSize(683, 512)) ==
+                         run.window->minimumSizeHint(),
+                     view);
+        }
     }
 
     void theNewestConnectionStaysInViewOnResize_data()

@@ -123,7 +123,11 @@ private Q_SLOTS:
         QCOMPARE(image.pixelColor(w / 2, h / 2), graph->fillColour());
         QCOMPARE(image.pixelColor(w * 5 / 6, h / 4), graph->palette().color(QPalette::Window));
         QCOMPARE(image.pixelColor(w * 5 / 6, h - h / 4), graph->fillColour());
-        QCOMPARE(image.pixelColor(w / 3, h / 2), QColor(Qt::black));
+        // Bars 1 and 2 meet at a third of the width, within a pixel's rounding: an outline.
+        bool outlined = false;
+        for (int x = w / 3 - 1; x <= w / 3 + 1; ++x)
+            outlined = outlined || image.pixelColor(x, h / 2) == QColor(Qt::black);
+        QVERIFY(outlined);
     }
 };
 
