@@ -30,13 +30,27 @@
 #include <QLocale>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
+#include <limits>
 #include <memory>
 
 namespace
 {
 
 constexpr int Runs = 7;
+
+// What the user sees after a command: the event loop paints every widget it left to repaint.
+void paint()
+{
+    QCoreApplication::processEvents();
+}
+
+// A view painted whole, as when it is switched to.
+void paintWhole(QWidget& view)
+{
+    view.grab();
+}
 
 class QuietPrompter : public Prompter
 {
@@ -146,14 +160,14 @@ struct Program {
     {
         window = std::make_unique<Form1>(services);
         window->startup();
-        window->centralWidget()->grab();
+        paint();
     }
     double refreshMs()
     {
         QAction* refresh = window->findChild<QAction*>(QStringLiteral("menurefresh"));
         return BenchReport::bestMs(Runs, [&] {
             refresh->trigger();
-            window->centralWidget()->grab();
+            paint();
         });
     }
 };
@@ -200,12 +214,17 @@ void loads(BenchReport& report)
 {
     Setup small(calls(1000));
     CoreLoad smallLoad(small);
-    const double core = smallLoad.timeMs();
-    report.note(QStringLiteral("load, 1000 calls in a %1 MB log").arg(small.modemLog.size() >> 20),
-                core, QStringLiteral("ms"));
     Program program(small);
     program.start();
-    const double refresh = program.refreshMs();
+    // Taken in turns, so that a busy moment of the machine weighs on both alike.
+    double core = std::numeric_limits<double>::max();
+    double refresh = core;
+    for (int round = 0; round < 3; ++round) {
+        core = std::min(core, smallLoad.timeMs());
+        refresh = std::min(refresh, program.refreshMs());
+    }
+    report.note(QStringLiteral("load, 1000 calls in a %1 MB log").arg(small.modemLog.size() >> 20),
+                core, QStringLiteral("ms"));
     report.note(QStringLiteral("Refresh in the window, same log"), refresh, QStringLiteral("ms"));
     report.add(QStringLiteral("Refresh in the window / load"), refresh / core, 1.5,
                QStringLiteral("x"));
@@ -293,7 +312,7 @@ void views(BenchReport& report)
     written.show();
     fill(QStringLiteral("written view fill, painted"), [&] {
         written.displaywritten(false);
-        written.grab();
+        paintWhole(written);
     });
 
     TableView grid(table, progress);
@@ -301,7 +320,7 @@ void views(BenchReport& report)
     grid.show();
     fill(QStringLiteral("table view fill, painted"), [&] {
         grid.displaygrid(false);
-        grid.grab();
+        paintWhole(grid);
     });
     for (int column = 0; column < 6; ++column) {
         const QString what = QStringLiteral("table sort by ") + TableSort::columnName(column);
@@ -310,7 +329,7 @@ void views(BenchReport& report)
                        Runs,
                        [&] {
                            grid.grid_click();
-                           grid.grab();
+                           paintWhole(grid);
                        },
                        [&] {
                            grid.displaygrid(false);
@@ -325,7 +344,7 @@ void views(BenchReport& report)
     stats.show();
     fill(QStringLiteral("statistics, painted"), [&] {
         stats.refresh();
-        stats.grab();
+        paintWhole(stats);
     });
 
     GraphView graph(table, clock, progress);
@@ -337,7 +356,7 @@ void views(BenchReport& report)
                  .arg(QLatin1String(mode) == QLatin1String("Option3") ? "connections" : "days"),
              [&] {
                  graph.graphload();
-                 graph.grab();
+                 paintWhole(graph);
              });
     }
 

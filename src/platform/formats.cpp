@@ -10,6 +10,16 @@ void appendTwoDigits(QString& text, int value)
     text += QLatin1Char(char('0' + value / 10 % 10));
     text += QLatin1Char(char('0' + value % 10));
 }
+
+// At least `width` characters, zeros after a minus sign; as QString::arg pads with '0'.
+QString padded(int value, int width)
+{
+    QString digits = QString::number(qAbs(qint64(value)));
+    const qsizetype wanted = width - (value < 0 ? 1 : 0);
+    if (digits.size() < wanted)
+        digits.prepend(QString(wanted - digits.size(), QLatin1Char('0')));
+    return value < 0 ? QLatin1Char('-') + digits : digits;
+}
 } // namespace
 
 QString Formats::ddMmmYy(const QDate& date)
@@ -23,12 +33,17 @@ QString Formats::ddMmmYy(const QDate& date)
 
 QString Formats::dddDdMmmYy(const QDate& date)
 {
-    return QLocale().toString(date, QStringLiteral("ddd dd MMM yy"));
+    QString text = QLocale().dayName(date.dayOfWeek(), QLocale::ShortFormat) + QLatin1Char(' ');
+    appendTwoDigits(text, date.day());
+    text += QLatin1Char(' ') + mmm(date.month()) + QLatin1Char(' ');
+    appendTwoDigits(text, date.year() % 100);
+    return text;
 }
 
 QString Formats::dddDMmm(const QDate& date)
 {
-    return QLocale().toString(date, QStringLiteral("ddd d MMM"));
+    return QLocale().dayName(date.dayOfWeek(), QLocale::ShortFormat) + QLatin1Char(' ') +
+           QString::number(date.day()) + QLatin1Char(' ') + mmm(date.month());
 }
 
 QString Formats::mmm(int month)
@@ -56,12 +71,12 @@ QString Formats::clockTime(const QTime& time, bool twelveHour)
 
 QString Formats::zeroZeroHash(int value)
 {
-    return QStringLiteral("%1").arg(value, 3, 10, QLatin1Char('0'));
+    return padded(value, 3);
 }
 
 QString Formats::zeroHash(int value)
 {
-    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+    return padded(value, 2);
 }
 
 QString Formats::hashHashHash(int value)

@@ -35,8 +35,14 @@ QString SettingsStore::read(const QString& section, const QString& key,
 void SettingsStore::write(const QString& section, const QString& key, const QString& value)
 {
     // QSettings writes the file from the event loop and on destruction; syncing after every
-    // key would rewrite the whole file 178 times for one tariff save.
-    m_settings->setValue(keyPath(section, key), value);
+    // key would rewrite the whole file 178 times for one tariff save. A value that is already
+    // stored is not written again: the view shown after every load is stored each time, and
+    // each write would rewrite the file.
+    const QString path = keyPath(section, key);
+    const QVariant stored = m_settings->value(path);
+    if (stored.isValid() && stored.toString() == value)
+        return;
+    m_settings->setValue(path, value);
 }
 
 QString SettingsStore::fileName() const
