@@ -2,6 +2,7 @@
 
 #include "dialogs/savelogfrm.h"
 #include "dialogs/selectlogfrm.h"
+#include "dialogs/setcolours.h"
 #include "dialogs/setcostsform.h"
 #include "dialogs/textviewer.h"
 #include "log/extrainfofile.h"
@@ -110,10 +111,8 @@ void Form1::buildWindow()
     m_grid = new TableView(m_table, *this, central);
     m_stats = new StatisticsView(m_table, m_services.clock, *this, central);
     m_graph = new GraphView(m_table, m_services.clock, *this, central);
-    // The program's own colours until a colour scheme is chosen.
-    const ViewColours colours;
-    m_stats->setstatcols(colours);
-    m_graph->setColours(colours);
+    // The program's own colours until the stored scheme is read.
+    imcols();
     for (QWidget* view : {static_cast<QWidget*>(m_written), static_cast<QWidget*>(m_grid),
                           static_cast<QWidget*>(m_stats), static_cast<QWidget*>(m_graph)}) {
         view->hide();
@@ -169,7 +168,8 @@ void Form1::buildMenus()
             &Form1::selectlog_Click);
     addItem(options, QStringLiteral("setcosts"), QStringLiteral("Set Phone &Tarifs and Times"),
             &Form1::setcosts_Click);
-    addItem(options, QStringLiteral("selcolours"), QStringLiteral("Set &Colours"), nullptr);
+    addItem(options, QStringLiteral("selcolours"), QStringLiteral("Set &Colours"),
+            &Form1::selcolours_Click);
 
     QMenu* disp = menuBar()->addMenu(QStringLiteral("&Display"));
     disp->setObjectName(QStringLiteral("disp"));
@@ -250,6 +250,8 @@ void Form1::startup()
 {
     setProgress(0);
     setProgressEnabled(true);
+    m_scheme.load(m_services.settings);
+    imcols();
     show();
     repaint();
     m_table.logpath =
@@ -260,6 +262,15 @@ void Form1::startup()
         ExtraInfoFile(m_table.logpath, m_services.programDirectory).gettheextrabits(m_table);
     displaywhere();
     unsetCursor();
+}
+
+void Form1::imcols()
+{
+    const ViewColours colours = ViewColours::from(m_scheme);
+    m_grid->setColours(colours);
+    m_written->setColours(colours);
+    m_graph->setColours(colours);
+    m_stats->setstatcols(colours);
 }
 
 void Form1::lookinlog()
@@ -574,4 +585,15 @@ void Form1::cclick_Click()
 void Form1::popcancel_Click()
 {
     m_grid->popcancel();
+}
+
+void Form1::selcolours_Click()
+{
+    setcolours window(m_services.settings, this);
+    window.setApplyHandler([this](const ColourScheme& scheme) {
+        m_scheme = scheme;
+        imcols();
+        m_graph->graphload();
+    });
+    window.exec();
 }

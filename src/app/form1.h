@@ -1,5 +1,6 @@
 #pragma once
 
+#include "appearance/colourscheme.h"
 #include "log/connectiontable.h"
 #include "log/logloader.h"
 #include "platform/progresspacer.h"
@@ -42,6 +43,8 @@ public:
     void lookinlog();
     // Shows the view remembered in the settings.
     void displaywhere();
+    // Gives the views the colours of the scheme last applied.
+    void imcols();
 
     void Command3_Click();
     void Command4_Click();
@@ -105,6 +108,7 @@ private:
     void enterit_Click();
     void reminfo_Click();
     void viewtarif_Click();
+    void selcolours_Click();
     void cclick_Click();
     void popcancel_Click();
     void arntanygovner_Click() {}
@@ -112,6 +116,7 @@ private:
     Services& m_services;
     ConnectionTable m_table;
     TariffTable m_tariff;
+    ColourScheme m_scheme;
     CallCoster m_coster;
     LogLoader m_loader;
     LoadReport m_lastLoad;
