@@ -1,9 +1,15 @@
 #include "form1.h"
 
+#include "weblink.h"
+
+#include "dialogs/aboutform.h"
+#include "dialogs/helpfrm.h"
+#include "dialogs/helptext.h"
 #include "dialogs/savelogfrm.h"
 #include "dialogs/selectlogfrm.h"
 #include "dialogs/setcolours.h"
 #include "dialogs/setcostsform.h"
+#include "dialogs/splashfrm.h"
 #include "dialogs/textviewer.h"
 #include "log/extrainfofile.h"
 #include "log/logreset.h"
@@ -71,6 +77,7 @@ Form1::Form1(Services& services, QWidget* parent)
     buildWindow();
     buildMenus();
     buildViewTable();
+    m_weblink1 = new weblink(m_services.launcher, m_services.prompter, m_services.homePage, this);
     m_setcostsform = new setcostsform(m_tariff, m_services.settings, m_services.prompter, this);
     m_setcostsform->setReloadHandler([this] {
         lookinlog();
@@ -198,9 +205,10 @@ void Form1::buildMenus()
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("help"));
-    addItem(help, QStringLiteral("helpcont"), QStringLiteral("&Contents"), nullptr);
-    addItem(help, QStringLiteral("webpage"), QStringLiteral("Dialtrak on the &Web"), nullptr);
-    addItem(help, QStringLiteral("about"), QStringLiteral("&About"), nullptr);
+    addItem(help, QStringLiteral("helpcont"), QStringLiteral("&Contents"), &Form1::helpcont_Click);
+    addItem(help, QStringLiteral("webpage"), QStringLiteral("Dialtrak on the &Web"),
+            &Form1::webpage_Click);
+    addItem(help, QStringLiteral("about"), QStringLiteral("&About"), &Form1::about_Click);
 
     // Pop-up menus only: never in the menu bar.
     m_ttt = new QMenu(QStringLiteral("tip"), this);
@@ -254,6 +262,8 @@ void Form1::startup()
     imcols();
     show();
     repaint();
+    splashfrm splash(this);
+    splash.showNow();
     m_table.logpath =
         m_services.settings.read(QStringLiteral("Logfile"), QStringLiteral("Path"), QString());
     m_tariff.load(m_services.settings, *this);
@@ -261,6 +271,7 @@ void Form1::startup()
     if (m_lastLoad.notesUsable)
         ExtraInfoFile(m_table.logpath, m_services.programDirectory).gettheextrabits(m_table);
     displaywhere();
+    splash.hide();
     unsetCursor();
 }
 
@@ -595,5 +606,30 @@ void Form1::selcolours_Click()
         imcols();
         m_graph->graphload();
     });
+    window.exec();
+}
+
+void Form1::helpcont_Click()
+{
+    const ExtraInfoFile notes(m_table.logpath, m_services.programDirectory);
+    const bool chosen = !m_table.logpath.isEmpty();
+    helpfrm window(
+        HelpText::text({.settingsFile = m_services.settings.fileName(),
+                        .modemLog = m_table.logpath,
+                        .ownLog = chosen ? OwnLogFile::pathFor(m_table.logpath) : QString(),
+                        .notes = chosen ? notes.path() : QString(),
+                        .homePage = m_weblink1->address()}),
+        this);
+    window.exec();
+}
+
+void Form1::webpage_Click()
+{
+    m_weblink1->gotodtkhome();
+}
+
+void Form1::about_Click()
+{
+    Aboutform window(m_weblink1->address(), this);
     window.exec();
 }

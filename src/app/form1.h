@@ -24,6 +24,7 @@ class StatisticsView;
 class TableView;
 class WrittenView;
 class setcostsform;
+class weblink;
 struct Services;
 
 // The main window: owns the connection table and the tariff table for the whole run, switches
@@ -109,6 +110,9 @@ private:
     void reminfo_Click();
     void viewtarif_Click();
     void selcolours_Click();
+    void helpcont_Click();
+    void webpage_Click();
+    void about_Click();
     void cclick_Click();
     void popcancel_Click();
     void arntanygovner_Click() {}
@@ -146,6 +150,7 @@ private:
     Selectlogfrm* m_openSelection = nullptr;
     // The tariff editor, made hidden at start-up and kept for the whole run.
     setcostsform* m_setcostsform = nullptr;
+    weblink* m_weblink1 = nullptr;
     bool m_exitRequested = false;
     bool m_logFullShown = false;
     bool m_ownLogErrorShown = false;

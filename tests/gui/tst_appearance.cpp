@@ -1,12 +1,18 @@
 #include "dialogs/colourbox.h"
 #include "dialogs/colourchoice.h"
 #include "dialogs/setcolours.h"
+#include "dialogs/splashfrm.h"
 #include "programrun.h"
 #include "testregistry.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -192,6 +198,106 @@ private Q_SLOTS:
         QTest::keyClick(target, Qt::Key_Space);
         QCOMPARE(preview, QColor(255, 128, 128));
         QCOMPARE(target->colour(), quint32(0x8080FF));
+    }
+
+    void theAboutBoxAndTheSplashWindowShowTheirVersions()
+    {
+        Run run;
+        run.writeModemLog(twoCalls());
+        run.start();
+        QStringList about;
+        onNextModal([&](QWidget* window) {
+            auto* homePage = in<QLineEdit>(window, "Text2");
+            about << window->windowTitle() << in<QLabel>(window, "lblTitle")->text()
+                  << in<QLabel>(window, "lblVersion")->text() << homePage->text()
+                  << QString::number(homePage->isReadOnly());
+            QTest::mouseClick(in<QPushButton>(window, "cmdOK"), Qt::LeftButton);
+        });
+        run.action("about")->trigger();
+        QCOMPARE(about, (QStringList{"About Dialtrak", "Dialtrak", "Version 4.0.2",
+                                     "file://" + run.dir.filePath("docs/dialtrak.html"), "1"}));
+
+        splashfrm splash(run.window.get());
+        QCOMPARE(in<QLabel>(&splash, "Label1")->text(), QString("Version 4.02"));
+    }
+
+    void theSplashWindowStepsAsideForStartUpQuestions()
+    {
+        Run run;
+        bool splashShownUnderTheSelection = true;
+        onNextModal([&](QWidget*) {
+            splashShownUnderTheSelection = false;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                splashShownUnderTheSelection |= w->objectName() == "splashfrm" && w->isVisible();
+        });
+        run.start(false);
+        QVERIFY(!splashShownUnderTheSelection);
+    }
+
+    void theHomePageLink_data()
+    {
+        QTest::addColumn<bool>("pageThere");
+        QTest::addColumn<bool>("browserOpens");
+        QTest::addColumn<bool>("told");
+        QTest::newRow("opened") << true << true << false;
+        QTest::newRow("no browser") << true << false << true;
+        QTest::newRow("no page") << false << true << true;
+    }
+    void theHomePageLink()
+    {
+        QFETCH(bool, pageThere);
+        QFETCH(bool, browserOpens);
+        QFETCH(bool, told);
+        Run run;
+        run.writeModemLog(twoCalls());
+        run.start();
+        const QString page = run.dir.filePath("docs/dialtrak.html");
+        if (pageThere)
+            QVERIFY(QDir().mkpath(QFileInfo(page).path()) &&
+                    TextFile::writeBytes(page, "<html></html>"));
+        run.launcher.succeed = browserOpens;
+        run.action("webpage")->trigger();
+        const QString address = "file://" + page;
+        QCOMPARE(run.prompter.texts(),
+                 told ? QStringList{"There was an error opening your web browser.  Please go to " +
+                                    address + " in your web browser."}
+                      : QStringList{});
+        QCOMPARE(run.launcher.openedUrls, pageThere ? QList<QUrl>{QUrl(address)} : QList<QUrl>{});
+    }
+
+    void theHelpWindowShowsItsSectionsAndThisUsersFiles()
+    {
+        Run run;
+        run.writeModemLog(twoCalls());
+        run.start();
+        QString title;
+        QString text;
+        bool readOnly = false;
+        bool closed = false;
+        onNextModal([&](QWidget* window) {
+            title = window->windowTitle();
+            auto* box = in<QPlainTextEdit>(window, "Text1");
+            text = box->toPlainText();
+            readOnly = box->isReadOnly();
+            QTest::mouseClick(in<QPushButton>(window, "Command1"), Qt::LeftButton);
+            closed = !window->isVisible();
+        });
+        run.action("helpcont")->trigger();
+        QCOMPARE(title, QString("Help"));
+        QVERIFY(readOnly);
+        QVERIFY(closed);
+        qsizetype at = 0;
+        for (const char* heading :
+             {"WHAT IS DIALTRAK?", "HOW DOES DIALTRAK LOG CONNECTIONS?",
+              "ENABLING WINDOWS MODEM LOGGING", "KEY FEATURES", "CONTACT INFORMATION"}) {
+            const qsizetype next = text.indexOf(QString(heading) + "\n", at);
+            QVERIFY2(next >= at, heading);
+            at = next;
+        }
+        QVERIFY(text.contains(run.settings.fileName()));
+        QVERIFY(text.contains(run.modemLog));
+        QVERIFY(
+            text.contains(run.dir.filePath("program/Extra information for Standard Modem.dtk")));
     }
 };
 
