@@ -146,10 +146,7 @@ QAction* Form1::addItem(QMenu* menu, const QString& name, const QString& caption
     action->setObjectName(name);
     if (!shortcut.isEmpty())
         action->setShortcut(shortcut);
-    if (handler)
-        connect(action, &QAction::triggered, this, handler);
-    else
-        action->setEnabled(false); // its window is not part of this build yet
+    connect(action, &QAction::triggered, this, handler);
     return action;
 }
 
