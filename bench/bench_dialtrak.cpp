@@ -151,7 +151,7 @@ struct Program {
     std::unique_ptr<Form1> window;
 
     explicit Program(Setup& setup)
-        : services{setup.settings, clock, prompter, launcher, shortcuts, setup.program}
+        : services{setup.settings, clock, prompter, launcher, shortcuts, setup.program, QString()}
     {
     }
     // Until the first view is painted. The window is deleted, never closed, so its close step

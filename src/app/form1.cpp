@@ -1,10 +1,16 @@
 #include "form1.h"
 
 #include "statusline.h"
+#include "weblink.h"
 
+#include "dialogs/aboutform.h"
+#include "dialogs/helpfrm.h"
+#include "dialogs/helptext.h"
 #include "dialogs/savelogfrm.h"
 #include "dialogs/selectlogfrm.h"
+#include "dialogs/setcolours.h"
 #include "dialogs/setcostsform.h"
+#include "dialogs/splashfrm.h"
 #include "dialogs/textviewer.h"
 #include "log/extrainfofile.h"
 #include "log/logreset.h"
@@ -74,6 +80,7 @@ Form1::Form1(Services& services, QWidget* parent)
     buildWindow();
     buildMenus();
     buildViewTable();
+    m_weblink1 = new weblink(m_services.launcher, m_services.prompter, m_services.homePage, this);
     m_setcostsform = new setcostsform(m_tariff, m_services.settings, m_services.prompter, this);
     m_setcostsform->setReloadHandler([this] {
         lookinlog();
@@ -114,10 +121,8 @@ void Form1::buildWindow()
     m_grid = new TableView(m_table, *this, central);
     m_stats = new StatisticsView(m_table, m_services.clock, *this, central);
     m_graph = new GraphView(m_table, m_services.clock, *this, central);
-    // The program's own colours until a colour scheme is chosen.
-    const ViewColours colours;
-    m_stats->setstatcols(colours);
-    m_graph->setColours(colours);
+    // The program's own colours until the stored scheme is read.
+    imcols();
     for (QWidget* view : {static_cast<QWidget*>(m_written), static_cast<QWidget*>(m_grid),
                           static_cast<QWidget*>(m_stats), static_cast<QWidget*>(m_graph)}) {
         view->hide();
@@ -138,10 +143,7 @@ QAction* Form1::addItem(QMenu* menu, const QString& name, const QString& caption
     action->setObjectName(name);
     if (!shortcut.isEmpty())
         action->setShortcut(shortcut);
-    if (handler)
-        connect(action, &QAction::triggered, this, handler);
-    else
-        action->setEnabled(false); // its window is not part of this build yet
+    connect(action, &QAction::triggered, this, handler);
     return action;
 }
 
@@ -167,7 +169,8 @@ void Form1::buildMenus()
             &Form1::selectlog_Click);
     addItem(options, QStringLiteral("setcosts"), QStringLiteral("Set Phone &Tarifs and Times"),
             &Form1::setcosts_Click);
-    addItem(options, QStringLiteral("selcolours"), QStringLiteral("Set &Colours"), nullptr);
+    addItem(options, QStringLiteral("selcolours"), QStringLiteral("Set &Colours"),
+            &Form1::selcolours_Click);
 
     QMenu* disp = menuBar()->addMenu(QStringLiteral("&Display"));
     disp->setObjectName(QStringLiteral("disp"));
@@ -196,9 +199,10 @@ void Form1::buildMenus()
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("help"));
-    addItem(help, QStringLiteral("helpcont"), QStringLiteral("&Contents"), nullptr);
-    addItem(help, QStringLiteral("webpage"), QStringLiteral("Dialtrak on the &Web"), nullptr);
-    addItem(help, QStringLiteral("about"), QStringLiteral("&About"), nullptr);
+    addItem(help, QStringLiteral("helpcont"), QStringLiteral("&Contents"), &Form1::helpcont_Click);
+    addItem(help, QStringLiteral("webpage"), QStringLiteral("Dialtrak on the &Web"),
+            &Form1::webpage_Click);
+    addItem(help, QStringLiteral("about"), QStringLiteral("&About"), &Form1::about_Click);
 
     // Pop-up menus only: never in the menu bar.
     m_ttt = new QMenu(QStringLiteral("tip"), this);
@@ -248,9 +252,15 @@ void Form1::startup()
 {
     setProgress(0);
     setProgressEnabled(true);
+    m_scheme.load(m_services.settings);
+    imcols();
     placeWindow();
     show();
+    if (!isMaximized())
+        fitToScreen(geometry());
     repaint();
+    splashfrm splash(this);
+    splash.showNow();
     m_table.logpath =
         m_services.settings.read(QStringLiteral("Logfile"), QStringLiteral("Path"), QString());
     m_tariff.load(m_services.settings, *this);
@@ -258,7 +268,17 @@ void Form1::startup()
     if (m_lastLoad.notesUsable)
         ExtraInfoFile(m_table.logpath, m_services.programDirectory).gettheextrabits(m_table);
     displaywhere();
+    splash.hide();
     unsetCursor();
+}
+
+void Form1::imcols()
+{
+    const ViewColours colours = ViewColours::from(m_scheme);
+    m_grid->setColours(colours);
+    m_written->setColours(colours);
+    m_graph->setColours(colours);
+    m_stats->setstatcols(colours);
 }
 
 void Form1::lookinlog()
@@ -435,13 +455,25 @@ void Form1::placeWindow()
     const QRect wanted(stored(QStringLiteral("Left"), x()), stored(QStringLiteral("Top"), y()),
                        stored(QStringLiteral("Width"), width()),
                        stored(QStringLiteral("Height"), height()));
+    fitToScreen(wanted);
+    if (stored(QStringLiteral("Maximised"), 0) == 1)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void Form1::fitToScreen(const QRect& wanted)
+{
     QScreen* screen = QGuiApplication::screenAt(wanted.center());
     if (screen == nullptr)
         screen = QGuiApplication::primaryScreen();
-    if (screen != nullptr)
-        setGeometry(WindowPlacement::fit(wanted, screen->availableGeometry()));
-    if (stored(QStringLiteral("Maximised"), 0) == 1)
-        setWindowState(windowState() | Qt::WindowMaximized);
+    if (screen == nullptr)
+        return;
+    // The frame is known only once the window is shown; it must fit on the screen too.
+    const QRect frame = frameGeometry();
+    const QMargins margins(geometry().left() - frame.left(), geometry().top() - frame.top(),
+                           frame.right() - geometry().right(),
+                           frame.bottom() - geometry().bottom());
+    setGeometry(WindowPlacement::fit(wanted.marginsAdded(margins), screen->availableGeometry())
+                    .marginsRemoved(margins));
 }
 
 void Form1::rememberPlace()
@@ -601,4 +633,40 @@ void Form1::cclick_Click()
 void Form1::popcancel_Click()
 {
     m_grid->popcancel();
+}
+
+void Form1::selcolours_Click()
+{
+    setcolours window(m_services.settings, this);
+    window.setApplyHandler([this](const ColourScheme& scheme) {
+        m_scheme = scheme;
+        imcols();
+        m_graph->graphload();
+    });
+    window.exec();
+}
+
+void Form1::helpcont_Click()
+{
+    const ExtraInfoFile notes(m_table.logpath, m_services.programDirectory);
+    const bool chosen = !m_table.logpath.isEmpty();
+    helpfrm window(
+        HelpText::text({.settingsFile = m_services.settings.fileName(),
+                        .modemLog = m_table.logpath,
+                        .ownLog = chosen ? OwnLogFile::pathFor(m_table.logpath) : QString(),
+                        .notes = chosen ? notes.path() : QString(),
+                        .homePage = m_weblink1->address()}),
+        this);
+    window.exec();
+}
+
+void Form1::webpage_Click()
+{
+    m_weblink1->gotodtkhome();
+}
+
+void Form1::about_Click()
+{
+    Aboutform window(m_weblink1->address(), this);
+    window.exec();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "appearance/colourscheme.h"
 #include "log/connectiontable.h"
 #include "log/logloader.h"
 #include "platform/progresssink.h"
@@ -22,6 +23,7 @@ class StatisticsView;
 class TableView;
 class WrittenView;
 class setcostsform;
+class weblink;
 struct Services;
 
 // The main window: owns the connection table and the tariff table for the whole run, switches
@@ -41,6 +43,8 @@ public:
     void lookinlog();
     // Shows the view remembered in the settings.
     void displaywhere();
+    // Gives the views the colours of the scheme last applied.
+    void imcols();
 
     void Command3_Click();
     void Command4_Click();
@@ -86,6 +90,7 @@ private:
     void openSelectionWindow();
     // Where the window was when it last closed, fitted to the screen it opens on.
     void placeWindow();
+    void fitToScreen(const QRect& wanted);
     void rememberPlace();
     // In the desktop's application for it, else in the program's own viewer.
     void showFile(const QString& path);
@@ -106,6 +111,10 @@ private:
     void enterit_Click();
     void reminfo_Click();
     void viewtarif_Click();
+    void selcolours_Click();
+    void helpcont_Click();
+    void webpage_Click();
+    void about_Click();
     void cclick_Click();
     void popcancel_Click();
     void arntanygovner_Click() {}
@@ -113,6 +122,7 @@ private:
     Services& m_services;
     ConnectionTable m_table;
     TariffTable m_tariff;
+    ColourScheme m_scheme;
     CallCoster m_coster;
     LogLoader m_loader;
     LoadReport m_lastLoad;
@@ -140,6 +150,7 @@ private:
     Selectlogfrm* m_openSelection = nullptr;
     // The tariff editor, made hidden at start-up and kept for the whole run.
     setcostsform* m_setcostsform = nullptr;
+    weblink* m_weblink1 = nullptr;
     bool m_exitRequested = false;
     bool m_logFullShown = false;
     bool m_ownLogErrorShown = false;

@@ -1,6 +1,7 @@
 #include "app/form1.h"
 #include "platform/clock.h"
 #include "platform/desktoplauncher.h"
+#include "platform/homepage.h"
 #include "platform/messageboxprompter.h"
 #include "platform/programdirectory.h"
 #include "platform/programinfo.h"
@@ -14,10 +15,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(ProgramInfo::title());
-    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                            .arg(ProgramInfo::major())
-                                            .arg(ProgramInfo::minor())
-                                            .arg(ProgramInfo::revision()));
+    QApplication::setApplicationVersion(ProgramInfo::version());
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/dialtrak.png")));
 
     SettingsStore settings;
@@ -25,7 +23,13 @@ int main(int argc, char** argv)
     MessageBoxPrompter prompter;
     DesktopLauncher launcher;
     DesktopShortcutMaker shortcuts;
-    Services services{settings, clock, prompter, launcher, shortcuts, ProgramDirectory::path()};
+    Services services{settings,
+                      clock,
+                      prompter,
+                      launcher,
+                      shortcuts,
+                      ProgramDirectory::path(),
+                      HomePage::locate(QCoreApplication::applicationDirPath())};
 
     Form1 window(services);
     prompter.setParent(&window);

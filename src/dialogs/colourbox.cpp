@@ -1,5 +1,7 @@
 #include "colourbox.h"
 
+#include "views/viewcolours.h"
+
 #include <QPainter>
 
 ColourBox::ColourBox(QWidget* parent) : QAbstractButton(parent)
@@ -15,9 +17,13 @@ void ColourBox::setColour(quint32 colour)
     update();
 }
 
-QColor ColourBox::toQColor(quint32 colour)
+QString ColourBox::describe(quint32 colour)
 {
-    return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
+    const QColor shown = ViewColours::toQColor(colour);
+    return QStringLiteral("red %1, green %2, blue %3")
+        .arg(shown.red())
+        .arg(shown.green())
+        .arg(shown.blue());
 }
 
 QSize ColourBox::sizeHint() const
@@ -34,7 +40,7 @@ void ColourBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const QRect box = rect().adjusted(0, 0, -1, -1);
-    painter.fillRect(box, toQColor(m_colour));
+    painter.fillRect(box, ViewColours::toQColor(m_colour));
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawRect(box);
     if (hasFocus()) {

@@ -1,6 +1,7 @@
 #include "hourgrid.h"
 
 #include "colourbox.h"
+#include "gridstep.h"
 #include "platform/formats.h"
 #include "tariff/tarifftable.h"
 
@@ -159,31 +160,10 @@ void HourGrid::setCurrent(int day, int hour)
 
 bool HourGrid::moveCurrent(int key)
 {
-    int day = m_current / kHours;
-    int hour = m_current % kHours;
-    switch (key) {
-    case Qt::Key_Left:
-        hour = std::max(hour - 1, 0);
-        break;
-    case Qt::Key_Right:
-        hour = std::min(hour + 1, kHours - 1);
-        break;
-    case Qt::Key_Up:
-        day = std::max(day - 1, 0);
-        break;
-    case Qt::Key_Down:
-        day = std::min(day + 1, kDays - 1);
-        break;
-    case Qt::Key_Home:
-        hour = 0;
-        break;
-    case Qt::Key_End:
-        hour = kHours - 1;
-        break;
-    default:
+    const std::optional<int> next = gridStep(m_current, kDays, kHours, key);
+    if (!next)
         return false;
-    }
-    setCurrent(day, hour);
-    cell(day, hour)->setFocus(Qt::OtherFocusReason);
+    setCurrent(*next / kHours, *next % kHours);
+    cell(*next / kHours, *next % kHours)->setFocus(Qt::OtherFocusReason);
     return true;
 }

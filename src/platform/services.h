@@ -17,4 +17,6 @@ struct Services {
     ShortcutMaker& shortcuts;
     // Where the extra information files live.
     QString programDirectory;
+    // The documentation page that stands for the program's home page.
+    QString homePage;
 };

@@ -54,9 +54,10 @@ void GraphAxis::placeLabels()
     for (int i = 0; i < m_labels.size(); ++i) {
         QLabel* label = m_labels.at(i);
         label->setFont(chart);
-        // Centred on its value's height, but kept whole inside the axis.
+        // Centred on its value's height, but kept whole inside the axis; at the top when the
+        // axis is not yet as high as a line (qBound must not be given a maximum below 0).
         const int level = height() - 1 - i * (height() - 1) / steps;
-        const int top = qBound(0, level - lineHeight / 2, height() - lineHeight);
+        const int top = qMax(0, qMin(level - lineHeight / 2, height() - lineHeight));
         label->setGeometry(0, top, width() - QFontMetrics(chart).averageCharWidth() / 2,
                            lineHeight);
     }

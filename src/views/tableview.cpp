@@ -8,6 +8,7 @@
 #include "platform/progresssink.h"
 #include "report/tablecells.h"
 #include "tablesort.h"
+#include "viewcolours.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -82,6 +83,24 @@ TableView::TableView(ConnectionTable& table, ProgressSink& progress, QWidget* pa
 
     applyFormat();
     setCaption(TableSort::Number);
+}
+
+void TableView::setColours(const ViewColours& colours)
+{
+    QPalette palette = m_grid1->palette();
+    palette.setColor(QPalette::Base, colours.secondaryBackground);
+    palette.setColor(QPalette::Text, colours.secondaryText);
+    palette.setColor(QPalette::HighlightedText, colours.mainText);
+    m_grid1->setPalette(palette);
+    // The style draws grid lines and header sections in colours of its own; only a style sheet
+    // sets them. The header cells' borders match their background, as the fixed cells' grid
+    // lines do.
+    const QString lines = colours.mainBackground.name();
+    m_grid1->setStyleSheet(QStringLiteral("QTableView { gridline-color: %1; }").arg(lines));
+    m_grid1->horizontalHeader()->setStyleSheet(
+        QStringLiteral("QHeaderView::section { background-color: %1; color: %2; "
+                       "border: 1px solid %1; padding: 0px 2px; }")
+            .arg(lines, colours.mainText.name()));
 }
 
 void TableView::applyFormat()

@@ -7,6 +7,7 @@ class ProgressSink;
 class QGroupBox;
 class QMenu;
 class QTableWidget;
+struct ViewColours;
 
 // The table log: one row per connection in six columns, sortable by any column. Sorting moves
 // the grid's cells only; the connection table keeps its order.
@@ -29,6 +30,9 @@ public:
 
     // The main window's "tip" menu, popped up by any mouse button on the grid.
     void setSortMenu(QMenu* ttt) { m_ttt = ttt; }
+    // The body takes the secondary colours; the header, the grid lines and the text of the
+    // chosen cell take the main ones.
+    void setColours(const ViewColours& colours);
 
     // The column where the selection ends; 0 before any cell was chosen.
     int currentColumn() const;

@@ -6,6 +6,7 @@
 #include "platform/progresssink.h"
 #include "report/connectionline.h"
 #include "report/selectiontotals.h"
+#include "viewcolours.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -111,6 +112,14 @@ void WrittenView::setContextMenus(QMenu* popbit, QMenu* nosel)
 {
     m_popbit = popbit;
     m_nosel = nosel;
+}
+
+void WrittenView::setColours(const ViewColours& colours)
+{
+    QPalette palette = m_start->palette();
+    palette.setColor(QPalette::Base, colours.mainBackground);
+    palette.setColor(QPalette::Text, colours.mainText);
+    m_start->setPalette(palette);
 }
 
 QStringList WrittenView::selectedLines() const

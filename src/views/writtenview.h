@@ -9,6 +9,7 @@ class QGroupBox;
 class QLabel;
 class QListWidget;
 class QMenu;
+struct ViewColours;
 
 // The written log: one English line per connection, an empty line wherever the day changes,
 // and the totals of the selected lines beneath.
@@ -25,6 +26,8 @@ public:
     // The "Selected Connections" menu and the "There are no selections" menu, popped up by a
     // right click; both belong to the main window.
     void setContextMenus(QMenu* popbit, QMenu* nosel);
+    // The list takes the main colours.
+    void setColours(const ViewColours& colours);
 
     // The selected lines, in list order.
     QStringList selectedLines() const;

@@ -25,7 +25,13 @@ struct Run {
     ScriptedPrompter prompter;
     FakeLauncher launcher;
     FakeShortcutMaker shortcuts;
-    Services services{settings, clock, prompter, launcher, shortcuts, dir.filePath("program")};
+    Services services{settings,
+                      clock,
+                      prompter,
+                      launcher,
+                      shortcuts,
+                      dir.filePath("program"),
+                      dir.filePath("docs/dialtrak.html")};
     QString modemLog = dir.filePath("Standard Modem.log");
     std::unique_ptr<Form1> window;
 
@@ -48,15 +54,38 @@ struct Run {
     QByteArray modemLogBytes() const { return *TextFile::readBytes(modemLog); }
 };
 
-// Acts on the next modal window as soon as it is shown, then closes it.
+// Acts on the next modal window as soon as it runs, then closes it. It waits for the window to
+// be shown: queued calls may run before (the splash window lets them run during start-up).
 inline void onNextModal(std::function<void(QWidget*)> act)
 {
-    QTimer::singleShot(0, [act] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        act(modal);
-        if (modal->isVisible())
-            modal->close();
-    });
+    class Watcher : public QObject
+    {
+    public:
+        explicit Watcher(std::function<void(QWidget*)> act) : QObject(qApp), m_act(std::move(act))
+        {
+            qApp->installEventFilter(this);
+        }
+
+    protected:
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (event->type() != QEvent::Show || !watched->isWidgetType())
+                return false;
+            auto* window = static_cast<QWidget*>(watched);
+            if (!window->isWindow() || !window->isModal())
+                return false;
+            qApp->removeEventFilter(this);
+            QTimer::singleShot(0, window, [act = m_act, window] {
+                act(window);
+                if (window->isVisible())
+                    window->close();
+            });
+            deleteLater();
+            return false;
+        }
+
+    private:
+        std::function<void(QWidget*)> m_act;
+    };
+    new Watcher(std::move(act));
 }

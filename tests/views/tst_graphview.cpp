@@ -3,6 +3,7 @@
 #include "log/connectiontable.h"
 #include "recordingprogress.h"
 #include "testregistry.h"
+#include "views/graphaxis.h"
 #include "views/graphpicture.h"
 #include "views/graphview.h"
 
@@ -110,6 +111,16 @@ private Q_SLOTS:
                     QVERIFY(qAbs(rect.center().y() - level) <= 1);
             }
         }
+    }
+
+    void anAxisLowerThanALineKeepsItsLabelsAtTheTop()
+    {
+        GraphAxis axis;
+        axis.setTexts(QStringList(AxisNames.size(), "0mins"));
+        axis.resize(80, 4);
+        axis.grab(); // lays out as a window about to be shown does
+        for (const QString& name : AxisNames)
+            QCOMPARE(axis.findChild<QLabel*>(name)->y(), 0);
     }
 
     void barsArePainted()

@@ -1,0 +1,107 @@
+#include "aboutform.h"
+
+#include "platform/programinfo.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace
+{
+QLabel* label(const QString& name, const QString& text, QWidget* parent)
+{
+    auto* shown = new QLabel(text, parent);
+    shown->setObjectName(name);
+    shown->setWordWrap(true);
+    return shown;
+}
+
+// An address the user can select and copy but not change.
+QLineEdit* addressBox(const QString& name, const QString& text, QLabel* caption, QWidget* parent)
+{
+    auto* box = new QLineEdit(text, parent);
+    box->setObjectName(name);
+    box->setReadOnly(true);
+    box->setCursorPosition(0);
+    box->setToolTip(text);
+    box->setAccessibleName(caption->text().remove(QLatin1Char('&')));
+    caption->setBuddy(box);
+    return box;
+}
+} // namespace
+
+Aboutform::Aboutform(const QString& homePageAddress, QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Aboutform"));
+    setWindowTitle(QStringLiteral("About ") + ProgramInfo::title());
+
+    m_picIcon = new QLabel(this);
+    m_picIcon->setObjectName(QStringLiteral("picIcon"));
+    m_picIcon->setPixmap(windowIcon().pixmap(QSize(48, 48)));
+    m_picIcon->setAccessibleName(ProgramInfo::title() + QStringLiteral(" icon"));
+    m_picIcon->setAlignment(Qt::AlignTop);
+
+    m_lblTitle = label(QStringLiteral("lblTitle"), ProgramInfo::title(), this);
+    QFont titleFont = m_lblTitle->font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
+    titleFont.setBold(true);
+    m_lblTitle->setFont(titleFont);
+    m_lblVersion = label(QStringLiteral("lblVersion"), ProgramInfo::versionText(), this);
+    QLabel* label1 = label(QStringLiteral("Label1"),
+                           QStringLiteral("Dialtrak is free of charge: you may copy it and pass "
+                                          "it on unchanged."),
+                           this);
+
+    QLabel* label2 = label(QStringLiteral("Label2"),
+                           QStringLiteral("To send comments or report a problem, write to the "
+                                          "&support e-mail address:"),
+                           this);
+    m_text1 = addressBox(QStringLiteral("Text1"),
+                         QStringLiteral("none yet: Dialtrak has no e-mail address"), label2, this);
+    QLabel* label3 =
+        label(QStringLiteral("Label3"),
+              QStringLiteral("For program updates and info, check the &web site"), this);
+    m_text2 = addressBox(QStringLiteral("Text2"), homePageAddress, label3, this);
+    QLabel* label4 = label(QStringLiteral("Label4"),
+                           QStringLiteral("Dialtrak has no web site of its own yet: until it "
+                                          "has, its home page is the documentation installed "
+                                          "with it, at the address above."),
+                           this);
+
+    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    m_cmdOK->setDefault(true);
+    connect(m_cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* text = new QVBoxLayout;
+    text->addWidget(m_lblTitle);
+    text->addWidget(m_lblVersion);
+    text->addSpacing(8);
+    text->addWidget(label1);
+    text->addSpacing(8);
+    text->addWidget(label2);
+    text->addWidget(m_text1);
+    text->addSpacing(8);
+    text->addWidget(label3);
+    text->addWidget(m_text2);
+    text->addWidget(label4);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(m_picIcon);
+    top->addSpacing(12);
+    top->addLayout(text, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_cmdOK);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
+    resize(480, sizeHint().height());
+    m_cmdOK->setFocus();
+}
