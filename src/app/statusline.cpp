@@ -30,10 +30,14 @@ void StatusLine::setStatus(const QString& text)
 
 void StatusLine::setProgress(int percent)
 {
-    // The bar repaints at once when its value moves, which for every connection would cost
-    // more than the load itself.
-    if (m_pacer.shouldShow(percent))
-        m_progressBar1->setValue(percent);
+    // The bar repaints itself at once whenever its value moves; held back, it only asks the
+    // event loop for a painting.
+    const bool now = m_pacer.paintNow(percent);
+    if (!now)
+        m_progressBar1->setUpdatesEnabled(false);
+    m_progressBar1->setValue(percent);
+    if (!now)
+        m_progressBar1->setUpdatesEnabled(true);
 }
 
 void StatusLine::setProgressEnabled(bool enabled)

@@ -10,7 +10,7 @@ class QProgressBar;
 
 // The main window's status label `Label1` and progress bar `ProgressBar1`, as every long
 // operation reports to them: the text is repainted at once, the bar as often as the eye can
-// follow.
+// follow and otherwise with the rest of the window.
 class StatusLine : public QWidget, public ProgressSink
 {
     Q_OBJECT

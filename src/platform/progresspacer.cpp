@@ -1,13 +1,18 @@
 #include "progresspacer.h"
 
-bool ProgressPacer::shouldShow(int percent)
+ProgressPacer::ProgressPacer(Clock clock) : m_clock(std::move(clock))
 {
-    if (percent == m_shown)
+    m_steady.start();
+    if (!m_clock)
+        m_clock = [this] { return m_steady.elapsed(); };
+}
+
+bool ProgressPacer::paintNow(int percent)
+{
+    const qint64 now = m_clock();
+    if (percent == m_painted || (m_painted >= 0 && now - m_paintedAt < IntervalMs))
         return false;
-    const bool edge = percent == 0 || percent == 100;
-    if (!edge && m_sinceShown.isValid() && m_sinceShown.elapsed() < IntervalMs)
-        return false;
-    m_shown = percent;
-    m_sinceShown.start();
+    m_painted = percent;
+    m_paintedAt = now;
     return true;
 }

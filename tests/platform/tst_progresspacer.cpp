@@ -8,17 +8,31 @@ class TstProgressPacer : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void showsEachValueOnceAndAlwaysTheEnds()
+    void paintsAtMostOncePerFrame_data()
     {
-        ProgressPacer pacer;
-        QVERIFY(pacer.shouldShow(0));
-        QVERIFY(!pacer.shouldShow(0));
-        QTest::qWait(ProgressPacer::IntervalMs + 10);
-        QVERIFY(pacer.shouldShow(40));
-        QVERIFY(!pacer.shouldShow(40));
-        // However soon after the last one: the end and the reset to 0 must be seen.
-        QVERIFY(pacer.shouldShow(100));
-        QVERIFY(pacer.shouldShow(0));
+        QTest::addColumn<QList<int>>("times");
+        QTest::addColumn<QList<int>>("values");
+        QTest::addColumn<QList<bool>>("painted");
+        QTest::newRow("the first value at once")
+            << QList<int>{0} << QList<int>{0} << QList<bool>{true};
+        QTest::newRow("within a frame: later")
+            << QList<int>{0, 10, 20} << QList<int>{0, 40, 100} << QList<bool>{true, false, false};
+        QTest::newRow("a frame later: at once")
+            << QList<int>{0, 10, 40} << QList<int>{0, 40, 100} << QList<bool>{true, false, true};
+        QTest::newRow("the value on show is not painted again")
+            << QList<int>{0, 100} << QList<int>{50, 50} << QList<bool>{true, false};
+    }
+    void paintsAtMostOncePerFrame()
+    {
+        QFETCH(QList<int>, times);
+        QFETCH(QList<int>, values);
+        QFETCH(QList<bool>, painted);
+        qint64 now = 0;
+        ProgressPacer pacer([&now] { return now; });
+        for (qsizetype i = 0; i < values.size(); ++i) {
+            now = times.at(i);
+            QCOMPARE(pacer.paintNow(values.at(i)), painted.at(i));
+        }
     }
 };
 
