@@ -11,8 +11,7 @@ namespace
 // A time text as the seconds it stands for, so that two spellings of one moment compare equal.
 QString normalTime(const QString& text)
 {
-    const std::optional<QTime> time = DateParser::parseTime(text);
-    return time ? time->toString(QStringLiteral("hh:mm:ss")) : text;
+    return DateParser::timeText(text).value_or(text);
 }
 
 QDateTime startOf(const DatedConnection& c)
