@@ -1,9 +1,11 @@
 // The modem log scanner and the load cycle on a modem log of any bytes: every connection found
 // has a real date and hh:mm:ss times, the table keeps its invariants, and the own log the load
-// writes reads back to exactly the connections it holds.
+// writes reads back to exactly the connections it holds. Compacting the log changes none of the
+// connections found in it, and compacting again changes nothing.
 #include "fuzzsupport.h"
 
 #include "log/logloader.h"
+#include "log/modemlogcompactor.h"
 #include "log/modemlogscanner.h"
 #include "log/ownlogfile.h"
 #include "platform/formats.h"
@@ -64,5 +66,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Fuzz::require(own.status == OwnLogFile::ReadStatus::Read && own.skipped == 0,
                   "own log reads back whole");
     Fuzz::require(Fuzz::rows(own.records) == Fuzz::rows(scanned), "own log holds every connection");
+
+    QString error;
+    Fuzz::require(ModemLogCompactor::cleanup(table.logpath, progress, &error), "compacted", error);
+    const QByteArray compacted = Fuzz::readRaw(table.logpath);
+    Fuzz::require(Fuzz::rows(ModemLogScanner::scan(compacted)) == Fuzz::rows(scanned),
+                  "compacting keeps every connection");
+    Fuzz::require(ModemLogCompactor::cleanup(table.logpath, progress, &error), "compacted again",
+                  error);
+    Fuzz::require(Fuzz::readRaw(table.logpath) == compacted, "compacting twice changes nothing");
     return 0;
 }
