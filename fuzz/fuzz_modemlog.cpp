@@ -4,13 +4,10 @@
 // connections found in it, and compacting again changes nothing.
 #include "fuzzsupport.h"
 
-#include "log/logloader.h"
 #include "log/modemlogcompactor.h"
 #include "log/modemlogscanner.h"
 #include "log/ownlogfile.h"
 #include "platform/formats.h"
-#include "platform/progresssink.h"
-#include "tariff/callcoster.h"
 
 namespace
 {
@@ -44,12 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     ConnectionTable table;
     table.logpath = folder + QStringLiteral("/Standard Modem.log");
     Fuzz::writeRaw(table.logpath, log);
-    const TariffTable tariff = Fuzz::sampleTariff();
-    const CallCoster coster(tariff);
-    SilentProgress progress;
-    LogLoader loader(
-        table, [&](ConnectionTable& t, int slot) { return coster.findvariables(t, slot); },
-        progress, folder + QStringLiteral("/program"));
+    Fuzz::CostedLoader loader(table, folder + QStringLiteral("/program"));
     const LoadReport report = loader.lookinlog();
 
     Fuzz::require(report.modemLogOpened, "modem log opened");
@@ -68,12 +60,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Fuzz::require(Fuzz::rows(own.records) == Fuzz::rows(scanned), "own log holds every connection");
 
     QString error;
-    Fuzz::require(ModemLogCompactor::cleanup(table.logpath, progress, &error), "compacted", error);
+    Fuzz::require(ModemLogCompactor::cleanup(table.logpath, loader.progress(), &error), "compacted",
+                  error);
     const QByteArray compacted = Fuzz::readRaw(table.logpath);
     Fuzz::require(Fuzz::rows(ModemLogScanner::scan(compacted)) == Fuzz::rows(scanned),
                   "compacting keeps every connection");
-    Fuzz::require(ModemLogCompactor::cleanup(table.logpath, progress, &error), "compacted again",
-                  error);
+    Fuzz::require(ModemLogCompactor::cleanup(table.logpath, loader.progress(), &error),
+                  "compacted again", error);
     Fuzz::require(Fuzz::readRaw(table.logpath) == compacted, "compacting twice changes nothing");
     return 0;
 }

@@ -5,12 +5,9 @@
 // kept byte for byte, the file reads back to the table, and a second load changes nothing.
 #include "fuzzsupport.h"
 
-#include "log/logloader.h"
 #include "log/logmerger.h"
 #include "log/modemlogscanner.h"
 #include "log/ownlogfile.h"
-#include "platform/progresssink.h"
-#include "tariff/callcoster.h"
 
 #include <QSet>
 
@@ -67,12 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                       OwnLogFile::formatRecord(c));
     }
 
-    const TariffTable tariff = Fuzz::sampleTariff();
-    const CallCoster coster(tariff);
-    SilentProgress progress;
-    LogLoader loader(
-        table, [&](ConnectionTable& t, int slot) { return coster.findvariables(t, slot); },
-        progress, folder + QStringLiteral("/program"));
+    Fuzz::CostedLoader loader(table, folder + QStringLiteral("/program"));
     const LoadReport report = loader.lookinlog();
     Fuzz::checkTable(table);
     Fuzz::require(report.ownLogWritten, "own log written", report.ownLogError);

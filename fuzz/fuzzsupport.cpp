@@ -68,6 +68,14 @@ TariffTable sampleTariff()
     return tariff;
 }
 
+CostedLoader::CostedLoader(ConnectionTable& table, const QString& programDirectory)
+    : m_tariff(sampleTariff()), m_coster(m_tariff),
+      m_loader(
+          table, [this](ConnectionTable& t, int slot) { return m_coster.findvariables(t, slot); },
+          m_progress, programDirectory)
+{
+}
+
 bool isCanonicalTime(const QString& text)
 {
     return text.size() == 8 && text.at(2) == QLatin1Char(':') && text.at(5) == QLatin1Char(':') &&

@@ -2,6 +2,9 @@
 
 #include "log/connectiontable.h"
 #include "log/datedconnection.h"
+#include "log/logloader.h"
+#include "platform/progresssink.h"
+#include "tariff/callcoster.h"
 #include "tariff/tarifftable.h"
 
 #include <QByteArray>
@@ -27,6 +30,21 @@ QByteArray readRaw(const QString& path);
 
 // A tariff with amounts in every rate, so that costing has something to multiply.
 TariffTable sampleTariff();
+
+// The program's load cycle on a table, each connection costed with the sample tariff.
+class CostedLoader
+{
+public:
+    CostedLoader(ConnectionTable& table, const QString& programDirectory);
+    LoadReport lookinlog() { return m_loader.lookinlog(); }
+    ProgressSink& progress() { return m_progress; }
+
+private:
+    TariffTable m_tariff;
+    CallCoster m_coster;
+    SilentProgress m_progress;
+    LogLoader m_loader;
+};
 
 // The table after a load: count 0..1000; each kept slot an ISO date, hh:mm:ss times, lengths
 // of a day at most and a finite cost; every slot above the count (and slot 0) untouched.
