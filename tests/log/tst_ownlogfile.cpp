@@ -211,6 +211,12 @@ private Q_SLOTS:
             << "2 10:05:00-10:05:00 o; 5 10:05:00-11:00:12 m" << 0 << false;
         QTest::newRow("both from the own log")
             << "2 10:05:00-10:05:00 o; 2 10:05:00-11:00:12 o" << 0 << false;
+        // Each load dropped one copy only, so the table changed from load to load and the
+        // notes of every later call moved.
+        QTest::newRow("one of several copies")
+            << "2 10:05:00-10:05:00 o; 2 10:05:00-10:05:00 o; 2 10:05:00-11:00:12 m" << 0 << true;
+        QTest::newRow("copies of a call still in progress")
+            << "2 10:05:00-10:05:00 o; 2 10:05:00-10:05:00 o" << 0 << false;
     }
     void inProgressDuplicate()
     {
