@@ -38,8 +38,14 @@ std::optional<Stamp> stampOf(QByteArrayView log, qsizetype phrase)
         const qsizetype dateStart = timeStart - 1 - DateLength;
         if (dateStart < 0)
             return std::nullopt;
-        if (log.at(timeStart - 1) == ' ')
-            return Stamp{log.sliced(dateStart, DateLength), log.sliced(timeStart, TimeLength)};
+        if (log.at(timeStart - 1) != ' ')
+            continue;
+        // A stamp that runs over a line break is no line's own: a phrase at a line's start
+        // would take the previous line's date, and lose it when compaction drops that line.
+        const QByteArrayView stamp = log.sliced(dateStart, timeEnd - dateStart);
+        if (stamp.contains('\n') || stamp.contains('\r'))
+            return std::nullopt;
+        return Stamp{log.sliced(dateStart, DateLength), log.sliced(timeStart, TimeLength)};
     }
     return std::nullopt;
 }
