@@ -11,7 +11,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 
 namespace Fuzz
 {
@@ -26,21 +25,24 @@ void require(bool condition, const char* what, const QString& detail)
 
 QString scratch()
 {
-    // tmpfs where there is one: every load syncs its files, which costs nothing there.
-    static const std::unique_ptr<QTemporaryDir> dir = [] {
+    // libFuzzer ends the process without running destructors, so scripts/fuzz hands over a
+    // folder it removes itself. Run by hand, a target uses a temporary folder on tmpfs where
+    // there is one: every load syncs its files, which costs nothing there.
+    static const QString path = [] {
+        const QString given = qEnvironmentVariable("DIALTRAK_FUZZ_SCRATCH");
+        if (!given.isEmpty() && QDir().mkpath(given))
+            return given;
         const QString shm = QStringLiteral("/dev/shm");
-        auto made =
-            QFileInfo(shm).isWritable()
-                ? std::make_unique<QTemporaryDir>(shm + QStringLiteral("/dialtrak-fuzz-XXXXXX"))
-                : std::make_unique<QTemporaryDir>();
-        if (!made->isValid())
+        static QTemporaryDir made((QFileInfo(shm).isWritable() ? shm : QDir::tempPath()) +
+                                  QStringLiteral("/dialtrak-fuzz-XXXXXX"));
+        if (!made.isValid())
             std::abort();
-        return made;
+        return made.path();
     }();
-    QDir folder(dir->path());
+    QDir folder(path);
     for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden))
         folder.remove(name);
-    return dir->path();
+    return path;
 }
 
 void writeRaw(const QString& path, const QByteArray& bytes)
