@@ -78,7 +78,13 @@ bool LogMerger::isInProgressDuplicate(const QList<DatedConnection>& records, qsi
     if (i < 0 || i + 1 >= records.size())
         return false;
     const DatedConnection& copy = records.at(i);
-    const DatedConnection& completed = records.at(i + 1);
+    // Further own log copies of the same call in progress may stand in between; all go at once,
+    // so that the first load already shows what every later one shows.
+    qsizetype next = i + 1;
+    while (next + 1 < records.size() && records.at(next).fromOwnLog &&
+           sameConnection(records.at(next), copy))
+        ++next;
+    const DatedConnection& completed = records.at(next);
     // Only the modem log can have completed a call the own log caught in progress; two records
     // of the own log were both kept by an earlier load and are two calls.
     return copy.fromOwnLog && !completed.fromOwnLog && copy.date == completed.date &&

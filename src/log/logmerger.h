@@ -32,8 +32,9 @@ public:
     static QList<DatedConnection> merge(const QList<DatedConnection>& own,
                                         const QList<DatedConnection>& modem);
     // Whether record i is an own log record written while its call was in progress (end =
-    // start) and followed by its completed copy from this load's modem log: the same day, and
-    // the next start at that time. Any other such pair is two connections and both are kept.
+    // start) and followed by its completed copy from this load's modem log (past any further own
+    // log copies of it): the same day, and the next start at that time. Any other such pair is
+    // two connections and both are kept.
     static bool isInProgressDuplicate(const QList<DatedConnection>& records, qsizetype i);
 };
 

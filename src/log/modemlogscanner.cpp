@@ -38,8 +38,14 @@ std::optional<Stamp> stampOf(QByteArrayView log, qsizetype phrase)
         const qsizetype dateStart = timeStart - 1 - DateLength;
         if (dateStart < 0)
             return std::nullopt;
-        if (log.at(timeStart - 1) == ' ')
-            return Stamp{log.sliced(dateStart, DateLength), log.sliced(timeStart, TimeLength)};
+        if (log.at(timeStart - 1) != ' ')
+            continue;
+        // A stamp that runs over a line break is no line's own: a phrase at a line's start
+        // would take the previous line's date, and lose it when compaction drops that line.
+        const QByteArrayView stamp = log.sliced(dateStart, timeEnd - dateStart);
+        if (stamp.contains('\n') || stamp.contains('\r'))
+            return std::nullopt;
+        return Stamp{log.sliced(dateStart, DateLength), log.sliced(timeStart, TimeLength)};
     }
     return std::nullopt;
 }
@@ -120,22 +126,24 @@ QList<DatedConnection> ModemLogScanner::scan(QByteArrayView log, ProgressSink* p
         const std::optional<Stamp> start = stampOf(log, p);
         if (!start)
             continue;
-        const QString starttime = QString::fromLatin1(start->time);
-        QString endtime = starttime;
+        // Read as hh:mm:ss, so a damaged "10:05 PM" costs as 22:05 and not as a 10 o'clock call.
+        const std::optional<QString> starttime =
+            DateParser::timeText(QString::fromLatin1(start->time));
+        std::optional<QString> endtime = starttime;
         if (h >= 0 && !(n >= 0 && n < h)) {
             const std::optional<Stamp> end = stampOf(log, h);
             // A hang-up whose line cannot be read makes the end unreadable: the connection is
             // dropped, as one with a bad time would be.
-            endtime = end ? QString::fromLatin1(end->time) : QString();
+            endtime = end ? DateParser::timeText(QString::fromLatin1(end->time)) : std::nullopt;
         }
         const std::optional<QDate> date = logDate(start->date);
-        if (!date || !DateParser::isValidTime(starttime) || !DateParser::isValidTime(endtime))
+        if (!date || !starttime || !endtime)
             continue;
 
         DatedConnection connection;
         connection.record.conndate = Formats::ddMmmYy(*date);
-        connection.record.starttime = starttime;
-        connection.record.endtime = endtime;
+        connection.record.starttime = *starttime;
+        connection.record.endtime = *endtime;
         connection.date = *date;
         found.append(connection);
     }

@@ -20,13 +20,17 @@ std::optional<DatedConnection> OwnLogFile::parseRecord(const QString& line)
         return std::nullopt;
     // The date parser reads ISO, the locale's short date and the older DD MM YYYY alike.
     const std::optional<QDate> date = DateParser::parseDate(fields.at(0));
-    if (!date || !DateParser::isValidTime(fields.at(1)) || !DateParser::isValidTime(fields.at(2)))
+    // An edited or older file may hold "10:05" or "10:05 PM": costing and the in-progress rule
+    // read hh:mm:ss only.
+    const std::optional<QString> start = DateParser::timeText(fields.at(1));
+    const std::optional<QString> end = DateParser::timeText(fields.at(2));
+    if (!date || !start || !end)
         return std::nullopt;
     DatedConnection connection;
     connection.date = *date;
     connection.record.conndate = Formats::ddMmmYy(*date);
-    connection.record.starttime = fields.at(1);
-    connection.record.endtime = fields.at(2);
+    connection.record.starttime = *start;
+    connection.record.endtime = *end;
     connection.fromOwnLog = true;
     return connection;
 }

@@ -153,6 +153,14 @@ std::optional<QDate> DateParser::parseDate(const QString& text)
     return parseLocaleShortDate(text);
 }
 
+std::optional<QString> DateParser::timeText(const QString& text)
+{
+    const std::optional<QTime> time = parseTime(text);
+    if (!time)
+        return std::nullopt;
+    return time->toString(QStringLiteral("hh:mm:ss"));
+}
+
 std::optional<QTime> DateParser::parseTime(const QString& text)
 {
     // hh:mm:ss, the form of every log, read without a regular expression.

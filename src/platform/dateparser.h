@@ -18,6 +18,9 @@ public:
     static std::optional<QTime> parseTime(const QString& text);
     static bool isValidDate(const QString& text) { return parseDate(text).has_value(); }
     static bool isValidTime(const QString& text) { return parseTime(text).has_value(); }
+    // Any time parseTime reads, written as hh:mm:ss: the one form the table, the own log and
+    // costing work with.
+    static std::optional<QString> timeText(const QString& text);
     // 00-29 -> 2000-2029, 30-99 -> 1930-1999; other years stay as they are.
     static int expandYear(int year, int digits);
     // 1-12 for a month abbreviation of the locale or of English, 0 for none.

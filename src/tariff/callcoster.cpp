@@ -5,6 +5,8 @@
 #include "platform/dateparser.h"
 #include "tarifftable.h"
 
+#include <cmath>
+#include <limits>
 #include <optional>
 
 namespace
@@ -96,12 +98,19 @@ bool isUnknownEnd(const ConnectionRecord& record, const Length& length)
     return record.starttime == record.endtime && length.hours == 0 && length.minutes == 0;
 }
 
+// A cost is a single-precision number: an amount beyond its range (a rate of 40 digits, say)
+// would become infinite, and show and add up as such.
+bool fitsACost(double amount)
+{
+    return std::isfinite(amount) && std::abs(amount) <= double(std::numeric_limits<float>::max());
+}
+
 // Discount, then the minimum, which is not discounted.
 std::optional<float> discountedWithMinimum(const TariffTable& tariff, double cost)
 {
     const std::optional<double> discount = MoneyText::toNumber(tariff.discount());
     const std::optional<double> minimum = MoneyText::toNumber(tariff.minimum());
-    if (!discount || !minimum)
+    if (!discount || !minimum || !fitsACost(cost) || !fitsACost(*minimum))
         return std::nullopt;
     float result = float((100.0 - *discount) / 100.0 * double(float(cost)));
     const float least = float(*minimum);

@@ -1,3 +1,4 @@
+#include "failingsync.h"
 #include "fullfilesystem.h"
 #include "log/connectiontable.h"
 #include "log/extrainfofile.h"
@@ -34,8 +35,9 @@ QMap<QString, QByteArray> snapshot(const QString& folder)
 }
 } // namespace
 
-// A write onto a full disk fails as a whole: the old file stays byte for byte, nothing partial
-// is left, the failure is reported, and the modem log is not emptied on its strength.
+// A write onto a full disk, or onto a device that cannot sync what it was given, fails as a
+// whole: the old file stays byte for byte, nothing partial is left, the failure is reported,
+// and the modem log is not emptied on its strength.
 class TstFullDisk : public QObject
 {
     Q_OBJECT
@@ -46,19 +48,23 @@ private Q_SLOTS:
         FullFileSystem disk;
         QVERIFY(disk.isValid());
         qInfo("full disk made by: %s", qPrintable(disk.way()));
+        qInfo("failing device made by: fsync and fdatasync failing with EIO in this process");
     }
+    void cleanup() { FailingSync::arm(false); }
 
     void everyWriteFailsAsAWhole_data()
     {
         QTest::addColumn<QString>("file");
-        QTest::newRow("own log") << "own log";
-        QTest::newRow("notes") << "notes";
-        QTest::newRow("export") << "export";
-        QTest::newRow("compacted modem log") << "compacted modem log";
+        QTest::addColumn<bool>("failingDevice"); // else a full disk
+        for (const char* file : {"own log", "notes", "export", "compacted modem log"}) {
+            QTest::addRow("%s, full disk", file) << file << false;
+            QTest::addRow("%s, failing device", file) << file << true;
+        }
     }
     void everyWriteFailsAsAWhole()
     {
         QFETCH(QString, file);
+        QFETCH(bool, failingDevice);
         FullFileSystem disk;
         QVERIFY(disk.isValid());
         const QString logpath = disk.filePath("Standard Modem.log");
@@ -83,7 +89,10 @@ private Q_SLOTS:
         QVERIFY(TextFile::writeBytes(logpath, log.bytes()));
         const QMap<QString, QByteArray> before = snapshot(disk.path());
 
-        disk.fill();
+        if (failingDevice)
+            FailingSync::arm(true);
+        else
+            disk.fill();
         bool written = true;
         QString error;
         if (file == "own log") {
@@ -101,6 +110,7 @@ private Q_SLOTS:
             written = ModemLogCompactor::cleanup(logpath, progress, &error);
         }
         disk.release();
+        FailingSync::arm(false);
         QVERIFY(!written);
         QVERIFY(!error.isEmpty());
         QCOMPARE(snapshot(disk.path()), before);

@@ -90,6 +90,14 @@ private Q_SLOTS:
                    "bad - Hanging up the modem.\r\n" +
                    ModemLogBuilder().call("04-04-2000", "13:00:00", "13:30:00").bytes()
             << QStringList{"04 Apr 00 13:00:00 13:30:00"};
+        QTest::newRow("date and time on the line before")
+            << QByteArray("04-02-2000  \n 05:00 - Connection established at 44000bps.\r\n"
+                          "04-02-2000 10:00:00.07 - Hanging up the modem.\r\n")
+            << QStringList();
+        QTest::newRow("damaged times read as hh:mm:ss")
+            << QByteArray("04-03-2000 10:05 PM - Connection established at 44000bps.\r\n"
+                          "04-03-2000 23:00    - Hanging up the modem.\r\n")
+            << QStringList{"03 Apr 00 22:05:00 23:00:00"};
     }
     void scan()
     {

@@ -91,6 +91,34 @@ private Q_SLOTS:
         }
     }
 
+    // Costing and the in-progress rule read hh:mm:ss only: "10:00" used to cost as ERROR and
+    // "10:05 PM" as a call at ten in the morning.
+    void recordTimesAreReadAsHhMmSs_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("end");
+        QTest::newRow("hh:mm") << "\"2000-04-01\",\"10:00\",\"10:10:00\""
+                               << "10:00:00"
+                               << "10:10:00";
+        QTest::newRow("12-hour clock") << "\"2000-04-01\",\"10:05 PM\",\"11:00:12 pm\""
+                                       << "22:05:00"
+                                       << "23:00:12";
+        QTest::newRow("spaces inside the quotes") << "\"2000-04-01\",\" 10:05:00\",\"11:00:12 \""
+                                                  << "10:05:00"
+                                                  << "11:00:12";
+    }
+    void recordTimesAreReadAsHhMmSs()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, start);
+        QFETCH(QString, end);
+        const std::optional<DatedConnection> record = OwnLogFile::parseRecord(line);
+        QVERIFY(record);
+        QCOMPARE(record->record.starttime, start);
+        QCOMPARE(record->record.endtime, end);
+    }
+
     void readSkipsInvalidAndCreatesMissing()
     {
         LogFixture files;
@@ -183,6 +211,12 @@ private Q_SLOTS:
             << "2 10:05:00-10:05:00 o; 5 10:05:00-11:00:12 m" << 0 << false;
         QTest::newRow("both from the own log")
             << "2 10:05:00-10:05:00 o; 2 10:05:00-11:00:12 o" << 0 << false;
+        // Each load dropped one copy only, so the table changed from load to load and the
+        // notes of every later call moved.
+        QTest::newRow("one of several copies")
+            << "2 10:05:00-10:05:00 o; 2 10:05:00-10:05:00 o; 2 10:05:00-11:00:12 m" << 0 << true;
+        QTest::newRow("copies of a call still in progress")
+            << "2 10:05:00-10:05:00 o; 2 10:05:00-10:05:00 o" << 0 << false;
     }
     void inProgressDuplicate()
     {

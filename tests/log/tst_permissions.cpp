@@ -7,9 +7,11 @@
 #include "logfixture.h"
 #include "modemlogbuilder.h"
 #include "platform/progresssink.h"
+#include "report/textexport.h"
 #include "testregistry.h"
 #include "unprivileged.h"
 
+#include <QDirIterator>
 #include <QTest>
 
 namespace
@@ -19,12 +21,26 @@ bool costed(ConnectionTable&, int)
     return true;
 }
 
+// Every file under the folder with its bytes.
 QMap<QString, QByteArray> snapshot(const QString& folder)
 {
     QMap<QString, QByteArray> files;
-    for (const QFileInfo& info : QDir(folder).entryInfoList(QDir::Files | QDir::Hidden))
-        files.insert(info.fileName(), TextFile::readBytes(info.filePath()).value_or("<unread>"));
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        files.insert(path, TextFile::readBytes(path).value_or("<unread>"));
+    }
     return files;
+}
+
+bool setWritable(const QStringList& folders, bool writable)
+{
+    const QFile::Permissions permissions =
+        QFile::ReadOwner | QFile::ExeOwner | (writable ? QFile::WriteOwner : QFile::Permissions());
+    bool done = true;
+    for (const QString& folder : folders)
+        done = QFile::setPermissions(folder, permissions) && done;
+    return done;
 }
 } // namespace
 
@@ -54,6 +70,8 @@ private Q_SLOTS:
         QTest::newRow("load") << "load";
         QTest::newRow("start new log") << "start new log";
         QTest::newRow("compaction") << "compaction";
+        QTest::newRow("notes") << "notes";
+        QTest::newRow("export") << "export";
     }
     void readOnlyFolderChangesNoFile()
     {
@@ -62,13 +80,20 @@ private Q_SLOTS:
         // Logged while in progress; the modem log now holds the completed call.
         files.writeOwnLog({LogFixture::record("2000-04-02", "10:05:00", "10:05:00")});
         files.writeModemLog(ModemLogBuilder().call("04-02-2000", "10:05:00", "11:00:12").bytes());
+        QVERIFY(QDir().mkpath(files.programDirectory()));
+        const ExtraInfoFile notes(files.logpath(), files.programDirectory());
+        const QString exported = files.dir() + "/export.txt";
+        LogFixture::write(notes.path(), "\"old note\"\r\n");
+        LogFixture::write(exported, "old export\r\n");
         const QMap<QString, QByteArray> before = snapshot(files.dir());
         ConnectionTable table;
         table.logpath = files.logpath();
+        table.append(LogFixture::connection("2000-04-02", "10:05:00", "11:00:12", "new note"));
         SilentProgress progress;
         LogLoader loader(table, costed, progress, files.programDirectory());
 
-        QVERIFY(QFile::setPermissions(files.dir(), QFile::ReadOwner | QFile::ExeOwner));
+        const QStringList folders{files.dir(), files.programDirectory()};
+        QVERIFY(setWritable(folders, false));
         QString error;
         bool done = false;
         if (action == "load") {
@@ -80,10 +105,14 @@ private Q_SLOTS:
                      ShutdownGuard::Outcome::OwnLogNotWritten);
         } else if (action == "start new log") {
             done = LogReset::startnew(files.logpath(), files.programDirectory(), {}, &error);
-        } else {
+        } else if (action == "compaction") {
             done = ModemLogCompactor::cleanup(files.logpath(), progress, &error);
+        } else if (action == "notes") {
+            done = notes.savetheextrabits(table, &error);
+        } else {
+            done = TextExport::savelinestofile(exported, table, false, &error);
         }
-        QFile::setPermissions(files.dir(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        setWritable(folders, true);
         QVERIFY(!done);
         QVERIFY(!error.isEmpty());
         QCOMPARE(snapshot(files.dir()), before);

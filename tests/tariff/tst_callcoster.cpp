@@ -338,6 +338,31 @@ private Q_SLOTS:
         QCOMPARE(int(table[1].durmins), 0);
         QCOMPARE(int(table[1].dursecs), 0);
     }
+
+    // Costs are single-precision: an amount beyond their range was an infinite cost.
+    void costBeyondItsRangeIsAnError_data()
+    {
+        QTest::addColumn<QString>("rate");
+        QTest::addColumn<QString>("minimum");
+        const QString huge = "1" + QString(40, '0');
+        QTest::newRow("rate") << huge << "0";
+        QTest::newRow("minimum") << "0.01" << huge;
+    }
+    void costBeyondItsRangeIsAnError()
+    {
+        QFETCH(QString, rate);
+        QFETCH(QString, minimum);
+        TariffTable tariff;
+        for (int r = 0; r < TariffTable::RateCount; ++r)
+            tariff.setRate(r, rate);
+        tariff.setMinimum(minimum);
+        tariff.setboxrates();
+        ConnectionTable table;
+        table.append(call(kSaturday, "10:00:00", "10:10:00"));
+        QVERIFY(!CallCoster(tariff).findvariables(table, 1));
+        QCOMPARE(table[1].otherinfo, QString("ERROR"));
+        QCOMPARE(table[1].cost, 0.0f);
+    }
 };
 
 DIALTRAK_TEST(TstCallCoster)
