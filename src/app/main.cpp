@@ -16,7 +16,10 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(ProgramInfo::title());
     QApplication::setApplicationVersion(ProgramInfo::version());
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/dialtrak.png")));
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/48x48/apps/dialtrak.png"));
+    icon.addFile(QStringLiteral(":/256x256/apps/dialtrak.png"));
+    QApplication::setWindowIcon(icon);
 
     SettingsStore settings;
     SystemClock clock;

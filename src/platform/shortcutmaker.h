@@ -12,7 +12,8 @@ public:
     virtual bool create() = 0;
 };
 
-// Writes a freedesktop launcher, <title>.desktop, into the user's applications directory.
+// Writes a freedesktop launcher, <title>.desktop, into the user's applications directory,
+// unless the menu entry the installation gives the program already starts the target.
 class DesktopShortcutMaker : public ShortcutMaker
 {
 public:
@@ -21,6 +22,9 @@ public:
     bool create() override;
     // $XDG_DATA_HOME/applications
     static QString applicationsDirectory();
+    // Whether the installed menu entry, dialtrak.desktop, found as the menu finds it, starts
+    // this program.
+    static bool menuStarts(const QString& target);
 
 private:
     QString m_target;

@@ -5,6 +5,7 @@
 #include "testenvironment.h"
 #include "testregistry.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -145,10 +146,26 @@ private Q_SLOTS:
         QCOMPARE(store.fileName(), TestEnvironment::home() + "/.config/Modemtally/Modemtally.conf");
     }
 
+    void shortcutIsADesktopLauncher_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("exec");
+        // The quoting escapes, then every backslash once more, as string values need.
+        QTest::newRow("space") << "/opt/dial trak/dialtrak"
+                               << "\"/opt/dial trak/dialtrak\"";
+        QTest::newRow("dollar") << "/opt/a$b/dialtrak"
+                                << "\"/opt/a\\\\$b/dialtrak\"";
+        QTest::newRow("quote") << "/opt/a\"b/dialtrak"
+                               << "\"/opt/a\\\\\"b/dialtrak\"";
+        QTest::newRow("backslash") << "/opt/a\\b/dialtrak"
+                                   << "\"/opt/a\\\\\\\\b/dialtrak\"";
+    }
     void shortcutIsADesktopLauncher()
     {
+        QFETCH(QString, target);
+        QFETCH(QString, exec);
         DesktopShortcutMaker maker;
-        maker.setTargetPath("/opt/dial trak/dialtrak");
+        maker.setTargetPath(target);
         maker.setTitle("Dialtrak");
         QVERIFY(maker.create());
         const QString path = DesktopShortcutMaker::applicationsDirectory() + "/Dialtrak.desktop";
@@ -156,8 +173,75 @@ private Q_SLOTS:
         const QString text = QString::fromUtf8(*TextFile::readBytes(path));
         QVERIFY(text.startsWith("[Desktop Entry]\n"));
         QVERIFY(text.contains("Name=Dialtrak\n"));
-        QVERIFY(text.contains("Exec=\"/opt/dial trak/dialtrak\"\n"));
+        QVERIFY2(text.contains("\nExec=" + exec + "\n"), qPrintable(text));
         QVERIFY(!text.contains('\r'));
+    }
+
+    // The menu entry in effect, dialtrak.desktop, found in the user's folder before the
+    // system's, already starts the program when its Exec names it: by its path, or by its name
+    // on the PATH.
+    void noShortcutWhenTheMenuStartsTheProgram_data()
+    {
+        QTest::addColumn<QString>("entryIn"); // "", "system" or "user"
+        QTest::addColumn<QString>("exec");    // {bin} stands for the program's folder
+        QTest::addColumn<bool>("placed");
+        QTest::newRow("not installed") << ""
+                                       << "" << true;
+        QTest::newRow("installed, by name on the PATH") << "system"
+                                                        << "dialtrak" << false;
+        QTest::newRow("by its quoted path, with a field code") << "system"
+                                                               << "\"{bin}/dialtrak\" %F" << false;
+        QTest::newRow("escaped space before the field code") << "system"
+                                                             << "\"{bin}/dialtrak\"\\s%F" << false;
+        QTest::newRow("installed in the user's folder") << "user"
+                                                        << "dialtrak" << false;
+        QTest::newRow("another program of that name") << "system"
+                                                      << "/usr/bin/dialtrak" << true;
+        QTest::newRow("another program") << "system"
+                                         << "{bin}/other" << true;
+        QTest::newRow("no Exec") << "system"
+                                 << "" << true;
+    }
+    void noShortcutWhenTheMenuStartsTheProgram()
+    {
+        QFETCH(QString, entryIn);
+        QFETCH(QString, exec);
+        QFETCH(bool, placed);
+        QTemporaryDir dir;
+        // A space in the folder, so that quoting is needed.
+        const QString bin = dir.filePath("the bin");
+        const QString target = bin + "/dialtrak";
+        QVERIFY(QDir().mkpath(bin));
+        for (const QString& program : QStringList{target, bin + "/other"}) {
+            QVERIFY(TextFile::writeBytes(program, "#!/bin/sh\n"));
+            QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner));
+        }
+        const QString userEntries = DesktopShortcutMaker::applicationsDirectory();
+        const QString systemEntries = dir.filePath("share/applications");
+        QFile::remove(userEntries + "/Dialtrak.desktop");
+        QFile::remove(userEntries + "/dialtrak.desktop");
+        if (!entryIn.isEmpty()) {
+            const QString folder = entryIn == "user" ? userEntries : systemEntries;
+            QString entry = "[Desktop Entry]\nType=Application\nName=Dialtrak\n";
+            if (!exec.isEmpty())
+                entry += "Exec=" + QString(exec).replace("{bin}", bin) + "\n";
+            QVERIFY(QDir().mkpath(folder));
+            QVERIFY(TextFile::writeBytes(folder + "/dialtrak.desktop", entry.toUtf8()));
+        }
+        const QByteArray path = qgetenv("PATH");
+        const QByteArray dataDirs = qgetenv("XDG_DATA_DIRS");
+        qputenv("PATH", QFile::encodeName(bin));
+        qputenv("XDG_DATA_DIRS", QFile::encodeName(dir.filePath("share")));
+        DesktopShortcutMaker maker;
+        maker.setTargetPath(target);
+        maker.setTitle("Dialtrak");
+        const bool created = maker.create();
+        qputenv("PATH", path);
+        qputenv("XDG_DATA_DIRS", dataDirs);
+        QFile::remove(userEntries + "/dialtrak.desktop");
+
+        QVERIFY(created);
+        QCOMPARE(QFile::exists(userEntries + "/Dialtrak.desktop"), placed);
     }
 };
 

@@ -1,0 +1,24 @@
+# `cpack` in the build folder makes dialtrak_<version>_<arch>.deb from the install rules.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME dialtrak)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "when you were connected, for how long, and what each dial-up call cost")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "Dialtrak reads the log that the modem driver appends to, keeps every dial-up
+connection it finds in a log file of its own, and costs each call from your
+tariff. The connections are shown as a written list with the totals of the
+lines you select, a sortable table, statistics and a bar graph.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The project has no e-mail address; the package names its makers without one.
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Dialtrak developers")
+# The Qt libraries the program links come from dpkg-shlibdeps. The platform plugin that shows
+# a window is loaded at run time, where dpkg-shlibdeps cannot see it, and Qt only recommends it:
+# without it the program cannot start.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+include(CPack)
