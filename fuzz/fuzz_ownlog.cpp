@@ -19,12 +19,18 @@ const QByteArray ModemLog = "04-02-2000 10:05:00.07 - Connection established at 
                             "04-04-2000 01:06:20.07 - Hanging up the modem.\r\n"
                             "04-05-2000 09:00:00.07 - Connection established at 45333bps.\r\n";
 
-QSet<QString> keys(const QList<DatedConnection>& records)
+QSet<LogMerger::Key> keys(const QList<DatedConnection>& records)
 {
-    QSet<QString> out;
+    QSet<LogMerger::Key> out;
     for (const DatedConnection& c : records)
         out.insert(LogMerger::connectionKey(c));
     return out;
+}
+
+// For the report of a finding.
+QString show(const DatedConnection& c)
+{
+    return OwnLogFile::formatRecord(c);
 }
 
 // The own log record is an in-progress copy of a call the modem log completed.
@@ -74,14 +80,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Fuzz::require(after.records.size() == report.connectionsRead, "own log holds every connection");
     Fuzz::require(Fuzz::rows(after.records.mid(0, ConnectionTable::Capacity)) == Fuzz::rows(table),
                   "own log reads back to the table");
-    const QSet<QString> kept = keys(after.records);
+    const QSet<LogMerger::Key> kept = keys(after.records);
     const QList<DatedConnection> modem = ModemLogScanner::scan(ModemLog);
     for (const DatedConnection& c : modem)
         Fuzz::require(kept.contains(LogMerger::connectionKey(c)), "modem log connection kept",
-                      LogMerger::connectionKey(c));
+                      show(c));
     for (const DatedConnection& c : before.records)
         Fuzz::require(kept.contains(LogMerger::connectionKey(c)) || completedInModemLog(c, modem),
-                      "own log record kept", LogMerger::connectionKey(c));
+                      "own log record kept", show(c));
 
     const QByteArray written = Fuzz::readRaw(ownLog.path());
     const QStringList table1 = Fuzz::rows(table);

@@ -1,4 +1,5 @@
 #include "failingsync.h"
+#include "foldersnapshot.h"
 #include "fullfilesystem.h"
 #include "log/connectiontable.h"
 #include "log/extrainfofile.h"
@@ -21,18 +22,6 @@ bool costed(ConnectionTable&, int)
     return true;
 }
 
-// Every file under the folder with its bytes, the filler that makes the disk full left out.
-QMap<QString, QByteArray> snapshot(const QString& folder)
-{
-    QMap<QString, QByteArray> files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        if (!path.endsWith(".filler"))
-            files.insert(path, TextFile::readBytes(path).value_or("<unread>"));
-    }
-    return files;
-}
 } // namespace
 
 // A write onto a full disk, or onto a device that cannot sync what it was given, fails as a
@@ -87,7 +76,7 @@ private Q_SLOTS:
         // A call made since, then the disk fills up.
         log.call("04-03-2000", "09:00:00", "09:30:00");
         QVERIFY(TextFile::writeBytes(logpath, log.bytes()));
-        const QMap<QString, QByteArray> before = snapshot(disk.path());
+        const QMap<QString, QByteArray> before = folderSnapshot(disk.path(), ".filler");
 
         if (failingDevice)
             FailingSync::arm(true);
@@ -113,7 +102,7 @@ private Q_SLOTS:
         FailingSync::arm(false);
         QVERIFY(!written);
         QVERIFY(!error.isEmpty());
-        QCOMPARE(snapshot(disk.path()), before);
+        QCOMPARE(folderSnapshot(disk.path(), ".filler"), before);
     }
 };
 

@@ -1,3 +1,4 @@
+#include "foldersnapshot.h"
 #include "log/connectiontable.h"
 #include "log/extrainfofile.h"
 #include "log/logloader.h"
@@ -19,18 +20,6 @@ namespace
 bool costed(ConnectionTable&, int)
 {
     return true;
-}
-
-// Every file under the folder with its bytes.
-QMap<QString, QByteArray> snapshot(const QString& folder)
-{
-    QMap<QString, QByteArray> files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        files.insert(path, TextFile::readBytes(path).value_or("<unread>"));
-    }
-    return files;
 }
 
 bool setWritable(const QStringList& folders, bool writable)
@@ -85,7 +74,7 @@ private Q_SLOTS:
         const QString exported = files.dir() + "/export.txt";
         LogFixture::write(notes.path(), "\"old note\"\r\n");
         LogFixture::write(exported, "old export\r\n");
-        const QMap<QString, QByteArray> before = snapshot(files.dir());
+        const QMap<QString, QByteArray> before = folderSnapshot(files.dir());
         ConnectionTable table;
         table.logpath = files.logpath();
         table.append(LogFixture::connection("2000-04-02", "10:05:00", "11:00:12", "new note"));
@@ -115,7 +104,7 @@ private Q_SLOTS:
         setWritable(folders, true);
         QVERIFY(!done);
         QVERIFY(!error.isEmpty());
-        QCOMPARE(snapshot(files.dir()), before);
+        QCOMPARE(folderSnapshot(files.dir()), before);
     }
 
     void unreadableOwnLogIsNeitherReplacedNorOverlaid()
