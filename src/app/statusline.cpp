@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
+#include <QTimer>
 
 StatusLine::StatusLine(QWidget* parent)
     : QWidget(parent), m_label1(new QLabel(this)), m_progressBar1(new QProgressBar(this))
@@ -24,20 +25,37 @@ StatusLine::StatusLine(QWidget* parent)
 
 void StatusLine::setStatus(const QString& text)
 {
-    m_label1->setText(text);
-    m_label1->repaint();
+    if (text == m_label1->text())
+        return;
+    m_label1->setText(text); // asks the event loop for a painting
+    m_labelStale = true;
+    if (m_pacer.frameDue())
+        paintNow();
 }
 
 void StatusLine::setProgress(int percent)
 {
-    // The bar repaints itself at once whenever its value moves; held back, it only asks the
-    // event loop for a painting.
-    const bool now = m_pacer.paintNow(percent);
-    if (!now)
-        m_progressBar1->setUpdatesEnabled(false);
-    m_progressBar1->setValue(percent);
-    if (!now)
-        m_progressBar1->setUpdatesEnabled(true);
+    // The bar repaints itself at once whenever its value moves, so a value waits here until a
+    // frame is due, or until the event loop runs.
+    m_pendingValue = percent;
+    if (m_pacer.frameDue()) {
+        paintNow();
+    } else if (!m_valueScheduled) {
+        m_valueScheduled = true;
+        QTimer::singleShot(0, this, [this] {
+            m_valueScheduled = false;
+            m_progressBar1->setValue(m_pendingValue);
+        });
+    }
+}
+
+void StatusLine::paintNow()
+{
+    if (m_labelStale)
+        m_label1->repaint();
+    m_labelStale = false;
+    m_progressBar1->setValue(m_pendingValue);
+    m_pacer.painted();
 }
 
 void StatusLine::setProgressEnabled(bool enabled)

@@ -9,8 +9,8 @@ class QLabel;
 class QProgressBar;
 
 // The main window's status label `Label1` and progress bar `ProgressBar1`, as every long
-// operation reports to them: the text is repainted at once, the bar as often as the eye can
-// follow and otherwise with the rest of the window.
+// operation reports to them: a change is painted at once as often as the eye can follow, else
+// at the next frame or with the rest of the window.
 class StatusLine : public QWidget, public ProgressSink
 {
     Q_OBJECT
@@ -22,7 +22,12 @@ public:
     void setProgressEnabled(bool enabled) override;
 
 private:
+    void paintNow();
+
     ProgressPacer m_pacer;
+    bool m_labelStale = false;
+    int m_pendingValue = 0;
+    bool m_valueScheduled = false;
     QLabel* m_label1;
     QProgressBar* m_progressBar1;
 };

@@ -14,4 +14,6 @@ struct ConnectionRecord {
     qint16 dursecs = 0;
     float cost = 0.0f;
     QString otherinfo; // a marker, "ERROR", the user's extra information, or empty
+
+    bool operator==(const ConnectionRecord&) const = default;
 };

@@ -14,11 +14,47 @@ void appendTwoDigits(QString& text, int value)
 // At least `width` characters, zeros after a minus sign; as QString::arg pads with '0'.
 QString padded(int value, int width)
 {
+    if (value >= 0 && value < 1000 && width <= 3) {
+        // Every line of the views has three of these: no allocation beyond the result.
+        const QChar text[3] = {QLatin1Char(char('0' + value / 100)),
+                               QLatin1Char(char('0' + value / 10 % 10)),
+                               QLatin1Char(char('0' + value % 10))};
+        const int length = qMax(width, value >= 100 ? 3 : value >= 10 ? 2 : 1);
+        return QString(text + 3 - length, length);
+    }
     QString digits = QString::number(qAbs(qint64(value)));
     const qsizetype wanted = width - (value < 0 ? 1 : 0);
     if (digits.size() < wanted)
         digits.prepend(QString(wanted - digits.size(), QLatin1Char('0')));
     return value < 0 ? QLatin1Char('-') + digits : digits;
+}
+// The locale's short day and month names, looked up once per locale: every line of the views
+// and every record of a load names a day or a month.
+struct ShortNames {
+    QLocale locale;
+    QStringList days;   // Monday first
+    QStringList months; // January first
+};
+
+const ShortNames& shortNames()
+{
+    thread_local ShortNames names{QLocale(QLocale::C), {}, {}};
+    const QLocale current;
+    if (names.days.isEmpty() || !(names.locale == current)) {
+        names.locale = current;
+        names.days.clear();
+        names.months.clear();
+        for (int day = 1; day <= 7; ++day)
+            names.days << current.dayName(day, QLocale::ShortFormat);
+        for (int month = 1; month <= 12; ++month)
+            names.months << current.monthName(month, QLocale::ShortFormat);
+    }
+    return names;
+}
+
+QString shortDayName(const QDate& date)
+{
+    return shortNames().days.value(date.dayOfWeek() - 1);
 }
 } // namespace
 
@@ -33,7 +69,7 @@ QString Formats::ddMmmYy(const QDate& date)
 
 QString Formats::dddDdMmmYy(const QDate& date)
 {
-    QString text = QLocale().dayName(date.dayOfWeek(), QLocale::ShortFormat) + QLatin1Char(' ');
+    QString text = shortDayName(date) + QLatin1Char(' ');
     appendTwoDigits(text, date.day());
     text += QLatin1Char(' ') + mmm(date.month()) + QLatin1Char(' ');
     appendTwoDigits(text, date.year() % 100);
@@ -42,13 +78,13 @@ QString Formats::dddDdMmmYy(const QDate& date)
 
 QString Formats::dddDMmm(const QDate& date)
 {
-    return QLocale().dayName(date.dayOfWeek(), QLocale::ShortFormat) + QLatin1Char(' ') +
-           QString::number(date.day()) + QLatin1Char(' ') + mmm(date.month());
+    return shortDayName(date) + QLatin1Char(' ') + QString::number(date.day()) + QLatin1Char(' ') +
+           mmm(date.month());
 }
 
 QString Formats::mmm(int month)
 {
-    return QLocale().monthName(month, QLocale::ShortFormat);
+    return shortNames().months.value(month - 1);
 }
 
 QString Formats::hhMmAmPm(const QTime& time)

@@ -7,12 +7,13 @@ ProgressPacer::ProgressPacer(Clock clock) : m_clock(std::move(clock))
         m_clock = [this] { return m_steady.elapsed(); };
 }
 
-bool ProgressPacer::paintNow(int percent)
+bool ProgressPacer::frameDue() const
 {
-    const qint64 now = m_clock();
-    if (percent == m_painted || (m_painted >= 0 && now - m_paintedAt < IntervalMs))
-        return false;
-    m_painted = percent;
-    m_paintedAt = now;
-    return true;
+    return !m_paintedOnce || m_clock() - m_paintedAt >= IntervalMs;
+}
+
+void ProgressPacer::painted()
+{
+    m_paintedOnce = true;
+    m_paintedAt = m_clock();
 }

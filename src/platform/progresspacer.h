@@ -3,11 +3,11 @@
 #include <QElapsedTimer>
 #include <functional>
 
-// Decides when a progress value is painted at once. A long operation runs outside the event
-// loop, so only a painting done there and then shows its progress; but painting the bar for every
-// connection costs more than the work it reports. So a value is painted at once only when it
-// differs from the one on show and the last such painting is a frame (about 1/30 s) old; any
-// other value is still set, and the event loop paints it with the rest of the window.
+// Decides when the status line paints at once. A long operation runs outside the event loop, so
+// only a painting done there and then shows its progress; but painting for every connection costs
+// more than the work it reports. So a change is painted at once only when the last such painting
+// is a frame (about 1/30 s) old; any other change is still made, and it is painted at the next
+// frame that is due, or by the event loop with the rest of the window.
 class ProgressPacer
 {
 public:
@@ -16,11 +16,12 @@ public:
     using Clock = std::function<qint64()>;
 
     explicit ProgressPacer(Clock clock = {});
-    bool paintNow(int percent);
+    bool frameDue() const;
+    void painted();
 
 private:
     Clock m_clock;
     QElapsedTimer m_steady;
-    int m_painted = -1;
+    bool m_paintedOnce = false;
     qint64 m_paintedAt = 0;
 };

@@ -76,7 +76,7 @@ bool WrittenView::displaywritten(bool twelveHour)
     for (int n = 1; n <= count; ++n) {
         if (ConnectionLine::startsNewDay(m_table, n))
             lines << QString();
-        const std::optional<QString> line = ConnectionLine::text(m_table, n, twelveHour);
+        const std::optional<QString> line = m_lines.text(m_table[n], n, twelveHour);
         if (!line) {
             complete = false;
             break;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/connectionlinecache.h"
+
 #include <QStringList>
 #include <QWidget>
 
@@ -48,6 +50,7 @@ private:
 
     ConnectionTable& m_table;
     ProgressSink& m_progress;
+    ConnectionLineCache m_lines;
     QGroupBox* m_fstart = nullptr;
     QListWidget* m_start = nullptr;
     QWidget* m_stotal = nullptr;

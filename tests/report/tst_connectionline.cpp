@@ -1,5 +1,6 @@
 #include "log/connectiontable.h"
 #include "report/connectionline.h"
+#include "report/connectionlinecache.h"
 #include "reporttable.h"
 #include "testregistry.h"
 
@@ -123,6 +124,42 @@ private Q_SLOTS:
         QFETCH(int, number);
         QCOMPARE(ConnectionLine::numberText(line), numberText);
         QCOMPARE(ConnectionLine::number(line), number);
+    }
+
+    void aKeptLineIsTheLineOfTheRecordAsItIsNow_data()
+    {
+        QTest::addColumn<QString>("change");
+        for (const char* change :
+             {"nothing", "cost", "note", "minutes", "date", "twelve hour", "number", "locale"})
+            QTest::newRow(change) << change;
+    }
+    void aKeptLineIsTheLineOfTheRecordAsItIsNow()
+    {
+        QFETCH(QString, change);
+        ConnectionLineCache cache;
+        ConnectionRecord record = costedRecord("2000-04-03", "21:05:00", 1, 5, 9, 0.45f);
+        int number = 7;
+        bool twelveHour = false;
+        QVERIFY(cache.text(record, number, twelveHour));
+        const QLocale before;
+        if (change == "cost")
+            record.cost = 0.46f;
+        else if (change == "note")
+            record.otherinfo = "Peak Rate";
+        else if (change == "minutes")
+            record.durmins = 6;
+        else if (change == "date")
+            record.conndate = "2000-04-04";
+        else if (change == "twelve hour")
+            twelveHour = true;
+        else if (change == "number")
+            number = 8;
+        else if (change == "locale")
+            QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const std::optional<QString> kept = cache.text(record, number, twelveHour);
+        const std::optional<QString> made = ConnectionLine::text(record, number, twelveHour);
+        QLocale::setDefault(before);
+        QCOMPARE(kept, made);
     }
 };
 
