@@ -17,7 +17,8 @@ int secondsOf(const QString& text)
 
 QDateTime startOf(const DatedConnection& c)
 {
-    return QDateTime(c.date, DateParser::parseTime(c.record.starttime).value_or(QTime(0, 0)));
+    return QDateTime(
+        c.date, QTime::fromMSecsSinceStartOfDay(qMax(0, secondsOf(c.record.starttime)) * 1000));
 }
 
 } // namespace
