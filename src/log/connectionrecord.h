@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <optional>
 
 // The fields of one connection. The three texts come from the logs; the rest is derived at
 // every load and never stored in a file.
@@ -14,6 +15,10 @@ struct ConnectionRecord {
     qint16 dursecs = 0;
     float cost = 0.0f;
     QString otherinfo; // a marker, "ERROR", the user's extra information, or empty
+    // Bytes sent and received, where the source of the connection records them; unknown (not
+    // zero) otherwise. Kept apart from the own log, whose records hold only the three texts.
+    std::optional<quint64> sentBytes;
+    std::optional<quint64> receivedBytes;
 
     bool operator==(const ConnectionRecord&) const = default;
 };
