@@ -667,6 +667,6 @@ void Form1::webpage_Click()
 
 void Form1::about_Click()
 {
-    Aboutform window(m_weblink1->address(), this);
+    Aboutform window(m_services.homePage, this);
     window.exec();
 }

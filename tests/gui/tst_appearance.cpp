@@ -215,7 +215,7 @@ private Q_SLOTS:
         });
         run.action("about")->trigger();
         QCOMPARE(about, (QStringList{"About Dialtrak", "Dialtrak", "Version 4.0.2",
-                                     "file://" + run.dir.filePath("docs/dialtrak.html"), "1"}));
+                                     run.dir.filePath("docs/dialtrak.html"), "1"}));
 
         splashfrm splash(run.window.get());
         QCOMPARE(in<QLabel>(&splash, "Label1")->text(), QString("Version 4.02"));
