@@ -107,9 +107,11 @@ setcostsform::setcostsform(TariffTable& tariff, SettingsStore& settings, Prompte
     layout->addWidget(m_frame1, 1);
     layout->addLayout(buttons);
 
-    connect(m_text2, &QLineEdit::textEdited, this,
+    // Every change of an amount's text, typed or not (a paste, assistive technology, the
+    // program itself), goes into the tariff, so Apply saves what the field shows.
+    connect(m_text2, &QLineEdit::textChanged, this,
             [this](const QString& text) { m_tariff.setMinimum(text); });
-    connect(m_text3, &QLineEdit::textEdited, this, &setcostsform::Text3_Change);
+    connect(m_text3, &QLineEdit::textChanged, this, &setcostsform::Text3_Change);
     connect(m_check1, &QCheckBox::toggled, this, [this](bool on) { m_tariff.setIdentify(on); });
     connect(m_check2, &QCheckBox::toggled, this, [this](bool on) { m_tariff.setTwelveHour(on); });
     connect(m_combo1, &QComboBox::activated, this, &setcostsform::Combo1_Click);
@@ -153,7 +155,7 @@ QGridLayout* setcostsform::buildRates(QWidget* frame)
         QLineEdit* amount =
             amountField(indexed("Text1", r), rateName + QStringLiteral(" per min"), frame);
         amount->installEventFilter(this);
-        connect(amount, &QLineEdit::textEdited, this,
+        connect(amount, &QLineEdit::textChanged, this,
                 [this, r](const QString& text) { m_tariff.setRate(r, text); });
         m_text1[std::size_t(r)] = amount;
 
