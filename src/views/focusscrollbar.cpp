@@ -1,7 +1,11 @@
 #include "focusscrollbar.h"
 
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
+#include <QPainter>
+
+namespace
+{
+constexpr int FrameWidth = 2;
+} // namespace
 
 FocusScrollBar::FocusScrollBar(Qt::Orientation orientation, QWidget* parent)
     : QScrollBar(orientation, parent)
@@ -13,12 +17,11 @@ void FocusScrollBar::paintEvent(QPaintEvent* event)
     QScrollBar::paintEvent(event);
     if (!hasFocus())
         return;
-    QStylePainter painter(this);
-    QStyleOptionFocusRect frame;
-    frame.initFrom(this);
-    // Shown however the focus came, also when the window gave it at opening; some styles
-    // otherwise draw it only after a Tab.
-    frame.state |= QStyle::State_KeyboardFocusChange;
-    frame.backgroundColor = palette().color(QPalette::Window);
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
+    // A frame in the selection colour, plain enough to see at a glance; the styles' own focus
+    // marks (a faint tint, or nothing until Tab is pressed) are easily missed on a scroll bar.
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), FrameWidth));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(FrameWidth / 2.0, FrameWidth / 2.0, -FrameWidth / 2.0,
+                                             -FrameWidth / 2.0));
 }
