@@ -97,6 +97,8 @@ Aboutform::Aboutform(const QString& documentation, QWidget* parent) : QDialog(pa
     layout->addLayout(top);
     layout->addSpacing(8);
     layout->addLayout(buttons);
-    resize(480, sizeHint().height());
+    // Never narrower or lower than where every line shows whole.
+    resize(480, heightForWidth(480));
+    setMinimumSize(size());
     m_cmdOK->setFocus();
 }
