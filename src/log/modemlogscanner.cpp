@@ -4,7 +4,7 @@
 #include "platform/formats.h"
 #include "platform/progresssink.h"
 
-#include <QByteArrayMatcher>
+#include <utility>
 
 namespace
 {
@@ -50,27 +50,6 @@ std::optional<Stamp> stampOf(QByteArrayView log, qsizetype phrase)
     return std::nullopt;
 }
 
-// The next occurrence at or after a position, remembered so that a log with no hang-up (or no
-// further connection) is searched to its end only once.
-class NextFinder
-{
-public:
-    NextFinder(QByteArrayView log, QByteArrayView phrase) : m_log(log), m_matcher(phrase) {}
-    qsizetype from(qsizetype position)
-    {
-        if (m_found != Unknown && (m_found < 0 || m_found >= position))
-            return m_found;
-        m_found = m_matcher.indexIn(m_log.data(), m_log.size(), position);
-        return m_found;
-    }
-
-private:
-    static constexpr qsizetype Unknown = -2;
-    QByteArrayView m_log;
-    QByteArrayMatcher m_matcher;
-    qsizetype m_found = Unknown;
-};
-
 bool isDigits(QByteArrayView text)
 {
     for (const char c : text) {
@@ -98,54 +77,99 @@ std::optional<QDate> ModemLogScanner::logDate(QByteArrayView text)
     return date;
 }
 
+ModemLogScanner::ModemLogScanner(ProgressSink* progress, qint64 length)
+    : m_progress(progress), m_length(length), m_established(Established.toByteArray()),
+      m_hangUp(HangUp.toByteArray())
+{
+}
+
+void ModemLogScanner::feed(QByteArrayView piece, qint64 offset)
+{
+    const auto local = [offset](qint64 position) {
+        return qsizetype(qMax<qint64>(0, position - offset));
+    };
+    // The next of each phrase in this piece, each found once: a log without hang-ups (or without
+    // further connections) is searched to its end only once.
+    qsizetype established =
+        m_established.indexIn(piece.data(), piece.size(), local(m_nextEstablished));
+    qsizetype hangUp = m_hangUp.indexIn(piece.data(), piece.size(), local(m_nextHangUp));
+    while (established >= 0 || hangUp >= 0) {
+        if (hangUp < 0 || (established >= 0 && established < hangUp)) {
+            this->established(piece, established);
+            established =
+                m_established.indexIn(piece.data(), piece.size(), established + Established.size());
+        } else {
+            hungUp(piece, hangUp);
+            showProgress(offset + hangUp);
+            hangUp = m_hangUp.indexIn(piece.data(), piece.size(), hangUp + HangUp.size());
+        }
+    }
+    // A phrase that starts this near the end may run on into the next piece.
+    const qint64 end = offset + piece.size();
+    m_nextEstablished = qMax(m_nextEstablished, end - (Established.size() - 1));
+    m_nextHangUp = qMax(m_nextHangUp, end - (HangUp.size() - 1));
+}
+
+void ModemLogScanner::established(QByteArrayView piece, qsizetype at)
+{
+    // A connection that no hang-up ended before the next one began has no known end.
+    if (m_open)
+        close(m_open->starttime);
+    Open open;
+    if (const std::optional<Stamp> start = stampOf(piece, at)) {
+        open.date = logDate(start->date);
+        // Read as hh:mm:ss, so a damaged "10:05 PM" costs as 22:05 and not as a 10 o'clock call.
+        open.starttime = DateParser::timeText(QString::fromLatin1(start->time));
+    }
+    m_open = open;
+}
+
+void ModemLogScanner::hungUp(QByteArrayView piece, qsizetype at)
+{
+    if (!m_open)
+        return; // no connection waits for it
+    const std::optional<Stamp> end = stampOf(piece, at);
+    // A hang-up whose line cannot be read makes the end unreadable: the connection is dropped,
+    // as one with a bad time would be.
+    close(end ? DateParser::timeText(QString::fromLatin1(end->time)) : std::nullopt);
+}
+
+void ModemLogScanner::close(std::optional<QString> endtime)
+{
+    const Open open = *m_open;
+    m_open.reset();
+    if (!open.date || !open.starttime || !endtime)
+        return;
+    DatedConnection connection;
+    connection.record.conndate = Formats::ddMmmYy(*open.date);
+    connection.record.starttime = *open.starttime;
+    connection.record.endtime = *endtime;
+    connection.date = *open.date;
+    m_found.append(connection);
+}
+
+void ModemLogScanner::showProgress(qint64 position)
+{
+    if (!m_progress || m_length <= 0)
+        return;
+    const int percent = int(double(position) / double(m_length) * 100.0);
+    if (percent != m_shownPercent) {
+        m_progress->setProgress(percent);
+        m_shownPercent = percent;
+    }
+}
+
+QList<DatedConnection> ModemLogScanner::finish()
+{
+    // The last connection without a hang-up is in progress, or the log ends.
+    if (m_open)
+        close(m_open->starttime);
+    return std::exchange(m_found, {});
+}
+
 QList<DatedConnection> ModemLogScanner::scan(QByteArrayView log, ProgressSink* progress)
 {
-    QList<DatedConnection> found;
-    NextFinder nextConnection(log, Established);
-    NextFinder nextHangUp(log, HangUp);
-    const qsizetype length = log.size();
-    int shownPercent = -1;
-
-    qsizetype search = 0;
-    while (true) {
-        const qsizetype p = nextConnection.from(search);
-        if (p < 0)
-            break;
-        search = p + Established.size();
-        const qsizetype h = nextHangUp.from(search);
-        const qsizetype n = nextConnection.from(search);
-
-        if (progress) {
-            const int percent = h < 0 ? 0 : int(double(h) / double(length) * 100.0);
-            if (percent != shownPercent) {
-                progress->setProgress(percent);
-                shownPercent = percent;
-            }
-        }
-
-        const std::optional<Stamp> start = stampOf(log, p);
-        if (!start)
-            continue;
-        // Read as hh:mm:ss, so a damaged "10:05 PM" costs as 22:05 and not as a 10 o'clock call.
-        const std::optional<QString> starttime =
-            DateParser::timeText(QString::fromLatin1(start->time));
-        std::optional<QString> endtime = starttime;
-        if (h >= 0 && !(n >= 0 && n < h)) {
-            const std::optional<Stamp> end = stampOf(log, h);
-            // A hang-up whose line cannot be read makes the end unreadable: the connection is
-            // dropped, as one with a bad time would be.
-            endtime = end ? DateParser::timeText(QString::fromLatin1(end->time)) : std::nullopt;
-        }
-        const std::optional<QDate> date = logDate(start->date);
-        if (!date || !starttime || !endtime)
-            continue;
-
-        DatedConnection connection;
-        connection.record.conndate = Formats::ddMmmYy(*date);
-        connection.record.starttime = *starttime;
-        connection.record.endtime = *endtime;
-        connection.date = *date;
-        found.append(connection);
-    }
-    return found;
+    ModemLogScanner scanner(progress, log.size());
+    scanner.feed(log, 0);
+    return scanner.finish();
 }
