@@ -17,7 +17,7 @@ struct LoadReport {
     int connectionsRead = 0;
     // More connections than the table holds: it shows the oldest, the own log holds them all.
     bool overflow = false;
-    // The own log was rewritten and holds every connection read.
+    // The own log holds every connection read (rewritten where it did not yet).
     bool ownLogWritten = false;
     // Why the own log was not written although there were connections to write.
     QString ownLogError;

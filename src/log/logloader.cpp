@@ -172,6 +172,11 @@ LogLoader::Pass LogLoader::readAndWriteBack(const QList<DatedConnection>& scanne
         report.ownLogError = QStringLiteral("Cannot read ") + ownLog.path();
         return pass;
     }
+    // Already what it would be written as: nothing to replace (and nothing to sync to disk).
+    if (own.status == OwnLogFile::ReadStatus::Read && contents == own.contents) {
+        report.ownLogWritten = true;
+        return pass;
+    }
     QString error;
     // Another program may have written the own log since it was read (a window of another
     // profile on the same modem log): its connections are merged in, never overwritten.

@@ -4,6 +4,8 @@
 #include "platform/formats.h"
 #include "platform/progresssink.h"
 
+#include <array>
+#include <tuple>
 #include <utility>
 
 namespace
@@ -78,36 +80,69 @@ std::optional<QDate> ModemLogScanner::logDate(QByteArrayView text)
 }
 
 ModemLogScanner::ModemLogScanner(ProgressSink* progress, qint64 length)
-    : m_progress(progress), m_length(length), m_established(Established.toByteArray()),
-      m_hangUp(HangUp.toByteArray())
+    : m_progress(progress), m_length(length)
 {
 }
 
+// Both phrases in one pass (Horspool's search for a set of words, aligned at their ends): a
+// log of tens of megabytes is read about once, not once for each phrase.
+class ModemLogScanner::PhraseFinder
+{
+public:
+    static constexpr qsizetype Window = qMin(Established.size(), HangUp.size());
+
+    PhraseFinder()
+    {
+        m_shift.fill(quint8(Window));
+        for (const QByteArrayView phrase : {Established, HangUp}) {
+            const QByteArrayView tail = phrase.last(Window);
+            for (qsizetype j = 0; j + 1 < Window; ++j) {
+                quint8& shift = m_shift[uchar(tail[j])];
+                shift = qMin(shift, quint8(Window - 1 - j));
+            }
+        }
+    }
+    // The next phrase that starts at or after `from`: its position, and whether it is
+    // "Connection established"; -1 when there is none.
+    std::pair<qsizetype, bool> next(QByteArrayView text, qsizetype from) const
+    {
+        const char* data = text.data();
+        for (qsizetype last = from + Window - 1; last < text.size();
+             last += m_shift[uchar(data[last])]) {
+            if (data[last] == Established.back()) {
+                const qsizetype at = last + 1 - Established.size();
+                if (at >= from && text.sliced(at, Established.size()) == Established)
+                    return {at, true};
+            } else if (data[last] == HangUp.back()) {
+                const qsizetype at = last + 1 - HangUp.size();
+                if (text.sliced(at, HangUp.size()) == HangUp)
+                    return {at, false};
+            }
+        }
+        return {-1, false};
+    }
+
+private:
+    std::array<quint8, 256> m_shift{};
+};
+
 void ModemLogScanner::feed(QByteArrayView piece, qint64 offset)
 {
-    const auto local = [offset](qint64 position) {
-        return qsizetype(qMax<qint64>(0, position - offset));
-    };
-    // The next of each phrase in this piece, each found once: a log without hang-ups (or without
-    // further connections) is searched to its end only once.
-    qsizetype established =
-        m_established.indexIn(piece.data(), piece.size(), local(m_nextEstablished));
-    qsizetype hangUp = m_hangUp.indexIn(piece.data(), piece.size(), local(m_nextHangUp));
-    while (established >= 0 || hangUp >= 0) {
-        if (hangUp < 0 || (established >= 0 && established < hangUp)) {
-            this->established(piece, established);
-            established =
-                m_established.indexIn(piece.data(), piece.size(), established + Established.size());
+    static const PhraseFinder finder;
+    for (auto [at, established] = finder.next(piece, qMax<qint64>(0, m_next - offset)); at >= 0;
+         std::tie(at, established) = finder.next(piece, at + 1)) {
+        if (offset + at < m_next)
+            continue; // found whole in the piece before
+        m_next = offset + at + 1;
+        if (established) {
+            this->established(piece, at);
         } else {
-            hungUp(piece, hangUp);
-            showProgress(offset + hangUp);
-            hangUp = m_hangUp.indexIn(piece.data(), piece.size(), hangUp + HangUp.size());
+            hungUp(piece, at);
+            showProgress(offset + at);
         }
     }
     // A phrase that starts this near the end may run on into the next piece.
-    const qint64 end = offset + piece.size();
-    m_nextEstablished = qMax(m_nextEstablished, end - (Established.size() - 1));
-    m_nextHangUp = qMax(m_nextHangUp, end - (HangUp.size() - 1));
+    m_next = qMax(m_next, offset + piece.size() - (qMax(Established.size(), HangUp.size()) - 1));
 }
 
 void ModemLogScanner::established(QByteArrayView piece, qsizetype at)

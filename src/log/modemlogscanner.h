@@ -2,7 +2,6 @@
 
 #include "datedconnection.h"
 
-#include <QByteArrayMatcher>
 #include <QByteArrayView>
 #include <QList>
 
@@ -46,11 +45,9 @@ private:
     ProgressSink* m_progress;
     qint64 m_length;
     int m_shownPercent = -1;
-    QByteArrayMatcher m_established;
-    QByteArrayMatcher m_hangUp;
-    // Where the next search for each phrase starts, in the whole log.
-    qint64 m_nextEstablished = 0;
-    qint64 m_nextHangUp = 0;
+    class PhraseFinder;
+    // Where the next search starts, in the whole log: a phrase before it was seen.
+    qint64 m_next = 0;
     std::optional<Open> m_open;
     QList<DatedConnection> m_found;
 };
