@@ -1,4 +1,5 @@
 #include "app/form1.h"
+#include "app/singleinstance.h"
 #include "platform/clock.h"
 #include "platform/desktoplauncher.h"
 #include "platform/homepage.h"
@@ -10,6 +11,7 @@
 #include "platform/shortcutmaker.h"
 
 #include <QApplication>
+#include <QMessageBox>
 
 int main(int argc, char** argv)
 {
@@ -34,7 +36,23 @@ int main(int argc, char** argv)
                       ProgramDirectory::path(),
                       HomePage::locate(QCoreApplication::applicationDirPath())};
 
+    // Two windows on one profile would each write back their own copy of its files.
+    SingleInstance instance(settings.fileName() + QLatin1Char('\n') + services.programDirectory);
+    switch (instance.claim()) {
+    case SingleInstance::Role::First:
+        break;
+    case SingleInstance::Role::Shown:
+        return 0;
+    case SingleInstance::Role::Unreachable:
+        QMessageBox::warning(nullptr, ProgramInfo::title(),
+                             QStringLiteral("Dialtrak is already running with these settings, but "
+                                            "it does not answer. Close it (or end it) and start "
+                                            "Dialtrak again."));
+        return 1;
+    }
+
     Form1 window(services);
+    QObject::connect(&instance, &SingleInstance::showRequested, &window, &Form1::bringToFront);
     prompter.setParent(&window);
     window.startup();
     return app.exec();

@@ -3,6 +3,7 @@
 #include "colourbox.h"
 #include "hourgrid.h"
 #include "platform/prompter.h"
+#include "platform/settingsstore.h"
 #include "tariff/moneytext.h"
 #include "tariff/tariffpresets.h"
 #include "tariff/tarifftable.h"
@@ -241,10 +242,16 @@ bool setcostsform::save()
 {
     const TariffTable::SaveResult result = m_tariff.save(m_settings);
     showFields();
-    if (result.saved)
+    if (result.saved) {
+        // Applied either way; the user must know it will not outlast this run.
+        QString reason;
+        if (!m_settings.sync(&reason))
+            m_prompter.message(m_settings.notSavedMessage(reason), Prompter::Icon::Warning);
         return true;
+    }
     m_prompter.message(QStringLiteral("The amount for \"") + result.invalidField +
-                           QStringLiteral("\" is not a number. Enter an amount such as ") +
+                           QStringLiteral("\" must be a number of 0 or more. Enter an amount "
+                                          "such as ") +
                            MoneyText::fromTenThousandths(400) +
                            QStringLiteral("; nothing has been saved."),
                        Prompter::Icon::Warning);

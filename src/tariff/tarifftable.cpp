@@ -135,7 +135,12 @@ void TariffTable::setboxrates()
     }
 }
 
-void TariffTable::load(SettingsStore& store, ProgressSink& progress)
+QString TariffTable::rateName(int rate)
+{
+    return QStringLiteral("Rate ") + QString::number(rate + 1);
+}
+
+QStringList TariffTable::load(SettingsStore& store, ProgressSink& progress)
 {
     const QString s = section();
     for (int r = 0; r < RateCount; ++r)
@@ -160,11 +165,19 @@ void TariffTable::load(SettingsStore& store, ProgressSink& progress)
         progress.setProgress((hour + 1) * 100 / HourCount);
     }
 
+    QStringList unreadable;
+    const auto amountOr0 = [&unreadable](const QString& text, const QString& name) {
+        const std::optional<QString> amount = MoneyText::amount(text);
+        if (!amount)
+            unreadable << name;
+        return amount.value_or(QStringLiteral("0"));
+    };
     for (int r = 0; r < RateCount; ++r)
-        setRate(r, MoneyText::normalise(rate(r)).value_or(QStringLiteral("0")));
-    setMinimum(MoneyText::normalise(minimum()).value_or(QStringLiteral("0")));
+        setRate(r, amountOr0(rate(r), rateName(r)));
+    setMinimum(amountOr0(minimum(), minimumName()));
     normaliseDiscount();
     setboxrates();
+    return unreadable;
 }
 
 TariffTable::SaveResult TariffTable::save(SettingsStore& store)
@@ -172,14 +185,14 @@ TariffTable::SaveResult TariffTable::save(SettingsStore& store)
     // Everything is checked before anything changes, so a refused save stores nothing.
     std::array<QString, RateCount> rates;
     for (int r = 0; r < RateCount; ++r) {
-        const std::optional<QString> normalised = MoneyText::normalise(rate(r));
+        const std::optional<QString> normalised = MoneyText::amount(rate(r));
         if (!normalised)
-            return {false, QStringLiteral("Rate ") + QString::number(r + 1), r};
+            return {false, rateName(r), r};
         rates[std::size_t(r)] = *normalised;
     }
-    const std::optional<QString> normalisedMinimum = MoneyText::normalise(minimum());
+    const std::optional<QString> normalisedMinimum = MoneyText::amount(minimum());
     if (!normalisedMinimum)
-        return {false, QStringLiteral("Minimum cost of call")};
+        return {false, minimumName()};
 
     m_rates = rates;
     setMinimum(*normalisedMinimum);

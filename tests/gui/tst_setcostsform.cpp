@@ -270,8 +270,8 @@ private Q_SLOTS:
         editor.click(button);
         QCOMPARE(editor.prompter.texts(),
                  QStringList{"The amount for \"" + named +
-                             "\" is not a number. Enter an amount such as 0.04; nothing has been "
-                             "saved."});
+                             "\" must be a number of 0 or more. Enter an amount such as 0.04; "
+                             "nothing has been saved."});
         QCOMPARE(editor.prompter.shown[0].icon, Prompter::Icon::Warning);
         QCOMPARE(editor.stored("Rate1"), QString("none"));
         QVERIFY(editor.reloads.isEmpty());
