@@ -1,0 +1,490 @@
+#include "localzone.h"
+#include "log/pppdconnectionbuilder.h"
+#include "log/syslogreader.h"
+#include "platform/progresssink.h"
+#include "testenvironment.h"
+#include "testregistry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <functional>
+#include <memory>
+#include <sys/stat.h>
+
+namespace
+{
+
+QString fixture(const QString& name)
+{
+    return TestEnvironment::sourceDir() + QStringLiteral("/tests/log/data/pppd/") + name;
+}
+
+QByteArray fixtureBytes(const QString& name)
+{
+    QFile file(fixture(name));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("missing fixture %s", qPrintable(name));
+    return file.readAll();
+}
+
+QString bytes(const std::optional<quint64>& count)
+{
+    return count ? QString::number(*count) : QStringLiteral("?");
+}
+
+// "date start end length sent received", in the local time zone; the length is "in-progress"
+// or "lost" when the end is unknown.
+QStringList rows(const QList<PppdConnection>& connections)
+{
+    QStringList out;
+    for (const PppdConnection& c : connections) {
+        const DatedConnection dated = c.toDated();
+        QString length = c.inProgress() ? QStringLiteral("in-progress") : QStringLiteral("lost");
+        if (c.end) {
+            const qint64 seconds = c.end->toSecsSinceEpoch() - c.start.toSecsSinceEpoch();
+            length = QTime(0, 0).addSecs(int(seconds)).toString(QStringLiteral("hh:mm:ss"));
+        }
+        out << QStringList{dated.date.toString(Qt::ISODate),
+                           dated.record.starttime,
+                           dated.record.endtime,
+                           length,
+                           bytes(dated.record.sentBytes),
+                           bytes(dated.record.receivedBytes)}
+                   .join(QLatin1Char(' '));
+    }
+    return out;
+}
+
+// A log file in a temporary folder.
+class LogCopy
+{
+public:
+    explicit LogCopy(const QByteArray& bytes = {})
+        : m_path(m_dir.filePath(QStringLiteral("syslog")))
+    {
+        write(bytes);
+    }
+    const QString& path() const { return m_path; }
+    QString rotated() const { return m_path + QStringLiteral(".1"); }
+
+    void write(const QByteArray& bytes) const { put(m_path, bytes, QIODevice::WriteOnly); }
+    void append(const QByteArray& bytes) const { put(m_path, bytes, QIODevice::Append); }
+    void setModified(const QDateTime& when) const
+    {
+        QFile file(m_path);
+        QVERIFY(file.open(QIODevice::Append));
+        QVERIFY(file.setFileTime(when, QFileDevice::FileModificationTime));
+    }
+
+    static void put(const QString& path, const QByteArray& bytes, QIODevice::OpenMode mode)
+    {
+        QFile file(path);
+        QVERIFY(file.open(mode));
+        QCOMPARE(file.write(bytes), bytes.size());
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_path;
+};
+
+// pppd's lines with RFC 3339 stamps, minutes after 10:00 on a winter day.
+QByteArray line(int minute, int pid, const char* message)
+{
+    const QDateTime when =
+        QDateTime(QDate(2024, 1, 15), QTime(10, 0), Qt::UTC).addSecs(minute * 60);
+    return when.toString(Qt::ISODate).toLatin1() + " host pppd[" + QByteArray::number(pid) +
+           "]: " + message + '\n';
+}
+
+QByteArray callStart(int minute, int pid = 100)
+{
+    return line(minute, pid, "Connect: ppp0 <--> /dev/ttyS0") +
+           line(minute, pid, "local  IP address 10.0.0.2");
+}
+
+QByteArray callEnd(int minute, int pid = 100)
+{
+    return line(minute, pid, "Modem hangup") +
+           line(minute, pid, "Sent 10 bytes, received 20 bytes.") +
+           line(minute, pid, "Connection terminated.") + line(minute, pid, "Exit.");
+}
+
+// Reads, builds, and leaves the reader where the builder says.
+struct Read {
+    SyslogReader::Batch batch;
+    QStringList connections;
+};
+std::optional<Read> readOn(SyslogReader& reader)
+{
+    QString error;
+    std::optional<SyslogReader::Batch> batch = reader.read(&error);
+    if (!batch)
+        return std::nullopt;
+    const PppdConnectionBuilder::Result built = PppdConnectionBuilder::build(batch->records);
+    reader.resumeAt(built.resumeAt);
+    return Read{*batch, rows(built.connections)};
+}
+
+// Acts once, at the first progress of a read.
+class ProgressHook : public SilentProgress
+{
+public:
+    explicit ProgressHook(std::function<void()> action) : m_action(std::move(action)) {}
+    void setProgress(int) override
+    {
+        if (m_action)
+            std::exchange(m_action, nullptr)();
+    }
+
+private:
+    std::function<void()> m_action;
+};
+
+} // namespace
+
+class TstSyslogReader : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<LocalZone> m_zone;
+
+private Q_SLOTS:
+    void initTestCase() { m_zone = std::make_unique<LocalZone>(); }
+    void cleanupTestCase() { m_zone.reset(); }
+
+    void fixtures_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QDateTime>("modified");
+        QTest::addColumn<QStringList>("expected");
+
+        QTest::newRow("classic syslog: dial-up calls and failed attempts")
+            << "classic-dialup.log" << QDateTime(QDate(2023, 1, 9), QTime(12, 0))
+            << QStringList{"2023-01-03 21:16:29 21:45:12 00:28:43 412876 5123908",
+                           "2023-01-04 09:11:12 09:38:05 00:26:53 96310 2210433",
+                           "2023-01-05 19:00:31 19:41:17 00:40:46 231877 3310092",
+                           "2023-01-05 19:41:47 20:31:40 00:49:53 150500 1289700",
+                           "2023-01-07 10:12:38 10:12:38 lost ? ?",
+                           "2023-01-07 11:31:49 12:02:19 00:30:30 183211 2873400"};
+        QTest::newRow("classic syslog: the year turns")
+            << "classic-newyear.log" << QDateTime(QDate(2024, 1, 2), QTime(8, 0))
+            << QStringList{"2023-12-30 17:59:12 18:30:59 00:31:47 155402 1870231",
+                           "2023-12-31 23:41:07 00:35:52 00:54:45 301877 4023112",
+                           "2024-01-01 18:02:38 18:14:05 00:11:27 20544 190876"};
+        QTest::newRow("rsyslog RFC 3339: PPPoE, 64-bit counters, summer and winter")
+            << "rfc3339-debian.log" << QDateTime(QDate(2027, 1, 1), QTime(0, 0))
+            << QStringList{"2026-07-14 08:55:02 01:12:44 16:17:42 6442450944 21474836480",
+                           "2026-12-08 14:20:08 16:02:58 01:42:50 18446744073 98121"};
+        QTest::newRow("journalctl short: NetworkManager's repeats, 32-bit counters")
+            << "journal-short.txt" << QDateTime(QDate(2024, 3, 10), QTime(20, 0))
+            << QStringList{"2024-03-09 08:02:11 21:47:30 13:45:19 398311023 4101228077",
+                           "2024-03-10 18:20:05 19:52:29 01:32:24 12043388 187230455"};
+        QTest::newRow("journalctl short-iso from another zone: pppd 2.5.0 without stats")
+            << "journal-short-iso.txt" << QDateTime(QDate(2025, 2, 5), QTime(0, 0))
+            << QStringList{"2025-02-03 18:30:40 19:05:21 00:34:41 ? ?",
+                           "2025-02-04 21:04:19 21:41:07 00:36:48 ? ?"};
+        QTest::newRow("journalctl short-iso-precise: two modems, a call in progress")
+            << "journal-short-iso-precise.txt" << QDateTime(QDate(2024, 6, 21), QTime(12, 0))
+            << QStringList{"2024-06-21 10:58:58 11:31:07 00:32:09 2203991 48812330",
+                           "2024-06-21 11:05:09 11:05:09 in-progress ? ?"};
+    }
+
+    void fixtures()
+    {
+        QFETCH(QString, name);
+        QFETCH(QDateTime, modified);
+        QFETCH(QStringList, expected);
+        const LogCopy log(fixtureBytes(name));
+        log.setModified(modified);
+        SyslogReader reader(log.path());
+        const std::optional<Read> read = readOn(reader);
+        QVERIFY(read);
+        QVERIFY(read->batch.fromStart);
+        QCOMPARE(read->connections, expected);
+    }
+
+    void years_data()
+    {
+        QTest::addColumn<QByteArrayList>("stamps"); // of pppd's lines, or "filler <stamp>"
+        QTest::addColumn<QDateTime>("modified");
+        QTest::addColumn<QStringList>("expected");
+
+        const QDateTime march2024(QDate(2024, 3, 6), QTime(9, 0));
+        QTest::newRow("the modification time gives the last line's year")
+            << QByteArrayList{"Mar  5 10:00:00"} << march2024 << QStringList{"2024-03-05"};
+        QTest::newRow("a last line after that day is last year's")
+            << QByteArrayList{"Dec 30 10:00:00"} << QDateTime(QDate(2024, 1, 2), QTime(9, 0))
+            << QStringList{"2023-12-30"};
+        QTest::newRow("a clock a little ahead of the file")
+            << QByteArrayList{"Mar  6 09:00:30"} << march2024 << QStringList{"2024-03-06"};
+        QTest::newRow("a month that goes back starts a year")
+            << QByteArrayList{"Nov 20 10:00:00", "Feb  3 10:00:00"} << march2024
+            << QStringList{"2023-11-20", "2024-02-03"};
+        QTest::newRow("two years turn")
+            << QByteArrayList{"Mar  1 10:00:00", "Jan  2 10:00:00", "Dec  3 10:00:00",
+                              "Jan  4 10:00:00"}
+            << QDateTime(QDate(2024, 1, 5), QTime(9, 0))
+            << QStringList{"2022-03-01", "2023-01-02", "2023-12-03", "2024-01-04"};
+        QTest::newRow("lines a little out of order at a month's end")
+            << QByteArrayList{"Feb  1 00:00:02", "Jan 31 23:59:58"} << march2024
+            << QStringList{"2024-02-01", "2024-01-31"};
+        QTest::newRow("a year turned between two lines whose months go forward")
+            << QByteArrayList{"Jan 10 10:00:00", "filler Dec 20 10:00:00", "Feb  2 10:00:00"}
+            << march2024 << QStringList{"2023-01-10", "2024-02-02"};
+        QTest::newRow("the 29th of February of a year that has none is dropped")
+            << QByteArrayList{"Feb 29 10:00:00", "Mar  1 10:00:00"}
+            << QDateTime(QDate(2023, 3, 2), QTime(9, 0)) << QStringList{"2023-03-01"};
+    }
+
+    void years()
+    {
+        QFETCH(QByteArrayList, stamps);
+        QFETCH(QDateTime, modified);
+        QFETCH(QStringList, expected);
+        QByteArray text;
+        for (const QByteArray& stamp : stamps) {
+            if (stamp.startsWith("filler ")) {
+                // More than a sampling stride of other programs' lines.
+                const QByteArray filler = stamp.mid(7) + " host CRON[1]: (root) CMD (true)\n";
+                text += filler.repeated(3 * 4096 / int(filler.size()));
+            } else {
+                text += stamp + " host pppd[7]: Exit.\n";
+            }
+        }
+        const LogCopy log(text);
+        log.setModified(modified);
+        SyslogReader reader(log.path());
+        const std::optional<SyslogReader::Batch> batch = reader.read();
+        QVERIFY(batch);
+        QStringList days;
+        for (const PppdRecord& record : batch->records)
+            days << record.when.toLocalTime().date().toString(Qt::ISODate);
+        QCOMPARE(days, expected);
+    }
+
+    void refreshReadsOnlyWhatIsNew()
+    {
+        const LogCopy log(callStart(0) + callEnd(30));
+        SyslogReader reader(log.path());
+        QCOMPARE(readOn(reader)->connections.size(), 1);
+        log.append(callStart(60, 101) + callEnd(75, 101));
+        const std::optional<Read> next = readOn(reader);
+        QVERIFY(next);
+        QVERIFY(!next->batch.fromStart);
+        QCOMPARE(next->batch.records.size(), 6);
+        QCOMPARE(next->connections, QStringList{"2024-01-15 11:00:00 11:15:00 00:15:00 10 20"});
+        QVERIFY(readOn(reader)->batch.records.isEmpty());
+    }
+
+    void callInProgressIsReadAgainFromItsStart()
+    {
+        // Another process's call ends while this one runs; its lines are read once.
+        const LogCopy log(callStart(0, 1) + callStart(5, 2) + callEnd(20, 1));
+        SyslogReader reader(log.path());
+        const std::optional<Read> first = readOn(reader);
+        QCOMPARE(first->connections, (QStringList{"2024-01-15 10:00:00 10:20:00 00:20:00 10 20",
+                                                  "2024-01-15 10:05:00 10:05:00 in-progress ? ?"}));
+        log.append(callEnd(40, 2));
+        const std::optional<Read> second = readOn(reader);
+        QVERIFY(!second->batch.fromStart);
+        QCOMPARE(second->batch.records.first().message,
+                 QStringLiteral("Connect: ppp0 <--> /dev/ttyS0"));
+        QCOMPARE(second->batch.records.first().pid, qint64(2));
+        QCOMPARE(second->connections, QStringList{"2024-01-15 10:05:00 10:40:00 00:35:00 10 20"});
+    }
+
+    void bytesLoggedAfterARefreshAreKept()
+    {
+        const LogCopy log(callStart(0) + line(30, 100, "Modem hangup"));
+        SyslogReader reader(log.path());
+        QCOMPARE(readOn(reader)->connections,
+                 QStringList{"2024-01-15 10:00:00 10:30:00 00:30:00 ? ?"});
+        log.append(line(30, 100, "Sent 10 bytes, received 20 bytes."));
+        QCOMPARE(readOn(reader)->connections,
+                 QStringList{"2024-01-15 10:00:00 10:30:00 00:30:00 10 20"});
+    }
+
+    void lastLineWithoutItsEnd()
+    {
+        // Still being written: read as it is, and read again once it is whole.
+        const QByteArray stats = line(30, 100, "Sent 10 bytes, received 20 bytes.");
+        const LogCopy log(callStart(0) + line(30, 100, "Modem hangup") + stats.left(50));
+        SyslogReader reader(log.path());
+        QCOMPARE(readOn(reader)->connections,
+                 QStringList{"2024-01-15 10:00:00 10:30:00 00:30:00 ? ?"});
+        log.append(stats.mid(50) + line(30, 100, "Exit.").chopped(1));
+        QCOMPARE(readOn(reader)->connections,
+                 QStringList{"2024-01-15 10:00:00 10:30:00 00:30:00 10 20"});
+        QCOMPARE(readOn(reader)->batch.records.size(), 1); // the last line, still without its end
+    }
+
+    void changedFilesAreReadFromTheStart_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("truncated") << "truncated";
+        QTest::newRow("emptied, then grown past the old end") << "regrown";
+        QTest::newRow("replaced by another file") << "replaced";
+        QTest::newRow("read again on request") << "restart";
+    }
+
+    void changedFilesAreReadFromTheStart()
+    {
+        QFETCH(QString, change);
+        const LogCopy log(callStart(0) + callEnd(30));
+        SyslogReader reader(log.path());
+        QVERIFY(readOn(reader));
+        const QByteArray next = callStart(60, 101) + callEnd(75, 101);
+        if (change == QLatin1String("truncated")) {
+            log.write(next.left(100));
+        } else if (change == QLatin1String("regrown")) {
+            log.write(next + next);
+        } else if (change == QLatin1String("replaced")) {
+            const QString other = log.path() + QStringLiteral(".new");
+            LogCopy::put(other, callStart(0) + callEnd(30) + next, QIODevice::WriteOnly);
+            QVERIFY(QFile::remove(log.path()));
+            QVERIFY(QFile::rename(other, log.path()));
+        } else {
+            reader.restart();
+        }
+        const std::optional<Read> read = readOn(reader);
+        QVERIFY(read);
+        QVERIFY(read->batch.fromStart);
+        QCOMPARE(read->batch.records.first().when.time(),
+                 change == QLatin1String("truncated") || change == QLatin1String("regrown")
+                     ? QTime(11, 0)
+                     : QTime(10, 0));
+    }
+
+    // A call in progress when logrotate runs ends in the new file: the rest of the moved file is
+    // read first, so its start is not lost.
+    void rotatedWhileACallIsInProgress_data()
+    {
+        QTest::addColumn<bool>("copytruncate");
+        QTest::newRow("renamed") << false;
+        QTest::newRow("copied and truncated") << true;
+    }
+
+    void rotatedWhileACallIsInProgress()
+    {
+        QFETCH(bool, copytruncate);
+        const LogCopy log(callStart(0, 1) + callEnd(20, 1) + callStart(30, 2));
+        SyslogReader reader(log.path());
+        QCOMPARE(readOn(reader)->connections.size(), 2);
+        log.append(line(35, 2, "CHAP authentication succeeded"));
+        if (copytruncate) {
+            QVERIFY(QFile::copy(log.path(), log.rotated()));
+            log.write({});
+        } else {
+            QVERIFY(QFile::rename(log.path(), log.rotated()));
+        }
+        log.append(callEnd(50, 2));
+        const std::optional<Read> read = readOn(reader);
+        QVERIFY(!read->batch.fromStart);
+        QCOMPARE(read->connections, QStringList{"2024-01-15 10:30:00 10:50:00 00:20:00 10 20"});
+        // And on from the new file only.
+        log.append(callStart(60, 3));
+        QCOMPARE(readOn(reader)->batch.records.size(), 2);
+    }
+
+    void shrinkingWhileReadIsAChangedFile()
+    {
+        QByteArray filler;
+        while (filler.size() < 3 * SyslogReader::BlockSize)
+            filler += line(1, 9, "rcvd [LCP EchoRep id=0x1 magic=0x5e2a]");
+        const LogCopy log(callStart(0) + filler + callEnd(30));
+        SyslogReader reader(log.path());
+        ProgressHook truncate([&] { QVERIFY(QFile::resize(log.path(), 0)); });
+        QString error;
+        const std::optional<SyslogReader::Batch> cut = reader.read(&error, &truncate);
+        QVERIFY2(cut, qPrintable(error));
+        QVERIFY(cut->records.size() < 3 * SyslogReader::BlockSize / filler.indexOf('\n'));
+        log.append(callStart(60) + callEnd(70));
+        const std::optional<Read> next = readOn(reader);
+        QVERIFY(next->batch.fromStart);
+        QCOMPARE(next->connections, QStringList{"2024-01-15 11:00:00 11:10:00 00:10:00 10 20"});
+    }
+
+    void linesLongerThanTheBufferAreSkipped()
+    {
+        const QByteArray huge =
+            "Jan 15 10:00:00 host pppd[100]: " + QByteArray(SyslogReader::BlockSize + 10, 'x') +
+            '\n';
+        const LogCopy log(callStart(0) + huge + huge + callEnd(30));
+        SyslogReader reader(log.path());
+        QCOMPARE(readOn(reader)->connections,
+                 QStringList{"2024-01-15 10:00:00 10:30:00 00:30:00 10 20"});
+    }
+
+    void crLfLineEnds()
+    {
+        QByteArray text = callStart(0) + callEnd(30);
+        text.replace("\n", "\r\n");
+        const LogCopy log(text);
+        SyslogReader reader(log.path());
+        QCOMPARE(readOn(reader)->connections,
+                 QStringList{"2024-01-15 10:00:00 10:30:00 00:30:00 10 20"});
+    }
+
+    void onlyRegularFilesAreRead_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("missing") << "missing";
+        QTest::newRow("folder") << "folder";
+        QTest::newRow("pipe") << "pipe";
+    }
+
+    void onlyRegularFilesAreRead()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("log"));
+        if (kind == QLatin1String("folder"))
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("log")));
+        if (kind == QLatin1String("pipe"))
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        SyslogReader reader(path);
+        QString error;
+        QVERIFY(!reader.read(&error));
+        QVERIFY(error.contains(path));
+    }
+
+    void aFailedReadLosesNothing()
+    {
+        const LogCopy log(callStart(0));
+        SyslogReader reader(log.path());
+        QVERIFY(readOn(reader));
+        const QString aside = log.path() + QStringLiteral(".aside");
+        QVERIFY(QFile::rename(log.path(), aside));
+        QVERIFY(!reader.read());
+        QVERIFY(QFile::rename(aside, log.path()));
+        log.append(callEnd(30));
+        const std::optional<Read> read = readOn(reader);
+        QVERIFY(!read->batch.fromStart);
+        QCOMPARE(read->connections, QStringList{"2024-01-15 10:00:00 10:30:00 00:30:00 10 20"});
+    }
+
+    void classicYearsCarryOnAcrossReads()
+    {
+        const LogCopy log("Dec 31 23:50:00 host pppd[5]: Connect: ppp0 <--> /dev/ttyS0\n"
+                          "Dec 31 23:50:03 host pppd[5]: local  IP address 10.0.0.2\n");
+        log.setModified(QDateTime(QDate(2023, 12, 31), QTime(23, 51)));
+        SyslogReader reader(log.path());
+        QCOMPARE(readOn(reader)->connections,
+                 QStringList{"2023-12-31 23:50:00 23:50:00 in-progress ? ?"});
+        log.append("Jan  1 00:20:00 host pppd[5]: Modem hangup\n"
+                   "Jan  1 00:20:00 host pppd[5]: Exit.\n"
+                   "Jan  2 08:00:00 host pppd[6]: Exit.\n");
+        // Whatever the file's time says now, the year carries on from the lines read before.
+        log.setModified(QDateTime(QDate(2031, 6, 1), QTime(12, 0)));
+        const std::optional<Read> read = readOn(reader);
+        QCOMPARE(read->connections, QStringList{"2023-12-31 23:50:00 00:20:00 00:30:00 ? ?"});
+        QCOMPARE(read->batch.records.last().when.toLocalTime().date(), QDate(2024, 1, 2));
+    }
+};
+
+DIALTRAK_TEST(TstSyslogReader)
+#include "tst_syslogreader.moc"
