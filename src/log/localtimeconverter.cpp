@@ -5,7 +5,7 @@
 namespace
 {
 constexpr int HourMsecs = 60 * 60 * 1000;
-constexpr qint64 DayMsecs = 24 * qint64(HourMsecs);
+constexpr int DayMsecs = 24 * HourMsecs;
 constexpr qint64 UnixEpochJulianDay = 2440588;
 
 qint64 offsetAt(const QDate& date, int msecsOfDay)
@@ -17,17 +17,26 @@ qint64 offsetAt(const QDate& date, int msecsOfDay)
 
 qint64 LocalTimeConverter::toUtcMsecs(const QDate& date, int msecsOfDay)
 {
-    const qint64 localMsecs = (date.toJulianDay() - UnixEpochJulianDay) * DayMsecs + msecsOfDay;
+    const qint64 day = date.toJulianDay();
+    const qint64 localMsecs = (day - UnixEpochJulianDay) * DayMsecs + msecsOfDay;
+    if (day != m_day) {
+        m_day = day;
+        m_hour = -1;
+        const qint64 atStart = offsetAt(date, 0);
+        m_dayOffset =
+            atStart == offsetAt(date, DayMsecs - 1) ? std::optional(atStart) : std::nullopt;
+    }
+    if (m_dayOffset)
+        return localMsecs - *m_dayOffset;
     const int hour = msecsOfDay / HourMsecs;
-    if (hour != m_hour || date.toJulianDay() != m_julianDay) {
+    if (hour != m_hour) {
         const qint64 atStart = offsetAt(date, hour * HourMsecs);
         if (atStart != offsetAt(date, (hour + 1) * HourMsecs - 1)) {
             m_hour = -1;
             return QDateTime(date, QTime::fromMSecsSinceStartOfDay(msecsOfDay)).toMSecsSinceEpoch();
         }
-        m_julianDay = date.toJulianDay();
         m_hour = hour;
-        m_offsetMsecs = atStart;
+        m_hourOffset = atStart;
     }
-    return localMsecs - m_offsetMsecs;
+    return localMsecs - m_hourOffset;
 }

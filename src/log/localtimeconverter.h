@@ -2,10 +2,12 @@
 
 #include <QDate>
 #include <QtGlobal>
+#include <limits>
+#include <optional>
 
 // Turns local clock times into moments, fast enough for every line of a large log: the offset
-// from UTC is looked up once per hour of local time, and only an hour in which it changes (a
-// daylight saving switch) is converted time by time.
+// from UTC is looked up once per day, and only on a day on which it changes (a daylight saving
+// switch) hour by hour, and in the hour of the switch time by time.
 class LocalTimeConverter
 {
 public:
@@ -13,7 +15,8 @@ public:
     qint64 toUtcMsecs(const QDate& date, int msecsOfDay);
 
 private:
-    qint64 m_julianDay = 0;
+    qint64 m_day = std::numeric_limits<qint64>::min(); // the Julian day of the offsets below
+    std::optional<qint64> m_dayOffset;                 // when the whole day has one
     int m_hour = -1; // the hour whose offset is known; -1 for none
-    qint64 m_offsetMsecs = 0;
+    qint64 m_hourOffset = 0;
 };
