@@ -121,7 +121,6 @@ struct SyslogReader::Pass {
     Spot end;
     ClassicYear year;
     std::vector<PendingYear> pending;
-    bool shrank = false;
 
     // Classic stamps of other lines than pppd's tell of years that turned between its lines.
     void sample(QByteArrayView line)
@@ -231,8 +230,6 @@ void SyslogReader::restart()
 
 void SyslogReader::resumeAt(qsizetype index)
 {
-    if (m_changed)
-        return;
     m_next = index >= 0 && size_t(index) < m_marks.size() ? m_marks[size_t(index)] : m_end;
 }
 
@@ -284,8 +281,7 @@ std::optional<SyslogReader::Batch> SyslogReader::read(QString* error, ProgressSi
     m_files = std::move(pass.files);
     m_marks = std::move(pass.marks);
     m_end = pass.end;
-    m_changed = pass.shrank;
-    m_next = m_changed ? Spot() : m_end;
+    m_next = m_end;
     return std::move(pass.batch);
 }
 
@@ -360,8 +356,5 @@ bool SyslogReader::readFrom(Pass& pass, QFile& file, qint64 from, ProgressSink* 
     // A last line without its line end is being written: read, but read again next time.
     if (kept > 0 && !longLine)
         pass.scan(buffer, buffer + kept, consumed);
-    // Cut short while it was read (logrotate's copytruncate): the next read starts again.
-    if (sizeNow(file) < consumed + kept)
-        pass.shrank = true;
     return true;
 }

@@ -76,5 +76,4 @@ private:
     std::vector<FileId> m_files; // the files the last batch came from
     std::vector<Spot> m_marks;   // where each record of the last batch starts
     Spot m_end;                  // behind the last batch
-    bool m_changed = false;      // the file shrank while the last read read it
 };
