@@ -16,14 +16,9 @@
 namespace
 {
 
-QString fixture(const QString& name)
-{
-    return TestEnvironment::sourceDir() + QStringLiteral("/tests/log/data/pppd/") + name;
-}
-
 QByteArray fixtureBytes(const QString& name)
 {
-    QFile file(fixture(name));
+    QFile file(TestEnvironment::sourceDir() + QStringLiteral("/tests/log/data/pppd/") + name);
     if (!file.open(QIODevice::ReadOnly))
         qFatal("missing fixture %s", qPrintable(name));
     return file.readAll();
@@ -34,8 +29,8 @@ QString bytes(const std::optional<quint64>& count)
     return count ? QString::number(*count) : QStringLiteral("?");
 }
 
-// "date start end length sent received", in the local time zone; the length is "in-progress"
-// or "lost" when the end is unknown.
+// "conndate start end length sent received", in the local time zone; the length is
+// "in-progress" or "lost" when the end is unknown.
 QStringList rows(const QList<PppdConnection>& connections)
 {
     QStringList out;
@@ -46,12 +41,9 @@ QStringList rows(const QList<PppdConnection>& connections)
             const qint64 seconds = c.end->toSecsSinceEpoch() - c.start.toSecsSinceEpoch();
             length = QTime(0, 0).addSecs(int(seconds)).toString(QStringLiteral("hh:mm:ss"));
         }
-        out << QStringList{dated.date.toString(Qt::ISODate),
-                           dated.record.starttime,
-                           dated.record.endtime,
-                           length,
-                           bytes(dated.record.sentBytes),
-                           bytes(dated.record.receivedBytes)}
+        out << QStringList{dated.record.conndate,         dated.record.starttime,
+                           dated.record.endtime,          length,
+                           bytes(dated.record.sentBytes), bytes(dated.record.receivedBytes)}
                    .join(QLatin1Char(' '));
     }
     return out;
@@ -61,16 +53,18 @@ QStringList rows(const QList<PppdConnection>& connections)
 class LogCopy
 {
 public:
-    explicit LogCopy(const QByteArray& bytes = {})
-        : m_path(m_dir.filePath(QStringLiteral("syslog")))
+    explicit LogCopy(const QByteArray& bytes) : m_path(m_dir.filePath(QStringLiteral("syslog")))
     {
         write(bytes);
     }
     const QString& path() const { return m_path; }
-    QString rotated() const { return m_path + QStringLiteral(".1"); }
-
-    void write(const QByteArray& bytes) const { put(m_path, bytes, QIODevice::WriteOnly); }
-    void append(const QByteArray& bytes) const { put(m_path, bytes, QIODevice::Append); }
+    void write(const QByteArray& bytes, QIODevice::OpenMode mode = QIODevice::WriteOnly) const
+    {
+        QFile file(m_path);
+        QVERIFY(file.open(mode));
+        QCOMPARE(file.write(bytes), bytes.size());
+    }
+    void append(const QByteArray& bytes) const { write(bytes, QIODevice::Append); }
     void setModified(const QDateTime& when) const
     {
         QFile file(m_path);
@@ -78,19 +72,12 @@ public:
         QVERIFY(file.setFileTime(when, QFileDevice::FileModificationTime));
     }
 
-    static void put(const QString& path, const QByteArray& bytes, QIODevice::OpenMode mode)
-    {
-        QFile file(path);
-        QVERIFY(file.open(mode));
-        QCOMPARE(file.write(bytes), bytes.size());
-    }
-
 private:
     QTemporaryDir m_dir;
     QString m_path;
 };
 
-// pppd's lines with RFC 3339 stamps, minutes after 10:00 on a winter day.
+// One of pppd's lines with an RFC 3339 stamp, minutes after 10:00 on a winter day.
 QByteArray line(int minute, int pid, const char* message)
 {
     const QDateTime when =
@@ -108,8 +95,7 @@ QByteArray callStart(int minute, int pid = 100)
 QByteArray callEnd(int minute, int pid = 100)
 {
     return line(minute, pid, "Modem hangup") +
-           line(minute, pid, "Sent 10 bytes, received 20 bytes.") +
-           line(minute, pid, "Connection terminated.") + line(minute, pid, "Exit.");
+           line(minute, pid, "Sent 10 bytes, received 20 bytes.") + line(minute, pid, "Exit.");
 }
 
 // Reads, builds, and leaves the reader where the builder says.
@@ -119,8 +105,7 @@ struct Read {
 };
 std::optional<Read> readOn(SyslogReader& reader)
 {
-    QString error;
-    std::optional<SyslogReader::Batch> batch = reader.read(&error);
+    std::optional<SyslogReader::Batch> batch = reader.read();
     if (!batch)
         return std::nullopt;
     const PppdConnectionBuilder::Result built = PppdConnectionBuilder::build(batch->records);
@@ -164,33 +149,33 @@ private Q_SLOTS:
 
         QTest::newRow("classic syslog: dial-up calls and failed attempts")
             << "classic-dialup.log" << QDateTime(QDate(2023, 1, 9), QTime(12, 0))
-            << QStringList{"2023-01-03 21:16:29 21:45:12 00:28:43 412876 5123908",
-                           "2023-01-04 09:11:12 09:38:05 00:26:53 96310 2210433",
-                           "2023-01-05 19:00:31 19:41:17 00:40:46 231877 3310092",
-                           "2023-01-05 19:41:47 20:31:40 00:49:53 150500 1289700",
-                           "2023-01-07 10:12:38 10:12:38 lost ? ?",
-                           "2023-01-07 11:31:49 12:02:19 00:30:30 183211 2873400"};
+            << QStringList{"03 Jan 23 21:16:29 21:45:12 00:28:43 412876 5123908",
+                           "04 Jan 23 09:11:12 09:38:05 00:26:53 96310 2210433",
+                           "05 Jan 23 19:00:31 19:41:17 00:40:46 231877 3310092",
+                           "05 Jan 23 19:41:47 20:31:40 00:49:53 150500 1289700",
+                           "07 Jan 23 10:12:38 10:12:38 lost ? ?",
+                           "07 Jan 23 11:31:49 12:02:19 00:30:30 183211 2873400"};
         QTest::newRow("classic syslog: the year turns")
             << "classic-newyear.log" << QDateTime(QDate(2024, 1, 2), QTime(8, 0))
-            << QStringList{"2023-12-30 17:59:12 18:30:59 00:31:47 155402 1870231",
-                           "2023-12-31 23:41:07 00:35:52 00:54:45 301877 4023112",
-                           "2024-01-01 18:02:38 18:14:05 00:11:27 20544 190876"};
+            << QStringList{"30 Dec 23 17:59:12 18:30:59 00:31:47 155402 1870231",
+                           "31 Dec 23 23:41:07 00:35:52 00:54:45 301877 4023112",
+                           "01 Jan 24 18:02:38 18:14:05 00:11:27 20544 190876"};
         QTest::newRow("rsyslog RFC 3339: PPPoE, 64-bit counters, summer and winter")
             << "rfc3339-debian.log" << QDateTime(QDate(2027, 1, 1), QTime(0, 0))
-            << QStringList{"2026-07-14 08:55:02 01:12:44 16:17:42 6442450944 21474836480",
-                           "2026-12-08 14:20:08 16:02:58 01:42:50 18446744073 98121"};
+            << QStringList{"14 Jul 26 08:55:02 01:12:44 16:17:42 6442450944 21474836480",
+                           "08 Dec 26 14:20:08 16:02:58 01:42:50 18446744073 98121"};
         QTest::newRow("journalctl short: NetworkManager's repeats, 32-bit counters")
             << "journal-short.txt" << QDateTime(QDate(2024, 3, 10), QTime(20, 0))
-            << QStringList{"2024-03-09 08:02:11 21:47:30 13:45:19 398311023 4101228077",
-                           "2024-03-10 18:20:05 19:52:29 01:32:24 12043388 187230455"};
+            << QStringList{"09 Mar 24 08:02:11 21:47:30 13:45:19 398311023 4101228077",
+                           "10 Mar 24 18:20:05 19:52:29 01:32:24 12043388 187230455"};
         QTest::newRow("journalctl short-iso from another zone: pppd 2.5.0 without stats")
             << "journal-short-iso.txt" << QDateTime(QDate(2025, 2, 5), QTime(0, 0))
-            << QStringList{"2025-02-03 18:30:40 19:05:21 00:34:41 ? ?",
-                           "2025-02-04 21:04:19 21:41:07 00:36:48 ? ?"};
+            << QStringList{"03 Feb 25 18:30:40 19:05:21 00:34:41 ? ?",
+                           "04 Feb 25 21:04:19 21:41:07 00:36:48 ? ?"};
         QTest::newRow("journalctl short-iso-precise: two modems, a call in progress")
             << "journal-short-iso-precise.txt" << QDateTime(QDate(2024, 6, 21), QTime(12, 0))
-            << QStringList{"2024-06-21 10:58:58 11:31:07 00:32:09 2203991 48812330",
-                           "2024-06-21 11:05:09 11:05:09 in-progress ? ?"};
+            << QStringList{"21 Jun 24 10:58:58 11:31:07 00:32:09 2203991 48812330",
+                           "21 Jun 24 11:05:09 11:05:09 in-progress ? ?"};
     }
 
     void fixtures()
@@ -266,128 +251,88 @@ private Q_SLOTS:
         QCOMPARE(days, expected);
     }
 
-    void refreshReadsOnlyWhatIsNew()
+    void refresh_data()
     {
-        const LogCopy log(callStart(0) + callEnd(30));
-        SyslogReader reader(log.path());
-        QCOMPARE(readOn(reader)->connections.size(), 1);
-        log.append(callStart(60, 101) + callEnd(75, 101));
-        const std::optional<Read> next = readOn(reader);
-        QVERIFY(next);
-        QVERIFY(!next->batch.fromStart);
-        QCOMPARE(next->batch.records.size(), 6);
-        QCOMPARE(next->connections, QStringList{"2024-01-15 11:00:00 11:15:00 00:15:00 10 20"});
-        QVERIFY(readOn(reader)->batch.records.isEmpty());
-    }
+        QTest::addColumn<QByteArray>("first");
+        QTest::addColumn<QString>("change");  // what happens to the file between two reads
+        QTest::addColumn<QByteArray>("then"); // appended after it
+        QTest::addColumn<bool>("fromStart");
+        QTest::addColumn<QStringList>("expected");
 
-    void callInProgressIsReadAgainFromItsStart()
-    {
-        // Another process's call ends while this one runs; its lines are read once.
-        const LogCopy log(callStart(0, 1) + callStart(5, 2) + callEnd(20, 1));
-        SyslogReader reader(log.path());
-        const std::optional<Read> first = readOn(reader);
-        QCOMPARE(first->connections, (QStringList{"2024-01-15 10:00:00 10:20:00 00:20:00 10 20",
-                                                  "2024-01-15 10:05:00 10:05:00 in-progress ? ?"}));
-        log.append(callEnd(40, 2));
-        const std::optional<Read> second = readOn(reader);
-        QVERIFY(!second->batch.fromStart);
-        QCOMPARE(second->batch.records.first().message,
-                 QStringLiteral("Connect: ppp0 <--> /dev/ttyS0"));
-        QCOMPARE(second->batch.records.first().pid, qint64(2));
-        QCOMPARE(second->connections, QStringList{"2024-01-15 10:05:00 10:40:00 00:35:00 10 20"});
-    }
-
-    void bytesLoggedAfterARefreshAreKept()
-    {
-        const LogCopy log(callStart(0) + line(30, 100, "Modem hangup"));
-        SyslogReader reader(log.path());
-        QCOMPARE(readOn(reader)->connections,
-                 QStringList{"2024-01-15 10:00:00 10:30:00 00:30:00 ? ?"});
-        log.append(line(30, 100, "Sent 10 bytes, received 20 bytes."));
-        QCOMPARE(readOn(reader)->connections,
-                 QStringList{"2024-01-15 10:00:00 10:30:00 00:30:00 10 20"});
-    }
-
-    void lastLineWithoutItsEnd()
-    {
-        // Still being written: read as it is, and read again once it is whole.
+        const QByteArray a = callStart(0) + callEnd(30);
+        const QByteArray b = callStart(60, 101) + callEnd(75, 101);
+        const QString aRow = QStringLiteral("15 Jan 24 10:00:00 10:30:00 00:30:00 10 20");
+        const QString bRow = QStringLiteral("15 Jan 24 11:00:00 11:15:00 00:15:00 10 20");
+        const QString twoRow = QStringLiteral("15 Jan 24 10:05:00 10:40:00 00:35:00 10 20");
         const QByteArray stats = line(30, 100, "Sent 10 bytes, received 20 bytes.");
-        const LogCopy log(callStart(0) + line(30, 100, "Modem hangup") + stats.left(50));
-        SyslogReader reader(log.path());
-        QCOMPARE(readOn(reader)->connections,
-                 QStringList{"2024-01-15 10:00:00 10:30:00 00:30:00 ? ?"});
-        log.append(stats.mid(50) + line(30, 100, "Exit.").chopped(1));
-        QCOMPARE(readOn(reader)->connections,
-                 QStringList{"2024-01-15 10:00:00 10:30:00 00:30:00 10 20"});
-        QCOMPARE(readOn(reader)->batch.records.size(), 1); // the last line, still without its end
+
+        QTest::newRow("only what is new") << a << "" << b << false << QStringList{bRow};
+        // The other call ends while this one runs: its lines are read once.
+        QTest::newRow("a call in progress is read again from its Connect:")
+            << callStart(0, 1) + callStart(5, 2) + callEnd(20, 1) << "" << callEnd(40, 2) << false
+            << QStringList{twoRow};
+        QTest::newRow("stats logged after the end was read")
+            << callStart(0) + line(30, 100, "Modem hangup") << "" << stats << false
+            << QStringList{aRow};
+        QTest::newRow("a last line still being written")
+            << callStart(0) + line(30, 100, "Modem hangup") + stats.left(50) << "" << stats.mid(50)
+            << false << QStringList{aRow};
+        QTest::newRow("truncated") << a + a << "truncate" << b << true << QStringList{bRow};
+        QTest::newRow("emptied, then grown past the old end")
+            << a << "truncate" << b + b << true << QStringList{bRow, bRow};
+        QTest::newRow("replaced by another file")
+            << a << "replace" << b << true << QStringList{aRow, bRow};
+        QTest::newRow("read again on request")
+            << a << "restart" << b << true << QStringList{aRow, bRow};
+        // A call in progress when logrotate runs ends in the new file: the rest of the moved
+        // file is read first, so that its start is not lost.
+        QTest::newRow("rotated by renaming")
+            << a + callStart(5, 2) << "rename" << callEnd(40, 2) << false << QStringList{twoRow};
+        QTest::newRow("rotated by copying and truncating")
+            << a + callStart(5, 2) << "copytruncate" << callEnd(40, 2) << false
+            << QStringList{twoRow};
+        QTest::newRow("gone for one read")
+            << callStart(0) << "away" << callEnd(30) << false << QStringList{aRow};
     }
 
-    void changedFilesAreReadFromTheStart_data()
+    void refresh()
     {
-        QTest::addColumn<QString>("change");
-        QTest::newRow("truncated") << "truncated";
-        QTest::newRow("emptied, then grown past the old end") << "regrown";
-        QTest::newRow("replaced by another file") << "replaced";
-        QTest::newRow("read again on request") << "restart";
-    }
-
-    void changedFilesAreReadFromTheStart()
-    {
+        QFETCH(QByteArray, first);
         QFETCH(QString, change);
-        const LogCopy log(callStart(0) + callEnd(30));
+        QFETCH(QByteArray, then);
+        QFETCH(bool, fromStart);
+        QFETCH(QStringList, expected);
+        const LogCopy log(first);
         SyslogReader reader(log.path());
         QVERIFY(readOn(reader));
-        const QByteArray next = callStart(60, 101) + callEnd(75, 101);
-        if (change == QLatin1String("truncated")) {
-            log.write(next.left(100));
-        } else if (change == QLatin1String("regrown")) {
-            log.write(next + next);
-        } else if (change == QLatin1String("replaced")) {
-            const QString other = log.path() + QStringLiteral(".new");
-            LogCopy::put(other, callStart(0) + callEnd(30) + next, QIODevice::WriteOnly);
+        const QString aside = log.path() + QStringLiteral(".1");
+        if (change == QLatin1String("truncate")) {
+            log.write({});
+        } else if (change == QLatin1String("replace")) {
+            QVERIFY(QFile::copy(log.path(), aside));
             QVERIFY(QFile::remove(log.path()));
-            QVERIFY(QFile::rename(other, log.path()));
-        } else {
+            QVERIFY(QFile::rename(aside, log.path()));
+        } else if (change == QLatin1String("restart")) {
             reader.restart();
+        } else if (change == QLatin1String("rename")) {
+            QVERIFY(QFile::rename(log.path(), aside));
+        } else if (change == QLatin1String("copytruncate")) {
+            QVERIFY(QFile::copy(log.path(), aside));
+            log.write({});
+        } else if (change == QLatin1String("away")) {
+            QVERIFY(QFile::rename(log.path(), aside));
+            QString error;
+            QVERIFY(!reader.read(&error));
+            QVERIFY(error.contains(log.path()));
+            QVERIFY(QFile::rename(aside, log.path()));
         }
+        log.append(then);
         const std::optional<Read> read = readOn(reader);
         QVERIFY(read);
-        QVERIFY(read->batch.fromStart);
-        QCOMPARE(read->batch.records.first().when.time(),
-                 change == QLatin1String("truncated") || change == QLatin1String("regrown")
-                     ? QTime(11, 0)
-                     : QTime(10, 0));
-    }
-
-    // A call in progress when logrotate runs ends in the new file: the rest of the moved file is
-    // read first, so its start is not lost.
-    void rotatedWhileACallIsInProgress_data()
-    {
-        QTest::addColumn<bool>("copytruncate");
-        QTest::newRow("renamed") << false;
-        QTest::newRow("copied and truncated") << true;
-    }
-
-    void rotatedWhileACallIsInProgress()
-    {
-        QFETCH(bool, copytruncate);
-        const LogCopy log(callStart(0, 1) + callEnd(20, 1) + callStart(30, 2));
-        SyslogReader reader(log.path());
-        QCOMPARE(readOn(reader)->connections.size(), 2);
-        log.append(line(35, 2, "CHAP authentication succeeded"));
-        if (copytruncate) {
-            QVERIFY(QFile::copy(log.path(), log.rotated()));
-            log.write({});
-        } else {
-            QVERIFY(QFile::rename(log.path(), log.rotated()));
-        }
-        log.append(callEnd(50, 2));
-        const std::optional<Read> read = readOn(reader);
-        QVERIFY(!read->batch.fromStart);
-        QCOMPARE(read->connections, QStringList{"2024-01-15 10:30:00 10:50:00 00:20:00 10 20"});
-        // And on from the new file only.
-        log.append(callStart(60, 3));
-        QCOMPARE(readOn(reader)->batch.records.size(), 2);
+        QCOMPARE(read->batch.fromStart, fromStart);
+        QCOMPARE(read->connections, expected);
+        // Nothing is read twice.
+        QVERIFY(readOn(reader)->batch.records.isEmpty());
     }
 
     void shrinkingWhileReadIsAChangedFile()
@@ -401,11 +346,11 @@ private Q_SLOTS:
         QString error;
         const std::optional<SyslogReader::Batch> cut = reader.read(&error, &truncate);
         QVERIFY2(cut, qPrintable(error));
-        QVERIFY(cut->records.size() < 3 * SyslogReader::BlockSize / filler.indexOf('\n'));
+        QVERIFY(cut->records.last().message != QLatin1String("Exit."));
         log.append(callStart(60) + callEnd(70));
         const std::optional<Read> next = readOn(reader);
         QVERIFY(next->batch.fromStart);
-        QCOMPARE(next->connections, QStringList{"2024-01-15 11:00:00 11:10:00 00:10:00 10 20"});
+        QCOMPARE(next->connections, QStringList{"15 Jan 24 11:00:00 11:10:00 00:10:00 10 20"});
     }
 
     void linesLongerThanTheBufferAreSkipped()
@@ -416,55 +361,22 @@ private Q_SLOTS:
         const LogCopy log(callStart(0) + huge + huge + callEnd(30));
         SyslogReader reader(log.path());
         QCOMPARE(readOn(reader)->connections,
-                 QStringList{"2024-01-15 10:00:00 10:30:00 00:30:00 10 20"});
-    }
-
-    void crLfLineEnds()
-    {
-        QByteArray text = callStart(0) + callEnd(30);
-        text.replace("\n", "\r\n");
-        const LogCopy log(text);
-        SyslogReader reader(log.path());
-        QCOMPARE(readOn(reader)->connections,
-                 QStringList{"2024-01-15 10:00:00 10:30:00 00:30:00 10 20"});
-    }
-
-    void onlyRegularFilesAreRead_data()
-    {
-        QTest::addColumn<QString>("kind");
-        QTest::newRow("missing") << "missing";
-        QTest::newRow("folder") << "folder";
-        QTest::newRow("pipe") << "pipe";
+                 QStringList{"15 Jan 24 10:00:00 10:30:00 00:30:00 10 20"});
     }
 
     void onlyRegularFilesAreRead()
     {
-        QFETCH(QString, kind);
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("log"));
-        if (kind == QLatin1String("folder"))
-            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("log")));
-        if (kind == QLatin1String("pipe"))
-            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        SyslogReader reader(path);
-        QString error;
-        QVERIFY(!reader.read(&error));
-        QVERIFY(error.contains(path));
-    }
-
-    void aFailedReadLosesNothing()
-    {
-        const LogCopy log(callStart(0));
-        SyslogReader reader(log.path());
-        QVERIFY(readOn(reader));
-        const QString aside = log.path() + QStringLiteral(".aside");
-        QVERIFY(QFile::rename(log.path(), aside));
-        QVERIFY(!reader.read());
-        QVERIFY(QFile::rename(aside, log.path()));
-        log.append(callEnd(30));
-        const std::optional<Read> read = readOn(reader);
-        QVERIFY(!read->batch.fromStart);
-        QCOMPARE(read->connections, QStringList{"2024-01-15 10:00:00 10:30:00 00:30:00 10 20"});
+        const QString folder = dir.filePath(QStringLiteral("folder"));
+        const QString pipe = dir.filePath(QStringLiteral("pipe"));
+        QVERIFY(QDir().mkdir(folder));
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        for (const QString& path : {folder, pipe}) {
+            SyslogReader reader(path);
+            QString error;
+            QVERIFY(!reader.read(&error));
+            QVERIFY(error.contains(path));
+        }
     }
 
     void classicYearsCarryOnAcrossReads()
@@ -474,14 +386,14 @@ private Q_SLOTS:
         log.setModified(QDateTime(QDate(2023, 12, 31), QTime(23, 51)));
         SyslogReader reader(log.path());
         QCOMPARE(readOn(reader)->connections,
-                 QStringList{"2023-12-31 23:50:00 23:50:00 in-progress ? ?"});
+                 QStringList{"31 Dec 23 23:50:00 23:50:00 in-progress ? ?"});
         log.append("Jan  1 00:20:00 host pppd[5]: Modem hangup\n"
                    "Jan  1 00:20:00 host pppd[5]: Exit.\n"
                    "Jan  2 08:00:00 host pppd[6]: Exit.\n");
         // Whatever the file's time says now, the year carries on from the lines read before.
         log.setModified(QDateTime(QDate(2031, 6, 1), QTime(12, 0)));
         const std::optional<Read> read = readOn(reader);
-        QCOMPARE(read->connections, QStringList{"2023-12-31 23:50:00 00:20:00 00:30:00 ? ?"});
+        QCOMPARE(read->connections, QStringList{"31 Dec 23 23:50:00 00:20:00 00:30:00 ? ?"});
         QCOMPARE(read->batch.records.last().when.toLocalTime().date(), QDate(2024, 1, 2));
     }
 };
