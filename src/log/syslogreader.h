@@ -35,7 +35,7 @@ public:
     const QString& path() const { return m_path; }
     // pppd's records written since the last read, or from where resumeAt put it; all of them
     // the first time. None, with the reason, when the file cannot be read: the next read then
-    // starts where this one would have.
+    // starts where this one would have. The progress shows how much of the file has been read.
     std::optional<Batch> read(QString* error = nullptr, ProgressSink* progress = nullptr);
     // The next read starts at record `index` of the last batch (the "Connect:" of a call still in
     // progress), or behind the last batch when index is its size. Without a call the next read
