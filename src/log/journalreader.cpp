@@ -7,6 +7,8 @@
 
 #include <cerrno>
 #include <charconv>
+#include <cstdlib>
+#include <limits>
 #include <optional>
 #include <systemd/sd-journal.h>
 
@@ -64,6 +66,29 @@ std::optional<qint64> number(const std::optional<QByteArrayView>& text)
     return value;
 }
 
+// The journal's moments as the local time they were logged at. Asking the time zone for each
+// record would take most of the read (glibc looks at /etc/localtime every time unless TZ is
+// set); the offset is asked once per quarter of an hour, the finest step at which any time
+// zone's offset changes.
+class LocalMoments
+{
+public:
+    QDateTime at(qint64 msecs)
+    {
+        constexpr qint64 Quarter = 15 * 60 * 1000;
+        const qint64 quarter = msecs >= 0 ? msecs / Quarter : (msecs - Quarter + 1) / Quarter;
+        if (quarter != m_quarter) {
+            m_quarter = quarter;
+            m_offset = QDateTime::fromMSecsSinceEpoch(quarter * Quarter).offsetFromUtc();
+        }
+        return QDateTime::fromMSecsSinceEpoch(msecs, Qt::OffsetFromUTC, m_offset);
+    }
+
+private:
+    qint64 m_quarter = std::numeric_limits<qint64>::min();
+    int m_offset = 0;
+};
+
 QString cursorHere(sd_journal* journal)
 {
     char* cursor = nullptr;
@@ -79,7 +104,10 @@ JournalReader::JournalReader(const JournalLocation& location) : m_handle(locatio
 {
     if (!m_handle.get())
         return;
-    m_handle.matchPppd();
+    if (!m_handle.matchPppd()) {
+        m_matchFailed = true;
+        return;
+    }
     m_skipped = JournalFileCheck::skippedFiles(m_handle.get(), location);
 }
 
@@ -107,8 +135,10 @@ JournalReadResult JournalReader::read(const JournalStart& start)
 {
     JournalReadResult result;
     sd_journal* journal = m_handle.get();
-    if (!journal) {
-        result.error = m_handle.errorString();
+    if (!journal || m_matchFailed) {
+        result.error = journal
+                           ? QStringLiteral("The journal cannot be searched for pppd's records.")
+                           : m_handle.errorString();
         result.lastCursor = start.cursor;
         return result;
     }
@@ -132,6 +162,7 @@ JournalReadResult JournalReader::read(const JournalStart& start)
         seekStart(start);
 
     bool moved = atCursor;
+    LocalMoments moments;
     const auto takeCurrent = [&] {
         uint64_t realtime = 0;
         if (sd_journal_get_realtime_usec(journal, &realtime) < 0) {
@@ -141,15 +172,21 @@ JournalReadResult JournalReader::read(const JournalStart& start)
         if (floor && realtime < *floor)
             return;
         const Field message = field(journal, "MESSAGE", 7);
+        // The pid in pppd's syslog line; the journal's own when a line came without one.
         const Field syslogPid = field(journal, "SYSLOG_PID", 10);
-        const Field processPid = field(journal, "_PID", 4);
+        std::optional<qint64> pid = number(syslogPid.value);
+        Field processPid;
+        if (!pid) {
+            processPid = field(journal, "_PID", 4);
+            pid = number(processPid.value);
+        }
         if (message.error || syslogPid.error || processPid.error) {
             addError(result.error, DamagedEntries);
             return;
         }
         PppdRecord record;
-        record.when = QDateTime::fromMSecsSinceEpoch(qint64(realtime / 1000));
-        record.pid = number(syslogPid.value).value_or(number(processPid.value).value_or(0));
+        record.when = moments.at(qint64(realtime / 1000));
+        record.pid = pid.value_or(0);
         const QByteArrayView text = message.value.value_or(QByteArrayView());
         record.message = QString::fromUtf8(text);
         if (text.startsWith("Connect:"))

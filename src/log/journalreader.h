@@ -25,6 +25,7 @@ private:
     void seekStart(const JournalStart& start);
 
     JournalHandle m_handle;
+    bool m_matchFailed = false;
     // Files the journal left out when it opened, one text each.
     QStringList m_skipped;
 };

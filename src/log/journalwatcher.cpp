@@ -18,10 +18,16 @@ JournalWatcher::JournalWatcher(const JournalLocation& location, QObject* parent)
         m_error = m_handle.errorString();
         return;
     }
+    if (!m_handle.matchPppd()) {
+        m_error = QStringLiteral("The journal cannot be watched for pppd's records.");
+        return;
+    }
     // Stand after the last pppd record, so that what comes next is news.
-    m_handle.matchPppd();
-    sd_journal_seek_tail(journal);
-    sd_journal_previous(journal);
+    {
+        const SigbusGuard guard;
+        sd_journal_seek_tail(journal);
+        sd_journal_previous(journal);
+    }
     const int fd = sd_journal_get_fd(journal);
     if (fd < 0) {
         m_error = QStringLiteral("The journal cannot be watched for new records: %1.")

@@ -51,6 +51,31 @@ private Q_SLOTS:
         QVERIFY(!result.cursorLost);
     }
 
+    // Each record at the local time it was logged, on both sides of a clock change.
+    void localTimes()
+    {
+        const QByteArray zone = qgetenv("TZ");
+        qputenv("TZ", "Europe/London");
+        const auto utc = [](int month, int day, const char* time) {
+            return QDateTime(QDate(2024, month, day), QTime::fromString(QLatin1String(time)),
+                             Qt::UTC);
+        };
+        JournalFixture journal;
+        JournalExport log;
+        log.pppd(utc(3, 31, "00:59:30"), 7, "Exit.")
+            .pppd(utc(3, 31, "01:00:30"), 7, "Exit.")
+            .pppd(utc(10, 27, "00:59:30"), 7, "Exit.")
+            .pppd(utc(10, 27, "01:00:30"), 7, "Exit.");
+        const bool written = journal.write(log);
+        QStringList local;
+        for (const PppdRecord& record : readAll(journal.dir()).records)
+            local << record.when.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+        zone.isNull() ? qunsetenv("TZ") : qputenv("TZ", zone);
+        QVERIFY(written);
+        QCOMPARE(local, QStringList({"2024-03-31 00:59:30", "2024-03-31 02:00:30",
+                                     "2024-10-27 01:59:30", "2024-10-27 01:00:30"}));
+    }
+
     void resumes_data()
     {
         QTest::addColumn<QString>("start");
