@@ -3,6 +3,7 @@
 // view's fill and sort painted, start-up, the close step, and how each grows with the log.
 #include "app/form1.h"
 #include "app/statusline.h"
+#include "bench_journal.h"
 #include "benchdata.h"
 #include "benchreport.h"
 #include "log/connectiontable.h"
@@ -390,5 +391,6 @@ int main(int argc, char** argv)
     loads(report);
     views(report);
     growth(report);
+    benchJournal(report);
     return report.finish() ? 0 : 1;
 }
