@@ -103,7 +103,7 @@ private Q_SLOTS:
         QFETCH(QString, what);
         QFETCH(QString, error);
         JournalFixture journal;
-        QVERIFY(journal.write(JournalFixture::firstBatch()));
+        QVERIFY(journal.write(JournalFixture::first()));
         QVERIFY(QFile::setPermissions(journal.path(what), QFile::Permissions()));
         const JournalReadResult result = readAll(journal.dir());
         QFile::setPermissions(journal.path(what),

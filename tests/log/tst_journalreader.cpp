@@ -7,26 +7,25 @@
 
 namespace
 {
+using F = JournalFixture;
+
 // A cursor of the right form whose entry is in no journal of these tests.
 const QString ForeignCursor = QStringLiteral(
     "s=00000000000000000000000000000001;i=42;b=00000000000000000000000000000002;m=1;t=1;x=1");
 
-JournalReadResult readAll(const QString& folder)
+JournalReadResult read(const QString& folder, const JournalStart& start = {})
 {
-    return JournalReader(JournalLocation::directory(folder)).read(JournalStart::fromBeginning());
+    return JournalReader(JournalLocation::directory(folder)).read(start);
 }
 
-bool overwrite(const QString& path, qint64 offset, qint64 length)
+// Overwrites 4 KiB of path from the first place that holds bytes.
+bool damage(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
-    return file.open(QIODevice::ReadWrite) && file.seek(offset) &&
-           file.write(QByteArray(length, '\xAA')) == length;
-}
-
-qint64 offsetOf(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll().indexOf(bytes) : -1;
+    if (!file.open(QIODevice::ReadWrite))
+        return false;
+    const qint64 offset = bytes.isEmpty() ? 0 : file.readAll().indexOf(bytes);
+    return offset >= 0 && file.seek(offset) && file.write(QByteArray(4096, '\xAA')) == 4096;
 }
 } // namespace
 
@@ -39,15 +38,14 @@ class TstJournalReader : public QObject
 private Q_SLOTS:
     void readsPppdsOwnRecords()
     {
-        JournalFixture journal;
-        QVERIFY(journal.write(JournalFixture::firstBatch()));
-        const JournalReadResult result = readAll(journal.dir());
+        F journal;
+        QVERIFY(journal.write(F::first()));
+        const JournalReadResult result = read(journal.dir());
         QVERIFY2(result.ok(), qPrintable(result.error));
-        QCOMPARE(JournalFixture::lines(result.records), JournalFixture::firstBatchRecords());
+        QCOMPARE(F::recordLines(result.records), F::pppdLines(F::first()));
         QCOMPARE(result.connectPoints.size(), 2);
         QCOMPARE(result.connectPoints[0].record, 4);
         QCOMPARE(result.connectPoints[1].record, 13);
-        QVERIFY(!result.lastCursor.isEmpty());
         QVERIFY(!result.cursorLost);
     }
 
@@ -56,19 +54,14 @@ private Q_SLOTS:
     {
         const QByteArray zone = qgetenv("TZ");
         qputenv("TZ", "Europe/London");
-        const auto utc = [](int month, int day, const char* time) {
-            return QDateTime(QDate(2024, month, day), QTime::fromString(QLatin1String(time)),
-                             Qt::UTC);
-        };
-        JournalFixture journal;
         JournalExport log;
-        log.pppd(utc(3, 31, "00:59:30"), 7, "Exit.")
-            .pppd(utc(3, 31, "01:00:30"), 7, "Exit.")
-            .pppd(utc(10, 27, "00:59:30"), 7, "Exit.")
-            .pppd(utc(10, 27, "01:00:30"), 7, "Exit.");
-        const bool written = journal.write(log);
+        for (const QDate day : {QDate(2024, 3, 31), QDate(2024, 10, 27)})
+            for (const QTime time : {QTime(0, 59, 30), QTime(1, 0, 30)})
+                log.pppd(QDateTime(day, time, Qt::UTC), 7, "Exit.");
+        F journal;
+        const bool written = journal.write(log, "x.journal");
         QStringList local;
-        for (const PppdRecord& record : readAll(journal.dir()).records)
+        for (const PppdRecord& record : read(journal.dir()).records)
             local << record.when.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
         zone.isNull() ? qunsetenv("TZ") : qputenv("TZ", zone);
         QVERIFY(written);
@@ -82,15 +75,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("appendTo");
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<bool>("lost");
-        const QStringList first = JournalFixture::firstBatchRecords();
-        const QStringList second = JournalFixture::secondBatchRecords();
-        QTest::newRow("after the last cursor, same file") << "after last"
+        const QStringList first = F::pppdLines(F::first());
+        const QStringList second = F::pppdLines(F::second());
+        QTest::newRow("after the last cursor, same file") << "after"
                                                           << "x.journal" << second << false;
-        QTest::newRow("after the last cursor, new file") << "after last"
+        QTest::newRow("after the last cursor, new file") << "after"
                                                          << "y.journal" << second << false;
-        QTest::newRow("after the last cursor, nothing new") << "after last"
+        QTest::newRow("after the last cursor, nothing new") << "after"
                                                             << "" << QStringList() << false;
-        QTest::newRow("at the call in progress") << "at connect"
+        QTest::newRow("at the call in progress") << "at"
                                                  << "x.journal" << first.mid(13) + second << false;
         QTest::newRow("since a moment") << "since"
                                         << "x.journal" << first.mid(14) + second << false;
@@ -108,32 +101,25 @@ private Q_SLOTS:
         QFETCH(QString, appendTo);
         QFETCH(QStringList, expected);
         QFETCH(bool, lost);
-        JournalFixture journal;
-        QVERIFY(journal.write(JournalFixture::firstBatch()));
-        const JournalReadResult first = readAll(journal.dir());
-        QVERIFY(first.ok());
+        F journal;
+        QVERIFY(journal.write(F::first()));
+        const JournalReadResult first = read(journal.dir());
         if (!appendTo.isEmpty())
-            QVERIFY(journal.write(JournalFixture::secondBatch(), appendTo));
+            QVERIFY(journal.write(F::second(), appendTo));
 
-        const QDateTime moment = JournalFixture::at("18:02:44");
-        const JournalStart from =
-            start == "after last"   ? JournalStart::after(first.lastCursor)
-            : start == "at connect" ? JournalStart::at(first.connectPoints.last().cursor)
-            : start == "since"      ? JournalStart::since(moment)
-            : start == "invalid"    ? JournalStart::after(QStringLiteral("not a cursor"))
-            : start == "foreign"    ? JournalStart::after(ForeignCursor)
-                                    : JournalStart::after(ForeignCursor, moment);
-        const JournalReadResult next =
-            JournalReader(JournalLocation::directory(journal.dir())).read(from);
+        const QDateTime moment = F::at("18:02:44");
+        const JournalStart from = start == "after" ? JournalStart::after(first.lastCursor)
+                                  : start == "at"  ? JournalStart::at(first.connectPoints[1].cursor)
+                                  : start == "since"   ? JournalStart::since(moment)
+                                  : start == "invalid" ? JournalStart::after("not a cursor")
+                                  : start == "foreign" ? JournalStart::after(ForeignCursor)
+                                                       : JournalStart::after(ForeignCursor, moment);
+        const JournalReadResult next = read(journal.dir(), from);
         QVERIFY2(next.ok(), qPrintable(next.error));
-        QCOMPARE(JournalFixture::lines(next.records), expected);
+        QCOMPARE(F::recordLines(next.records), expected);
         QCOMPARE(next.cursorLost, lost);
-        if (expected.isEmpty())
-            QCOMPARE(next.lastCursor, first.lastCursor);
-
         // Read again from where this read stopped: nothing is new.
-        const JournalReadResult again = JournalReader(JournalLocation::directory(journal.dir()))
-                                            .read(JournalStart::after(next.lastCursor));
+        const JournalReadResult again = read(journal.dir(), JournalStart::after(next.lastCursor));
         QVERIFY(again.records.isEmpty());
         QVERIFY(!again.cursorLost);
     }
@@ -142,8 +128,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("damage");
         QTest::addColumn<QString>("error");
-        // How many of the first batch's records are read.
-        QTest::addColumn<int>("kept");
+        QTest::addColumn<int>("kept"); // how many of the first batch's records are read
         QTest::newRow("missing folder") << "missing folder"
                                         << "does not exist" << 0;
         QTest::newRow("not a folder") << "not a folder"
@@ -160,70 +145,61 @@ private Q_SLOTS:
         QFETCH(QString, damage);
         QFETCH(QString, error);
         QFETCH(int, kept);
-        JournalFixture journal;
+        F journal;
+        QVERIFY(journal.write(F::first()));
         QString folder = journal.dir();
-        if (damage == "missing folder") {
+        if (damage == "missing folder")
             folder = journal.path("none");
-        } else if (damage == "not a folder") {
-            QVERIFY(journal.write(JournalFixture::firstBatch()));
+        else if (damage == "not a folder")
             folder = journal.path("x.journal");
-        } else if (damage == "damaged header") {
-            QVERIFY(journal.write(JournalFixture::firstBatch()));
-            QVERIFY(journal.write(JournalFixture::secondBatch(), "y.journal"));
-            QVERIFY(overwrite(journal.path("y.journal"), 0, 4096));
-        } else {
-            QVERIFY(journal.write(JournalFixture::firstBatch()));
-            QVERIFY(journal.write(JournalFixture::secondBatch()));
-            const qint64 offset = offsetOf(journal.path("x.journal"), "MESSAGE=Modem hangup");
-            QVERIFY(offset > 0);
-            QVERIFY(overwrite(journal.path("x.journal"), offset, 4096));
-        }
-        const JournalReadResult result = readAll(folder);
+        else if (damage == "damaged header")
+            QVERIFY(journal.write(F::second(), "y.journal") &&
+                    ::damage(journal.path("y.journal"), {}));
+        else
+            QVERIFY(::damage(journal.path("x.journal"), "MESSAGE=Modem hangup"));
+        const JournalReadResult result = read(folder);
         QVERIFY2(result.error.contains(error), qPrintable(result.error));
-        QCOMPARE(JournalFixture::lines(result.records),
-                 JournalFixture::firstBatchRecords().mid(0, kept));
+        QCOMPARE(F::recordLines(result.records), F::pppdLines(F::first()).mid(0, kept));
     }
 
     // The journal is read as it was opened: a file rotated away or vacuumed after that is read
-    // whole, and the next reader finds what was written since.
-    void filesGoingAwayWhileOpen_data()
+    // whole, and the next reader finds what was written since; a file cut short is reported.
+    void filesChangingWhileOpen_data()
     {
-        QTest::addColumn<bool>("rotated");
-        QTest::newRow("rotated") << true;
-        QTest::newRow("vacuumed") << false;
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<QStringList>("records");
+        QTest::addColumn<QStringList>("next");
+        const QStringList first = F::pppdLines(F::first());
+        QTest::newRow("rotated") << "rotated"
+                                 << "" << first << F::pppdLines(F::second());
+        QTest::newRow("vacuumed") << "vacuumed"
+                                  << "" << first << QStringList();
+        QTest::newRow("cut short") << "cut short"
+                                   << "cut short" << QStringList() << QStringList();
     }
-    void filesGoingAwayWhileOpen()
+    void filesChangingWhileOpen()
     {
-        QFETCH(bool, rotated);
-        JournalFixture journal;
-        QVERIFY(journal.write(JournalFixture::firstBatch()));
+        QFETCH(QString, change);
+        QFETCH(QString, error);
+        QFETCH(QStringList, records);
+        QFETCH(QStringList, next);
+        F journal;
+        QVERIFY(journal.write(F::first()));
         JournalReader reader(JournalLocation::directory(journal.dir()));
-        if (rotated) {
-            QVERIFY(QFile::rename(journal.path("x.journal"), journal.path("x@0001.journal~")));
-            QVERIFY(journal.write(JournalFixture::secondBatch()));
-        } else {
+        if (change == "rotated")
+            QVERIFY(QFile::rename(journal.path("x.journal"), journal.path("x@0001.journal~")) &&
+                    journal.write(F::second()));
+        else if (change == "vacuumed")
             QVERIFY(QFile::remove(journal.path("x.journal")));
-        }
-        const JournalReadResult result = reader.read(JournalStart::fromBeginning());
-        QVERIFY2(result.ok(), qPrintable(result.error));
-        QCOMPARE(JournalFixture::lines(result.records), JournalFixture::firstBatchRecords());
-
-        const JournalReadResult next = JournalReader(JournalLocation::directory(journal.dir()))
-                                           .read(JournalStart::after(result.lastCursor));
-        QVERIFY2(next.ok(), qPrintable(next.error));
-        QCOMPARE(next.cursorLost, !rotated);
-        QCOMPARE(JournalFixture::lines(next.records),
-                 rotated ? JournalFixture::secondBatchRecords() : QStringList());
-    }
-
-    void fileCutShortWhileOpen()
-    {
-        JournalFixture journal;
-        QVERIFY(journal.write(JournalFixture::firstBatch()));
-        JournalReader reader(JournalLocation::directory(journal.dir()));
-        QVERIFY(QFile::resize(journal.path("x.journal"), 4096));
-        const JournalReadResult result = reader.read(JournalStart::fromBeginning());
-        QVERIFY2(result.error.contains("cut short"), qPrintable(result.error));
+        else
+            QVERIFY(QFile::resize(journal.path("x.journal"), 4096));
+        const JournalReadResult result = reader.read({});
+        QVERIFY2(error.isEmpty() ? result.ok() : result.error.contains(error),
+                 qPrintable(result.error));
+        QCOMPARE(F::recordLines(result.records), records);
+        const JournalReadResult after = read(journal.dir(), JournalStart::after(result.lastCursor));
+        QCOMPARE(F::recordLines(after.records), next);
     }
 };
 

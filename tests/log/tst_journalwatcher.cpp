@@ -26,17 +26,15 @@ private Q_SLOTS:
         QFETCH(QString, appendTo);
         QFETCH(bool, pppd);
         JournalFixture journal;
-        QVERIFY(journal.write(JournalFixture::firstBatch()));
+        QVERIFY(journal.write(JournalFixture::first()));
         const JournalLocation location = JournalLocation::directory(journal.dir());
         const JournalReadResult before = JournalReader(location).read({});
         JournalWatcher watcher(location);
         QVERIFY2(watcher.isWatching(), qPrintable(watcher.errorString()));
 
-        JournalExport news;
-        if (pppd)
-            news = JournalFixture::secondBatch();
-        else
-            news.entry(JournalFixture::at("18:20:00"), "CRON", 17002, 17002, "(root) CMD (true)");
+        const JournalExport news = pppd ? JournalFixture::entries(JournalFixture::second())
+                                        : JournalFixture::entries({{"18:20:00", "CRON", 17002,
+                                                                    17002, "(root) CMD (true)"}});
         // Written while the loop waits; an append that never signals fails after a few seconds.
         QEventLoop loop;
         bool signalled = false;
@@ -55,7 +53,8 @@ private Q_SLOTS:
 
         const JournalReadResult after =
             JournalReader(location).read(JournalStart::after(before.lastCursor));
-        QCOMPARE(JournalFixture::lines(after.records), JournalFixture::secondBatchRecords());
+        QCOMPARE(JournalFixture::recordLines(after.records),
+                 JournalFixture::pppdLines(JournalFixture::second()));
     }
 
     void missingFolderIsNotWatched()
