@@ -6,9 +6,9 @@
 #include <QString>
 #include <QStringList>
 
-// Who may read the system journal. sd-journal opens it for anyone but shows a user only the
-// entries of their own session unless they are root or in a group that may read the journal,
-// so an empty result needs this to be understood.
+// Who may read the system journal. sd-journal opens it for anyone, but to a user who is neither
+// root nor in a group that may read it, it shows none of its entries: an empty result needs this
+// to be understood.
 class JournalAccess
 {
 public:
