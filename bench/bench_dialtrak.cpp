@@ -4,6 +4,7 @@
 #include "app/form1.h"
 #include "app/statusline.h"
 #include "bench_syslog.h"
+#include "bench_journal.h"
 #include "benchdata.h"
 #include "benchreport.h"
 #include "log/connectiontable.h"
@@ -392,5 +393,6 @@ int main(int argc, char** argv)
     views(report);
     growth(report);
     syslogBench(report);
+    benchJournal(report);
     return report.finish() ? 0 : 1;
 }
