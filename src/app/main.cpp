@@ -11,6 +11,7 @@
 #include "platform/shortcutmaker.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 
 int main(int argc, char** argv)
@@ -52,6 +53,12 @@ int main(int argc, char** argv)
     }
 
     Form1 window(services);
+    // pppd's records of the journal files in a folder (a disk from another machine), for this
+    // run only, as `journalctl -D` reads them.
+    const QStringList arguments = QCoreApplication::arguments();
+    const qsizetype journal = arguments.indexOf(QStringLiteral("--journal-directory"));
+    if (journal > 0 && journal + 1 < arguments.size())
+        window.setJournalDirectory(QDir(arguments.at(journal + 1)).absolutePath());
     QObject::connect(&instance, &SingleInstance::showRequested, &window, &Form1::bringToFront);
     prompter.setParent(&window);
     window.startup();
