@@ -35,6 +35,12 @@ QString optionText(bool on)
     return on ? QStringLiteral("1") : QStringLiteral("0");
 }
 
+const QString kHolidays = QStringLiteral("Holidays");
+const QString kBillDay = QStringLiteral("Bill day");
+const QString kBudget = QStringLiteral("Budget");
+const QString kVolumeCap = QStringLiteral("Volume cap");
+constexpr int kSundayRow = 6;
+
 QString rateKey(int index)
 {
     return QStringLiteral("Rate") + QString::number(index + 1);
@@ -105,6 +111,11 @@ void TariffTable::paintStandardGrid()
     }
 }
 
+int TariffTable::dayRow(const QDate& day) const
+{
+    return m_appliedHolidays.contains(day) ? kSundayRow : day.dayOfWeek() - 1;
+}
+
 quint32 TariffTable::swatchColour(int rate)
 {
     return kSwatches.at(std::size_t(rate));
@@ -159,12 +170,24 @@ void TariffTable::load(SettingsStore& store, ProgressSink& progress)
         }
         progress.setProgress((hour + 1) * 100 / HourCount);
     }
+    // Read in the order they are saved in, after the grid.
+    setHolidays(HolidayList::fromText(store.read(s, kHolidays, m_holidays.toText())));
+    bool dayRead = false;
+    const int billDay = store.read(s, kBillDay, QString()).trimmed().toInt(&dayRead);
+    if (dayRead)
+        m_billPlan.setBillDay(billDay);
+    m_billPlan.setBudget(store.read(s, kBudget, m_billPlan.budget()));
+    m_billPlan.setVolumeCap(store.read(s, kVolumeCap, m_billPlan.volumeCap()));
 
     for (int r = 0; r < RateCount; ++r)
         setRate(r, MoneyText::normalise(rate(r)).value_or(QStringLiteral("0")));
     setMinimum(MoneyText::normalise(minimum()).value_or(QStringLiteral("0")));
     normaliseDiscount();
+    m_billPlan.setBudget(MoneyText::normalise(m_billPlan.budget()).value_or(QStringLiteral("0")));
+    m_billPlan.setVolumeCap(
+        MoneyText::normalise(m_billPlan.volumeCap()).value_or(QStringLiteral("0")));
     setboxrates();
+    applyCalendar();
 }
 
 TariffTable::SaveResult TariffTable::save(SettingsStore& store)
@@ -180,10 +203,18 @@ TariffTable::SaveResult TariffTable::save(SettingsStore& store)
     const std::optional<QString> normalisedMinimum = MoneyText::normalise(minimum());
     if (!normalisedMinimum)
         return {false, QStringLiteral("Minimum cost of call")};
+    const std::optional<QString> budget = MoneyText::normalise(m_billPlan.budget());
+    if (!budget)
+        return {false, QStringLiteral("Budget per bill")};
+    const std::optional<QString> volumeCap = MoneyText::normalise(m_billPlan.volumeCap());
+    if (!volumeCap)
+        return {false, QStringLiteral("Volume cap per bill")};
 
     m_rates = rates;
     setMinimum(*normalisedMinimum);
     normaliseDiscount();
+    m_billPlan.setBudget(*budget);
+    m_billPlan.setVolumeCap(*volumeCap);
 
     const QString s = section();
     for (int r = 0; r < RateCount; ++r)
@@ -196,7 +227,12 @@ TariffTable::SaveResult TariffTable::save(SettingsStore& store)
         for (int day = 0; day < DayCount; ++day)
             store.write(s, key(day, hour), QString::number(cellColour(day, hour)));
     }
+    store.write(s, kHolidays, m_holidays.toText());
+    store.write(s, kBillDay, QString::number(m_billPlan.billDay()));
+    store.write(s, kBudget, m_billPlan.budget());
+    store.write(s, kVolumeCap, m_billPlan.volumeCap());
     setboxrates();
+    applyCalendar();
     return {true, QString(), -1};
 }
 
@@ -215,4 +251,10 @@ const TariffTable::Cell& TariffTable::cell(int day, int hour) const
 void TariffTable::normaliseDiscount()
 {
     setDiscount(MoneyText::leadingNumber(discount()));
+}
+
+void TariffTable::applyCalendar()
+{
+    m_appliedHolidays = m_holidays;
+    m_appliedBillPlan = m_billPlan;
 }
