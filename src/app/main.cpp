@@ -1,6 +1,7 @@
 #include "app/form1.h"
 #include "platform/clock.h"
 #include "platform/desktoplauncher.h"
+#include "platform/desktopnotifier.h"
 #include "platform/homepage.h"
 #include "platform/messageboxprompter.h"
 #include "platform/programdirectory.h"
@@ -34,7 +35,9 @@ int main(int argc, char** argv)
                       ProgramDirectory::path(),
                       HomePage::locate(QCoreApplication::applicationDirPath())};
 
+    DesktopNotifier notifier;
     Form1 window(services);
+    window.setNotifier(&notifier);
     prompter.setParent(&window);
     window.startup();
     return app.exec();
