@@ -1,3 +1,4 @@
+#include "app/commandline.h"
 #include "app/form1.h"
 #include "platform/clock.h"
 #include "platform/desktoplauncher.h"
@@ -14,6 +15,13 @@
 
 int main(int argc, char** argv)
 {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine::Parsed command = CommandLine::parse(arguments);
+    if (command.mode != CommandLine::Mode::Window)
+        return CommandLine::run(argc, argv, command);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(ProgramInfo::title());
     QApplication::setApplicationVersion(ProgramInfo::version());

@@ -127,6 +127,8 @@ LogLoader::Pass LogLoader::readAndWriteBack(const QList<DatedConnection>& scanne
         report.ownLogError = QStringLiteral("Cannot read ") + ownLog.path();
         return pass;
     }
+    if (m_readOnly)
+        return pass;
     QString error;
     report.ownLogWritten = ownLog.write(pass.connections, &error, own.unreadable);
     if (!report.ownLogWritten)

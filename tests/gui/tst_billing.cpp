@@ -2,10 +2,12 @@
 #include "platform/notifier.h"
 #include "platform/textfile.h"
 #include "programrun.h"
+#include "report/commandreport.h"
 #include "testregistry.h"
 
 #include <QFileDialog>
 #include <QLabel>
+#include <QListWidget>
 #include <QTest>
 
 namespace
@@ -72,6 +74,35 @@ private Q_SLOTS:
         QCOMPARE(billing.notifier.sent.mid(1), QStringList{"Dialtrak: bill budget: " + over});
         billing.start();
         QCOMPARE(billing.notifier.sent.size(), 2);
+    }
+
+    // The command line loads, costs and totals as the window does, notes and holidays included.
+    void commandLineMatchesTheWindow()
+    {
+        Billing billing;
+        QVERIFY(QDir().mkpath(billing.run.services.programDirectory));
+        QVERIFY(TextFile::writeLines(billing.run.services.programDirectory +
+                                         "/Extra information for Standard Modem.dtk",
+                                     {"\"\"", "\"Easter, at home\""}));
+        billing.start();
+        const auto run = [&billing](ReportRequest::Kind kind) {
+            return QString::fromUtf8(CommandReport::run({kind, {}, {}, false}, billing.run.settings,
+                                                        billing.run.clock,
+                                                        billing.run.services.programDirectory)
+                                         .output);
+        };
+        QCOMPARE(run(ReportRequest::Kind::Summary),
+                 billing.text("billheading") + ": " + billing.text("billtime") + ", " +
+                     billing.text("billcost") + ", " + billing.text("billused_0") + " budget\n");
+        QStringList lines;
+        billing.run.action("swritten")->trigger();
+        auto* list = billing.run.child<QListWidget>("start");
+        for (int row = 0; row < list->count(); ++row) {
+            if (!list->item(row)->text().trimmed().isEmpty())
+                lines << list->item(row)->text();
+        }
+        QCOMPARE(run(ReportRequest::Kind::Report).split('\n').mid(0, 3), lines);
+        QVERIFY(lines[1].endsWith("-Easter, at home"));
     }
 
     void csvExportFromTheFileMenu()
