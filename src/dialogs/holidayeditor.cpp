@@ -110,4 +110,6 @@ void HolidayEditor::removeChosen()
         holidays.remove(item->data(Qt::UserRole).toDate());
     m_tariff.setHolidays(holidays);
     showFields();
+    // The button is off now that nothing is chosen; the keyboard stays with the list.
+    m_list->setFocus();
 }

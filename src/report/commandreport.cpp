@@ -24,8 +24,10 @@ CommandReport::Outcome failure(const QString& error)
 }
 
 // The table as the window shows it after start-up: loaded, costed, with the notes laid over it.
-// Empty, with the reason, when the modem log or the own log cannot be read.
-QString load(ConnectionTable& table, const TariffTable& tariff, const QString& programDirectory)
+// Empty, with the reason, when the modem log or the own log cannot be read. A full table is
+// noted, since the figures then leave out the newest connections, as the window's do.
+QString load(ConnectionTable& table, const TariffTable& tariff, const QString& programDirectory,
+             QString& note)
 {
     if (table.logpath.isEmpty())
         return QStringLiteral("No modem log has been chosen yet. Start Dialtrak and choose one "
@@ -44,6 +46,11 @@ QString load(ConnectionTable& table, const TariffTable& tariff, const QString& p
         return QStringLiteral("The Dialtrak log file cannot be read: ") +
                OwnLogFile::pathFor(table.logpath);
     ExtraInfoFile(table.logpath, programDirectory).gettheextrabits(table);
+    if (report.overflow)
+        note = QStringLiteral("Only the first %1 of the %2 connections are counted, as in the "
+                              "window; the Dialtrak log file holds them all.")
+                   .arg(ConnectionTable::Capacity)
+                   .arg(report.connectionsRead);
     return QString();
 }
 } // namespace
@@ -70,7 +77,8 @@ CommandReport::Outcome CommandReport::run(const ReportRequest& request, Settings
     tariff.load(settings, progress);
     ConnectionTable table;
     table.logpath = settings.read(QStringLiteral("Logfile"), QStringLiteral("Path"), QString());
-    const QString error = load(table, tariff, programDirectory);
+    QString note;
+    const QString error = load(table, tariff, programDirectory, note);
     if (!error.isEmpty())
         return failure(error);
 
@@ -79,16 +87,15 @@ CommandReport::Outcome CommandReport::run(const ReportRequest& request, Settings
             BillStatistics::billBack(table, tariff.appliedBillPlan().billDay(), 0, clock.today());
         return {Success,
                 TextFile::encode(BillSummary::line(figures, tariff.appliedBillPlan())) + '\n',
-                QString()};
+                note};
     }
     const QList<int> numbers = numbersBetween(table, request.from, request.to);
     if (request.csv)
-        return {Success, CsvExport::document(table, numbers), QString()};
+        return {Success, CsvExport::document(table, numbers), note};
     QString lineError;
     const std::optional<QStringList> lines =
         TextExport::lines(table, numbers, tariff.twelveHour(), &lineError);
     if (!lines)
         return failure(lineError);
-    return {Success, TextFile::encode(lines->join(QLatin1Char('\n')) + QLatin1Char('\n')),
-            QString()};
+    return {Success, TextFile::encode(lines->join(QLatin1Char('\n')) + QLatin1Char('\n')), note};
 }

@@ -20,7 +20,7 @@ public:
     struct Outcome {
         int exitCode = Success;
         QByteArray output; // for standard output, UTF-8
-        QString error;     // for standard error; empty when all went well
+        QString error;     // for standard error: why it failed, or a note on what it printed
     };
 
     static Outcome run(const ReportRequest& request, SettingsStore& settings, const Clock& clock,
