@@ -70,12 +70,8 @@ private Q_SLOTS:
         QTest::newRow("report of days as csv")
             << QStringList{"--csv", "--report", "--from", "2026-11-01", "--to=2026-11-30"}
             << "report|2026-11-01|2026-11-30|csv";
-        QTest::newRow("summary with an option")
-            << QStringList{"--summary", "--csv"} << "--summary takes no other option";
         QTest::newRow("a day without a report")
             << QStringList{"--from", "2026-11-01"} << "--from, --to and --csv go with --report";
-        QTest::newRow("no such day") << QStringList{"--report", "--from", "2026-02-30"}
-                                     << "--from needs a date, YYYY-MM-DD, not \"2026-02-30\"";
         QTest::newRow("unknown with a report")
             << QStringList{"--report", "-platform"} << "unknown argument \"-platform\"";
     }

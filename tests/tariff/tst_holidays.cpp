@@ -55,23 +55,6 @@ private Q_SLOTS:
         QCOMPARE(UkBankHolidays::forYear(year), days);
     }
 
-    void listText_data()
-    {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("read");
-        QTest::newRow("sorted, each day once") << "2026-12-28 2026-01-01 2026-12-28"
-                                               << "2026-01-01 2026-12-28";
-        QTest::newRow("words that are no dates are passed over")
-            << "2026-02-30 Christmas 26-12-25  2026-12-25"
-            << "2026-12-25";
-    }
-    void listText()
-    {
-        QFETCH(QString, stored);
-        QFETCH(QString, read);
-        QCOMPARE(HolidayList::fromText(stored).toText(), read);
-    }
-
     // A holiday takes Sunday's row of the grid for its own hours and as the next day of a call
     // that runs past midnight. Good Friday and Easter Monday 2000 were 21 and 24 April; weekday
     // nights cost 0.015 a minute, Sundays 0.01.

@@ -56,15 +56,11 @@ private Q_SLOTS:
                          "£1.29 by Sun 14 May 00|1|Volume sent and received|2.0 MB|Budget and "
                          "volume cap used|60% of £1.00|50% of 4.0 MB"));
 
-        auto* earlier = panel.findChild<QPushButton*>("earlierbill");
-        auto* later = panel.findChild<QPushButton*>("laterbill");
-        QVERIFY(!later->isEnabled());
-        earlier->click();
+        // An earlier bill has no projection, and no volume where no call of it gives bytes.
+        panel.findChild<QPushButton*>("earlierbill")->click();
         QCOMPARE(shown(panel), QString("Bill from Wed 15 Mar 00 to Fri 14 Apr 00|0 hrs 5 mins 0 "
                                        "secs|£0.10|1|Budget used|10% of £1.00"));
-        QVERIFY(!earlier->isEnabled());
-        later->click();
-        QCOMPARE(panel.billsBack(), 0);
+        QVERIFY(!panel.findChild<QPushButton*>("earlierbill")->isEnabled());
     }
 };
 
