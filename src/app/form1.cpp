@@ -41,6 +41,7 @@
 
 #include <QCloseEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -76,7 +77,7 @@ Form1::Form1(Services& services, QWidget* parent)
     m_extraInfoEditor = std::make_unique<ExtraInfoEditor>(m_table, m_services.prompter, [this] {
         const ExtraInfoFile file(m_table.logpath, m_services.programDirectory);
         // Otherwise the note would silently be gone at the next load.
-        if (!file.savetheextrabits(m_table))
+        if (!file.savetheextrabits(m_table, nullptr, m_lastLoad.noteLines))
             m_services.prompter.message(
                 QStringLiteral("The extra connection information could not be saved to ") +
                     file.path(),
@@ -275,10 +276,25 @@ void Form1::startup()
     splash.showNow();
     m_table.logpath =
         m_services.settings.read(QStringLiteral("Logfile"), QStringLiteral("Path"), QString());
-    m_tariff.load(m_services.settings, *this);
+    const QStringList unreadableAmounts = m_tariff.load(m_services.settings, *this);
+    if (!unreadableAmounts.isEmpty())
+        m_services.prompter.message(
+            QStringLiteral("The stored amount for \"%1\" could not be read, so it is 0 until you "
+                           "set it again with \"Set Phone Tarifs and Times\" on the Options "
+                           "menu.")
+                .arg(unreadableAmounts.join(QStringLiteral("\", \""))),
+            Prompter::Icon::Warning);
     lookinlog();
-    if (m_lastLoad.notesUsable)
-        ExtraInfoFile(m_table.logpath, m_services.programDirectory).gettheextrabits(m_table);
+    if (m_lastLoad.notesUsable) {
+        const ExtraInfoFile notes(m_table.logpath, m_services.programDirectory);
+        if (!notes.gettheextrabits(m_table, m_lastLoad.noteLines) &&
+            QFileInfo::exists(notes.path()))
+            m_services.prompter.message(
+                QStringLiteral("The extra connection information file %1 could not be read, so "
+                               "no extra connection information is shown.")
+                    .arg(notes.path()),
+                Prompter::Icon::Warning);
+    }
     displaywhere();
     splash.hide();
     unsetCursor();
@@ -296,6 +312,15 @@ void Form1::imcols()
     m_written->setColours(colours);
     m_graph->setColours(colours);
     m_stats->setstatcols(colours);
+}
+
+void Form1::bringToFront()
+{
+    if (isMinimized())
+        showNormal();
+    show();
+    raise();
+    activateWindow();
 }
 
 void Form1::lookinlog()
@@ -339,6 +364,18 @@ void Form1::lookinlog()
                                           "until the Dialtrak log file can be read.")),
             Prompter::Icon::Warning);
     }
+    const qsizetype unreadable = m_lastLoad.unreadableLines.size();
+    if (unreadable > 0 && unreadable != m_unreadableShown) {
+        // Once for each new count: the lines wait in the file for a version that can read them.
+        m_unreadableShown = unreadable;
+        m_services.prompter.message(
+            QStringLiteral("Lines of the Dialtrak log file %1 that could not be read: %2. They "
+                           "are kept in the file as they are, each in its place, with their extra "
+                           "connection information.")
+                .arg(OwnLogFile::pathFor(m_table.logpath))
+                .arg(unreadable),
+            Prompter::Icon::Warning);
+    }
     if (m_table.connectioncount() == 0)
         m_services.prompter.message(
             QStringLiteral("There were no connections found in the file, ") + m_table.logpath,
@@ -373,9 +410,18 @@ void Form1::openSelectionWindow()
 
 void Form1::useModemLog(const QString& path)
 {
+    checkSettingsSaved();
     m_table.logpath = path;
     lookinlog();
     displaywhere();
+}
+
+void Form1::checkSettingsSaved()
+{
+    QString reason;
+    if (!m_services.settings.sync(&reason))
+        m_services.prompter.message(m_services.settings.notSavedMessage(reason),
+                                    Prompter::Icon::Warning);
 }
 
 void Form1::displaywhere()
@@ -509,8 +555,14 @@ void Form1::rememberPlace()
 void Form1::closeEvent(QCloseEvent* event)
 {
     rememberPlace();
-    if (!m_exitRequested)
-        ShutdownGuard(m_loader, m_table).unload(m_lastLoad);
+    if (!m_exitRequested && ShutdownGuard(m_loader, m_table).unload(m_lastLoad).outcome ==
+                                ShutdownGuard::Outcome::CannotEmpty)
+        m_services.prompter.message(
+            QStringLiteral("The modem log file %1 could not be emptied. Its connections are kept "
+                           "in the Dialtrak log file, and it will be emptied when Dialtrak next "
+                           "closes.")
+                .arg(m_table.logpath),
+            Prompter::Icon::Warning);
     event->accept();
 }
 
@@ -685,6 +737,7 @@ void Form1::selcolours_Click()
 {
     setcolours window(m_services.settings, this);
     window.setApplyHandler([this](const ColourScheme& scheme) {
+        checkSettingsSaved();
         m_scheme = scheme;
         imcols();
         m_graph->graphload();
@@ -713,6 +766,6 @@ void Form1::webpage_Click()
 
 void Form1::about_Click()
 {
-    Aboutform window(m_weblink1->address(), this);
+    Aboutform window(m_services.homePage, this);
     window.exec();
 }

@@ -50,6 +50,8 @@ public:
     void imcols();
     // Where the budget warnings go besides the status line; none by default.
     void setNotifier(Notifier* notifier);
+    // Shows the window in front of the others, as a second start of the program asks.
+    void bringToFront();
 
     void Command3_Click();
     void Command4_Click();
@@ -102,6 +104,8 @@ private:
     // False, after telling the user why, while notes cannot be matched to connections.
     bool notesCanChange();
     void useModemLog(const QString& path);
+    // Tells the user when a change of the settings could not be written to the file.
+    void checkSettingsSaved();
 
     // Menu handlers.
     void newlog_Click();
@@ -162,4 +166,5 @@ private:
     bool m_exitRequested = false;
     bool m_logFullShown = false;
     bool m_ownLogErrorShown = false;
+    qsizetype m_unreadableShown = 0;
 };

@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 #include "app/form1.h"
+#include "app/singleinstance.h"
 #include "platform/clock.h"
 #include "platform/desktoplauncher.h"
 #include "platform/desktopnotifier.h"
@@ -12,6 +13,7 @@
 #include "platform/shortcutmaker.h"
 
 #include <QApplication>
+#include <QMessageBox>
 
 int main(int argc, char** argv)
 {
@@ -43,9 +45,25 @@ int main(int argc, char** argv)
                       ProgramDirectory::path(),
                       HomePage::locate(QCoreApplication::applicationDirPath())};
 
+    // Two windows on one profile would each write back their own copy of its files.
+    SingleInstance instance(settings.fileName() + QLatin1Char('\n') + services.programDirectory);
+    switch (instance.claim()) {
+    case SingleInstance::Role::First:
+        break;
+    case SingleInstance::Role::Shown:
+        return 0;
+    case SingleInstance::Role::Unreachable:
+        QMessageBox::warning(nullptr, ProgramInfo::title(),
+                             QStringLiteral("Dialtrak is already running with these settings, but "
+                                            "it does not answer. Close it (or end it) and start "
+                                            "Dialtrak again."));
+        return 1;
+    }
+
     DesktopNotifier notifier;
     Form1 window(services);
     window.setNotifier(&notifier);
+    QObject::connect(&instance, &SingleInstance::showRequested, &window, &Form1::bringToFront);
     prompter.setParent(&window);
     window.startup();
     return app.exec();

@@ -2,7 +2,7 @@
 
 #include "platform/programinfo.h"
 
-#include <QGridLayout>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,8 +19,8 @@ QLabel* label(const QString& name, const QString& text, QWidget* parent)
     return shown;
 }
 
-// An address the user can select and copy but not change.
-QLineEdit* addressBox(const QString& name, const QString& text, QLabel* caption, QWidget* parent)
+// A path the user can select and copy but not change; on one line, so that it never breaks.
+QLineEdit* pathBox(const QString& name, const QString& text, QLabel* caption, QWidget* parent)
 {
     auto* box = new QLineEdit(text, parent);
     box->setObjectName(name);
@@ -33,7 +33,7 @@ QLineEdit* addressBox(const QString& name, const QString& text, QLabel* caption,
 }
 } // namespace
 
-Aboutform::Aboutform(const QString& homePageAddress, QWidget* parent) : QDialog(parent)
+Aboutform::Aboutform(const QString& documentation, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Aboutform"));
     setWindowTitle(QStringLiteral("About ") + ProgramInfo::title());
@@ -55,21 +55,18 @@ Aboutform::Aboutform(const QString& homePageAddress, QWidget* parent) : QDialog(
                                           "it on unchanged."),
                            this);
 
+    // Menu paths are held together by no-break spaces, so that no line starts with ">".
     QLabel* label2 = label(QStringLiteral("Label2"),
-                           QStringLiteral("To send comments or report a problem, write to the "
-                                          "&support e-mail address:"),
+                           QStringLiteral("For help, choose Help\u00A0>\u00A0Contents in the main "
+                                          "window: it explains every view and command."),
                            this);
-    m_text1 = addressBox(QStringLiteral("Text1"),
-                         QStringLiteral("none yet: Dialtrak has no e-mail address"), label2, this);
     QLabel* label3 =
         label(QStringLiteral("Label3"),
-              QStringLiteral("For program updates and info, check the &web site"), this);
-    m_text2 = addressBox(QStringLiteral("Text2"), homePageAddress, label3, this);
-    QLabel* label4 = label(QStringLiteral("Label4"),
-                           QStringLiteral("Dialtrak has no web site of its own yet: until it "
-                                          "has, its home page is the documentation installed "
-                                          "with it, at the address above."),
-                           this);
+              QStringLiteral("The &documentation shipped with Dialtrak, which "
+                             "Help\u00A0>\u00A0Dialtrak\u00A0on\u00A0the\u00A0Web opens, is:"),
+              this);
+    m_text2 =
+        pathBox(QStringLiteral("Text2"), QDir::toNativeSeparators(documentation), label3, this);
 
     m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
@@ -83,11 +80,9 @@ Aboutform::Aboutform(const QString& homePageAddress, QWidget* parent) : QDialog(
     text->addWidget(label1);
     text->addSpacing(8);
     text->addWidget(label2);
-    text->addWidget(m_text1);
     text->addSpacing(8);
     text->addWidget(label3);
     text->addWidget(m_text2);
-    text->addWidget(label4);
 
     auto* top = new QHBoxLayout;
     top->addWidget(m_picIcon);
@@ -102,6 +97,8 @@ Aboutform::Aboutform(const QString& homePageAddress, QWidget* parent) : QDialog(
     layout->addLayout(top);
     layout->addSpacing(8);
     layout->addLayout(buttons);
-    resize(480, sizeHint().height());
+    // Never narrower or lower than where every line shows whole.
+    resize(480, heightForWidth(480));
+    setMinimumSize(size());
     m_cmdOK->setFocus();
 }

@@ -8,12 +8,6 @@
 #include <QLineEdit>
 #include <QSpinBox>
 
-namespace
-{
-const QString kBudget = QStringLiteral("Budget per bill");
-const QString kVolumeCap = QStringLiteral("Volume cap per bill");
-} // namespace
-
 BillOptions::BillOptions(TariffTable& tariff, QWidget* parent)
     : QGroupBox(QStringLiteral("Bills"), parent), m_tariff(tariff), m_billDay(new QSpinBox(this)),
       m_budget(new QLineEdit(this)), m_volumeCap(new QLineEdit(this))
@@ -24,10 +18,10 @@ BillOptions::BillOptions(TariffTable& tariff, QWidget* parent)
     m_billDay->setRange(BillPlan::FirstBillDay, BillPlan::LastBillDay);
     m_billDay->setToolTip(QStringLiteral("The day of the month each bill starts on, 1 to 28"));
     m_budget->setObjectName(QStringLiteral("budget"));
-    m_budget->setAccessibleName(kBudget);
+    m_budget->setAccessibleName(BillPlan::budgetName());
     m_budget->setToolTip(QStringLiteral("0 for no budget"));
     m_volumeCap->setObjectName(QStringLiteral("volumecap"));
-    m_volumeCap->setAccessibleName(kVolumeCap + QStringLiteral(" in megabytes"));
+    m_volumeCap->setAccessibleName(BillPlan::volumeCapName() + QStringLiteral(" in megabytes"));
     m_volumeCap->setToolTip(QStringLiteral("In megabytes; 0 for no cap"));
     const int width = fontMetrics().horizontalAdvance(QStringLiteral("0000.0000")) + 16;
     m_billDay->setMaximumWidth(width);
@@ -44,9 +38,9 @@ BillOptions::BillOptions(TariffTable& tariff, QWidget* parent)
 
     connect(m_billDay, &QSpinBox::valueChanged, this,
             [this](int day) { m_tariff.billPlan().setBillDay(day); });
-    connect(m_budget, &QLineEdit::textEdited, this,
+    connect(m_budget, &QLineEdit::textChanged, this,
             [this](const QString& text) { m_tariff.billPlan().setBudget(text); });
-    connect(m_volumeCap, &QLineEdit::textEdited, this,
+    connect(m_volumeCap, &QLineEdit::textChanged, this,
             [this](const QString& text) { m_tariff.billPlan().setVolumeCap(text); });
     showFields();
 }
@@ -61,9 +55,9 @@ void BillOptions::showFields()
 
 QLineEdit* BillOptions::fieldNamed(const QString& name) const
 {
-    if (name == kBudget)
+    if (name == BillPlan::budgetName())
         return m_budget;
-    if (name == kVolumeCap)
+    if (name == BillPlan::volumeCapName())
         return m_volumeCap;
     return nullptr;
 }

@@ -19,6 +19,7 @@ DirectoryList::DirectoryList(QWidget* parent) : QTreeWidget(parent)
     setExpandsOnDoubleClick(false);
     setIndentation(12);
     setUniformRowHeights(true);
+    setAccessibleName(QStringLiteral("Folders"));
     connect(this, &QTreeWidget::itemDoubleClicked, this,
             [this](QTreeWidgetItem* item) { open(item); });
     connect(this, &QTreeWidget::currentItemChanged, this,

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 
 DriveList::DriveList(QWidget* parent) : QComboBox(parent)
 {
@@ -20,6 +21,13 @@ void DriveList::setDrives(const QStringList& roots)
         addItem(QDir::toNativeSeparators(root), root);
     m_chosen = count() > 0 ? 0 : -1;
     setCurrentIndex(m_chosen);
+}
+
+QLabel* DriveList::caption(QWidget* parent)
+{
+    auto* label = new QLabel(QStringLiteral("&Drive:"), parent);
+    label->setBuddy(this);
+    return label;
 }
 
 QString DriveList::drive() const

@@ -3,6 +3,8 @@
 #include <QComboBox>
 #include <QStringList>
 
+class QLabel;
+
 // The drives of the machine as a drop-down list. Choosing a drive that cannot be read puts the
 // previous one back and reports nothing, so whatever follows the drive stays as it was.
 class DriveList : public QComboBox
@@ -13,6 +15,9 @@ public:
 
     // Lists these root paths instead of the machine's drives.
     void setDrives(const QStringList& roots);
+    // The list's caption, to stand beside it in parent: a screen reader reads a drop-down list
+    // by its caption, or else by its current entry alone ("/").
+    QLabel* caption(QWidget* parent);
     // The chosen drive's root path ("/" on Linux, "C:/" on Windows).
     QString drive() const;
     // Chooses the listed drive that holds path; false (nothing changed) when none holds it or

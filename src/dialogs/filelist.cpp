@@ -11,6 +11,7 @@ FileList::FileList(QWidget* parent) : QListWidget(parent)
     // with a scroll bar when they do not fit.
     setTextElideMode(Qt::ElideNone);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setAccessibleName(QStringLiteral("Files"));
     connect(this, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { Q_EMIT fileDoubleClicked(item->text()); });
 }

@@ -32,6 +32,8 @@ HourGrid::HourGrid(TariffTable& tariff, QWidget* parent) : QWidget(parent), m_ta
     // The header's mnemonic reaches the current cell through the focus proxy.
     setFocusPolicy(Qt::TabFocus);
     m_header->setBuddy(this);
+    // The header stands inside the grid, where a screen reader does not look for its label.
+    setAccessibleName(QString(m_header->text()).remove(QLatin1Char('&')));
     layout->addWidget(m_header, 0, kFirstCellColumn, 1, kHours, Qt::AlignHCenter);
     for (int hour = 0; hour < kHours; ++hour) {
         auto* label = new QLabel(Formats::zeroHash(hour), this);

@@ -55,7 +55,10 @@ savelogfrm::savelogfrm(const ConnectionTable& table, bool twelveHour, Prompter& 
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_label1);
-    layout->addWidget(m_drive1);
+    auto* drive = new QHBoxLayout;
+    drive->addWidget(m_drive1->caption(this));
+    drive->addWidget(m_drive1, 1);
+    layout->addLayout(drive);
     layout->addWidget(m_dir1, 1);
     layout->addWidget(m_label2);
     layout->addWidget(m_text1);

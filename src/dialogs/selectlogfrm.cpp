@@ -43,7 +43,10 @@ Selectlogfrm::Selectlogfrm(SettingsStore& settings, ShortcutMaker& shortcuts, QW
     m_command2->setAutoDefault(false);
 
     auto* lists = new QGridLayout;
-    lists->addWidget(m_drive1, 0, 0);
+    auto* drive = new QHBoxLayout;
+    drive->addWidget(m_drive1->caption(this));
+    drive->addWidget(m_drive1, 1);
+    lists->addLayout(drive, 0, 0);
     lists->addWidget(m_dir1, 1, 0);
     lists->addWidget(m_file1, 0, 1, 2, 1);
     lists->setColumnStretch(0, 2);

@@ -5,6 +5,7 @@
 #include "holidayeditor.h"
 #include "hourgrid.h"
 #include "platform/prompter.h"
+#include "platform/settingsstore.h"
 #include "tariff/moneytext.h"
 #include "tariff/tariffpresets.h"
 #include "tariff/tarifftable.h"
@@ -120,9 +121,11 @@ setcostsform::setcostsform(TariffTable& tariff, SettingsStore& settings, Prompte
     layout->addLayout(sides, 1);
     layout->addLayout(buttons);
 
-    connect(m_text2, &QLineEdit::textEdited, this,
+    // Every change of an amount's text, typed or not (a paste, assistive technology, the
+    // program itself), goes into the tariff, so Apply saves what the field shows.
+    connect(m_text2, &QLineEdit::textChanged, this,
             [this](const QString& text) { m_tariff.setMinimum(text); });
-    connect(m_text3, &QLineEdit::textEdited, this, &setcostsform::Text3_Change);
+    connect(m_text3, &QLineEdit::textChanged, this, &setcostsform::Text3_Change);
     connect(m_check1, &QCheckBox::toggled, this, [this](bool on) { m_tariff.setIdentify(on); });
     connect(m_check2, &QCheckBox::toggled, this, [this](bool on) { m_tariff.setTwelveHour(on); });
     connect(m_combo1, &QComboBox::activated, this, &setcostsform::Combo1_Click);
@@ -166,7 +169,7 @@ QGridLayout* setcostsform::buildRates(QWidget* frame)
         QLineEdit* amount =
             amountField(indexed("Text1", r), rateName + QStringLiteral(" per min"), frame);
         amount->installEventFilter(this);
-        connect(amount, &QLineEdit::textEdited, this,
+        connect(amount, &QLineEdit::textChanged, this,
                 [this, r](const QString& text) { m_tariff.setRate(r, text); });
         m_text1[std::size_t(r)] = amount;
 
@@ -254,10 +257,16 @@ bool setcostsform::save()
 {
     const TariffTable::SaveResult result = m_tariff.save(m_settings);
     showFields();
-    if (result.saved)
+    if (result.saved) {
+        // Applied either way; the user must know it will not outlast this run.
+        QString reason;
+        if (!m_settings.sync(&reason))
+            m_prompter.message(m_settings.notSavedMessage(reason), Prompter::Icon::Warning);
         return true;
+    }
     m_prompter.message(QStringLiteral("The amount for \"") + result.invalidField +
-                           QStringLiteral("\" is not a number. Enter an amount such as ") +
+                           QStringLiteral("\" must be a number of 0 or more. Enter an amount "
+                                          "such as ") +
                            MoneyText::fromTenThousandths(400) +
                            QStringLiteral("; nothing has been saved."),
                        Prompter::Icon::Warning);

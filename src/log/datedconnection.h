@@ -10,4 +10,6 @@ struct DatedConnection {
     ConnectionRecord record;
     QDate date;
     bool fromOwnLog = false;
+    // The own log's line it was read from (from 0); -1 when it came from elsewhere.
+    int ownLogLine = -1;
 };

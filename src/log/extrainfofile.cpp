@@ -1,6 +1,7 @@
 #include "extrainfofile.h"
 
 #include "connectiontable.h"
+#include "lognames.h"
 #include "platform/programdirectory.h"
 #include "platform/quotedfields.h"
 #include "platform/textfile.h"
@@ -9,11 +10,8 @@
 
 QString ExtraInfoFile::pathFor(const QString& logpath, const QString& programDirectory)
 {
-    const qsizetype slash =
-        qMax(logpath.lastIndexOf(QLatin1Char('/')), logpath.lastIndexOf(QLatin1Char('\\')));
-    const QString fileName = logpath.mid(slash + 1);
     return programDirectory + QStringLiteral("/Extra information for ") +
-           fileName.chopped(qMin<qsizetype>(4, fileName.size())) + QStringLiteral(".dtk");
+           LogNames::withoutExtension(LogNames::fileName(logpath)) + QStringLiteral(".dtk");
 }
 
 bool ExtraInfoFile::isMarker(const QString& text)
@@ -81,56 +79,64 @@ std::optional<QStringList> ExtraInfoFile::readAll() const
     return texts;
 }
 
-std::optional<QStringList> ExtraInfoFile::read() const
+std::optional<QStringList> ExtraInfoFile::read(const NoteLines& lines) const
 {
     std::optional<QStringList> texts = readAll();
-    if (texts && texts->size() > ConnectionTable::Capacity)
-        texts->resize(ConnectionTable::Capacity);
+    const int last = lines.lineOf(ConnectionTable::Capacity);
+    if (texts && texts->size() > last)
+        texts->resize(last);
     return texts;
 }
 
 void ExtraInfoFile::overlay(ConnectionTable& table, const QStringList& texts,
-                            const std::function<bool(int)>& wanted)
+                            const std::function<bool(int)>& wanted, const NoteLines& lines)
 {
-    const int count = int(qMin<qsizetype>(texts.size(), ConnectionTable::Capacity));
-    for (int slot = 1; slot <= count; ++slot) {
-        const QString& text = texts.at(slot - 1);
+    for (int slot = 1; slot <= ConnectionTable::Capacity; ++slot) {
+        const int line = lines.lineOf(slot);
+        if (line > texts.size())
+            break;
+        const QString& text = texts.at(line - 1);
         if (!text.isEmpty() && (!wanted || wanted(slot)))
             table[slot].otherinfo = text;
     }
 }
 
-bool ExtraInfoFile::gettheextrabits(ConnectionTable& table) const
+bool ExtraInfoFile::gettheextrabits(ConnectionTable& table, const NoteLines& lines) const
 {
-    const std::optional<QStringList> texts = read();
+    const std::optional<QStringList> texts = read(lines);
     if (!texts)
         return false;
-    overlay(table, *texts);
+    overlay(table, *texts, {}, lines);
     return true;
 }
 
-bool ExtraInfoFile::savetheextrabits(const ConnectionTable& table, QString* error) const
+bool ExtraInfoFile::savetheextrabits(const ConnectionTable& table, QString* error,
+                                     const NoteLines& lines) const
 {
     if (!ProgramDirectory::ensureExists(m_directory)) {
         if (error)
             *error = QStringLiteral("Cannot create ") + m_directory;
         return false;
     }
-    // The notes the table does not reach (it holds fewer connections than the file has lines
-    // while the own log cannot be read, say) are kept as they are.
+    // The file is never written shorter than it is: what the table does not reach stays.
     const std::optional<QStringList> stored = readAll();
     if (!stored && QFileInfo::exists(m_path)) {
         if (error)
             *error = QStringLiteral("Cannot read ") + m_path;
         return false;
     }
-    QStringList lines;
-    lines.reserve(qMax<qsizetype>(table.connectioncount(), stored ? stored->size() : 0));
+    QStringList texts = stored.value_or(QStringList());
     for (int slot = 1; slot <= table.connectioncount(); ++slot) {
+        const int line = lines.lineOf(slot);
+        if (texts.size() < line)
+            texts.resize(line);
         const QString& text = table[slot].otherinfo;
-        lines << QuotedFields::quote(isMarker(text) ? QString() : oneLine(text));
+        if (!isMarker(text))
+            texts[line - 1] = oneLine(text);
     }
-    for (qsizetype k = lines.size(); stored && k < stored->size(); ++k)
-        lines << QuotedFields::quote(stored->at(k));
-    return TextFile::writeLines(m_path, lines, error);
+    QStringList fileLines;
+    fileLines.reserve(texts.size());
+    for (const QString& text : std::as_const(texts))
+        fileLines << QuotedFields::quote(text);
+    return TextFile::writeLines(m_path, fileLines, error);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "notelines.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -16,22 +18,26 @@ public:
     {
     }
     QString path() const { return m_path; }
-    // "Extra information for " + the modem log's file name minus its last 4 characters + ".dtk"
+    // "Extra information for " + the modem log's file name without its extension + ".dtk"
     static QString pathFor(const QString& logpath, const QString& programDirectory);
 
-    // The texts line by line, at most one per slot of the table; none when the file cannot be
-    // read (it does not exist yet, for instance).
-    std::optional<QStringList> read() const;
-    // Sets otherinfo of slot k to text k for every non-empty text (of the wanted slots only,
-    // when a filter is given); other slots keep what they hold.
+    // The texts line by line, up to the line of the table's last slot; none when the file cannot
+    // be read (it does not exist yet, for instance).
+    std::optional<QStringList> read(const NoteLines& lines = {}) const;
+    // Sets otherinfo of each slot to its line's text where that is not empty (of the wanted slots
+    // only, when a filter is given); other slots keep what they hold.
     static void overlay(ConnectionTable& table, const QStringList& texts,
-                        const std::function<bool(int slot)>& wanted = {});
+                        const std::function<bool(int slot)>& wanted = {},
+                        const NoteLines& lines = {});
 
     // Lays the file's texts over the whole table; false when the file cannot be read.
-    bool gettheextrabits(ConnectionTable& table) const;
-    // Writes otherinfo of slots 1 to connectioncount, the derived markers as empty texts, each
-    // note on one line; lines of the file beyond the table's count are kept.
-    bool savetheextrabits(const ConnectionTable& table, QString* error = nullptr) const;
+    bool gettheextrabits(ConnectionTable& table, const NoteLines& lines = {}) const;
+    // Writes otherinfo of slots 1 to connectioncount, each note on one line. Where a slot shows a
+    // marker the line keeps what the file holds (empty, or a note the table could not show, as
+    // when costing failed), so a save never erases a note it did not show. Lines of no slot (those
+    // beyond the table's count, and the notes of own log lines that could not be read) are kept.
+    bool savetheextrabits(const ConnectionTable& table, QString* error = nullptr,
+                          const NoteLines& lines = {}) const;
 
     // The texts costing puts into otherinfo; saved as empty texts.
     static bool isMarker(const QString& text);

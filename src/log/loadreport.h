@@ -1,6 +1,8 @@
 #pragma once
 
 #include "datedconnection.h"
+#include "notelines.h"
+#include "ownlogfile.h"
 
 #include <QByteArray>
 #include <QList>
@@ -15,7 +17,7 @@ struct LoadReport {
     int connectionsRead = 0;
     // More connections than the table holds: it shows the oldest, the own log holds them all.
     bool overflow = false;
-    // The own log was rewritten and holds every connection read.
+    // The own log holds every connection read (rewritten where it did not yet).
     bool ownLogWritten = false;
     // Why the own log was not written although there were connections to write.
     QString ownLogError;
@@ -24,7 +26,9 @@ struct LoadReport {
     // The connections read after the table was full, oldest first.
     QList<DatedConnection> beyondTable;
     // Own log lines that hold no record this program can read, byte for byte.
-    QList<QByteArray> unreadableLines;
+    QList<OwnLogFile::KeptLine> unreadableLines;
+    // Where the table's notes stand in the notes file, around those lines' own notes.
+    NoteLines noteLines;
     // False while the own log cannot be read: the table then lacks its connections, so the
     // notes (kept by connection number) would land on the wrong calls.
     bool notesUsable = true;

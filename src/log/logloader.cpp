@@ -5,12 +5,12 @@
 #include "logmerger.h"
 #include "modemlogscanner.h"
 #include "ownlogfile.h"
+#include "platform/filestream.h"
 #include "platform/formats.h"
-#include "platform/mappedfile.h"
 #include "platform/progresssink.h"
 
+#include <QCryptographicHash>
 #include <QFileInfo>
-#include <QHashFunctions>
 
 namespace
 {
@@ -21,11 +21,57 @@ constexpr int MaxPasses = 4;
 // again without its time changing.
 constexpr qint64 RacyMs = 2000;
 
-size_t contentHash(QByteArrayView bytes)
+bool isRacy(const FileStream& log)
 {
-    return qHashBits(bytes.data(), size_t(bytes.size()), 0);
+    return log.isOpen() && log.modified().msecsTo(QDateTime::currentDateTime()) < RacyMs;
 }
 } // namespace
+
+// One pass over the modem log through a small buffer: its connections, and what tells later
+// whether the file is still the one read.
+struct LogLoader::ModemLogRead {
+    bool opened = false;
+    bool changedWhileRead = false;
+    qint64 size = -1;
+    QDateTime modified;
+    bool racy = false;
+    QByteArray contentHash; // only for a racy file
+    QList<DatedConnection> connections;
+
+    static ModemLogRead of(const QString& path, ProgressSink* progress, bool scan)
+    {
+        ModemLogRead read;
+        FileStream log(path);
+        if (!log.isOpen())
+            return read;
+        read.opened = true;
+        read.modified = log.modified();
+        // Only a file written just before the read needs its contents remembered; for any other
+        // the size and the time tell whether it changed, without a pass over tens of megabytes.
+        read.racy = isRacy(log);
+        if (!scan && !read.racy) {
+            read.size = log.sizeAtOpen();
+            return read;
+        }
+        if (scan && progress)
+            progress->setStatus(QStringLiteral("Scanning modem log file..."));
+        ModemLogScanner scanner(progress, log.sizeAtOpen());
+        QCryptographicHash hash(QCryptographicHash::Md5);
+        qsizetype carry = 0;
+        for (QByteArrayView piece = log.next(); !piece.isEmpty(); piece = log.next(carry)) {
+            if (read.racy)
+                hash.addData(piece.sliced(carry));
+            if (scan)
+                scanner.feed(piece, log.pieceOffset());
+            carry = qMin(ModemLogScanner::Carry, piece.size());
+        }
+        read.size = log.bytesRead();
+        read.changedWhileRead = log.failed() || log.changedWhileRead();
+        read.contentHash = read.racy ? hash.result() : QByteArray();
+        read.connections = scanner.finish();
+        return read;
+    }
+};
 
 LogLoader::LogLoader(ConnectionTable& table, Coster coster, ProgressSink& progress,
                      QString programDirectory)
@@ -34,15 +80,13 @@ LogLoader::LogLoader(ConnectionTable& table, Coster coster, ProgressSink& progre
 {
 }
 
-void LogLoader::remember(const MappedFile& log)
+void LogLoader::remember(const ModemLogRead& log)
 {
     m_seenPath = m_table.logpath;
-    m_seenSize = log.isOpen() ? log.bytes().size() : -1;
-    m_seenModified = log.modified();
-    // Only a file written just before the read needs its contents remembered; for any other the
-    // size and the time tell whether it changed, without a pass over tens of megabytes.
-    m_seenRacy = log.isOpen() && log.modified().msecsTo(QDateTime::currentDateTime()) < RacyMs;
-    m_seenHash = m_seenRacy ? contentHash(log.bytes()) : 0;
+    m_seenSize = log.opened ? log.size : -1;
+    m_seenModified = log.modified;
+    m_seenRacy = log.racy;
+    m_seenHash = log.contentHash;
 }
 
 bool LogLoader::modemLogChanged() const
@@ -54,9 +98,8 @@ bool LogLoader::modemLogChanged() const
         return true;
     if (!m_seenRacy)
         return info.lastModified() != m_seenModified;
-    const MappedFile log(m_seenPath);
-    return !log.isOpen() || log.bytes().size() != m_seenSize ||
-           contentHash(log.bytes()) != m_seenHash;
+    const ModemLogRead now = ModemLogRead::of(m_seenPath, nullptr, false);
+    return !now.opened || now.size != m_seenSize || now.contentHash != m_seenHash;
 }
 
 LoadReport LogLoader::lookinlog()
@@ -69,19 +112,18 @@ LoadReport LogLoader::lookinlog()
     Pass pass;
     for (int passes = 1;; ++passes) {
         m_table.clear();
-        const MappedFile log(m_table.logpath);
+        const ModemLogRead log = ModemLogRead::of(m_table.logpath, &m_progress, true);
         remember(log);
-        if (!log.isOpen()) {
+        if (!log.opened) {
             // The window asks for another modem log; the table stays empty.
             finish();
             m_lastReport = report;
             return report;
         }
         report.modemLogOpened = true;
-        m_progress.setStatus(QStringLiteral("Scanning modem log file..."));
-        const QList<DatedConnection> scanned = ModemLogScanner::scan(log.bytes(), &m_progress);
-        pass = readAndWriteBack(scanned, report);
-        if (!pass.repeat || passes >= MaxPasses)
+        pass = readAndWriteBack(log.connections, report);
+        // A log cut short or written to while it was read is read again, as it is now.
+        if ((!pass.repeat && !log.changedWhileRead) || passes >= MaxPasses)
             break;
     }
 
@@ -89,7 +131,7 @@ LoadReport LogLoader::lookinlog()
     report.connectionsRead = int(pass.connections.size());
     report.overflow = pass.connections.size() > ConnectionTable::Capacity;
     report.beyondTable = pass.connections.mid(ConnectionTable::Capacity);
-    costAndOverlay(report.notesUsable);
+    costAndOverlay(report);
     finish();
     m_lastReport = report;
     return report;
@@ -119,6 +161,9 @@ LogLoader::Pass LogLoader::readAndWriteBack(const QList<DatedConnection>& scanne
     report.ownLogError.clear();
     report.notesUsable = own.status != OwnLogFile::ReadStatus::Unreadable;
     report.unreadableLines = own.unreadable;
+    QList<int> keptLines;
+    const QByteArray contents = OwnLogFile::compose(pass.connections, own.unreadable, &keptLines);
+    report.noteLines = NoteLines(keptLines);
     if (pass.connections.isEmpty())
         return pass; // nothing found: the own log stays as it was
 
@@ -129,11 +174,28 @@ LogLoader::Pass LogLoader::readAndWriteBack(const QList<DatedConnection>& scanne
     }
     if (m_readOnly)
         return pass;
+    // Already what it would be written as: nothing to replace (and nothing to sync to disk).
+    if (own.status == OwnLogFile::ReadStatus::Read && contents == own.contents) {
+        report.ownLogWritten = true;
+        return pass;
+    }
     QString error;
-    report.ownLogWritten = ownLog.write(pass.connections, &error, own.unreadable);
-    if (!report.ownLogWritten)
+    // Another program may have written the own log since it was read (a window of another
+    // profile on the same modem log): its connections are merged in, never overwritten.
+    const bool known = own.status != OwnLogFile::ReadStatus::Missing;
+    switch (ownLog.write(contents, known ? &own.contents : nullptr, &error)) {
+    case OwnLogFile::WriteStatus::Written:
+        report.ownLogWritten = true;
+        break;
+    case OwnLogFile::WriteStatus::Changed:
+        report.ownLogError = error;
+        pass.repeat = true;
+        return pass;
+    case OwnLogFile::WriteStatus::Failed:
         report.ownLogError =
             error.isEmpty() ? QStringLiteral("Cannot write ") + ownLog.path() : error;
+        break;
+    }
     // Read both files again, so the table is what the rewritten own log holds. Without a
     // successful write the same copy would be found again, so the table keeps this pass.
     pass.repeat = dropped > 0 && report.ownLogWritten;
@@ -151,7 +213,7 @@ void LogLoader::fillTable(const QList<DatedConnection>& connections)
     }
 }
 
-void LogLoader::costAndOverlay(bool withNotes)
+void LogLoader::costAndOverlay(const LoadReport& report)
 {
     const int count = m_table.connectioncount();
     int lastCosted = 0;
@@ -165,16 +227,17 @@ void LogLoader::costAndOverlay(bool withNotes)
         if (m_coster && m_coster(m_table, slot))
             lastCosted = slot;
     }
-    if (lastCosted == 0 || !withNotes)
+    if (lastCosted == 0 || !report.notesUsable)
         return;
     // Each normal costing lays the whole file over the table, so a text ends up in every slot
     // up to the last one costed that way, and in the unused slots above the count.
+    const NoteLines& lines = report.noteLines;
     const std::optional<QStringList> texts =
-        ExtraInfoFile(m_table.logpath, m_programDirectory).read();
+        ExtraInfoFile(m_table.logpath, m_programDirectory).read(lines);
     if (!texts)
         return;
-    ExtraInfoFile::overlay(m_table, *texts,
-                           [&](int slot) { return slot <= lastCosted || slot > count; });
+    ExtraInfoFile::overlay(
+        m_table, *texts, [&](int slot) { return slot <= lastCosted || slot > count; }, lines);
 }
 
 void LogLoader::finish()

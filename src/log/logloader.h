@@ -9,7 +9,6 @@
 #include <functional>
 
 class ConnectionTable;
-class MappedFile;
 class ProgressSink;
 
 // The load cycle: scans the modem log, merges and rewrites the own log, costs every connection
@@ -40,10 +39,11 @@ private:
         QList<DatedConnection> connections; // what the table and the own log receive
         bool repeat = false;
     };
-    void remember(const MappedFile& log);
+    struct ModemLogRead;
+    void remember(const ModemLogRead& log);
     Pass readAndWriteBack(const QList<DatedConnection>& scanned, LoadReport& report);
     void fillTable(const QList<DatedConnection>& connections);
-    void costAndOverlay(bool withNotes);
+    void costAndOverlay(const LoadReport& report);
     void finish();
 
     ConnectionTable& m_table;
@@ -57,5 +57,5 @@ private:
     qint64 m_seenSize = -1;
     QDateTime m_seenModified;
     bool m_seenRacy = false;
-    size_t m_seenHash = 0;
+    QByteArray m_seenHash;
 };

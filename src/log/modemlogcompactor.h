@@ -12,7 +12,7 @@ public:
     // True when the line holds one of the texts that describe a call.
     static bool writeline(const QString& line);
     static bool keeps(QByteArrayView line);
-    // The modem log's path without its last 4 characters, plus " shortened.log".
+    // The modem log's path without its extension, plus " shortened.log".
     static QString temporaryPath(const QString& logpath);
     // Replaces the modem log by its kept lines in one rename; on failure the modem log is left
     // byte for byte as it was and the temporary file is removed.

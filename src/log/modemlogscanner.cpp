@@ -4,7 +4,9 @@
 #include "platform/formats.h"
 #include "platform/progresssink.h"
 
-#include <QByteArrayMatcher>
+#include <array>
+#include <tuple>
+#include <utility>
 
 namespace
 {
@@ -50,27 +52,6 @@ std::optional<Stamp> stampOf(QByteArrayView log, qsizetype phrase)
     return std::nullopt;
 }
 
-// The next occurrence at or after a position, remembered so that a log with no hang-up (or no
-// further connection) is searched to its end only once.
-class NextFinder
-{
-public:
-    NextFinder(QByteArrayView log, QByteArrayView phrase) : m_log(log), m_matcher(phrase) {}
-    qsizetype from(qsizetype position)
-    {
-        if (m_found != Unknown && (m_found < 0 || m_found >= position))
-            return m_found;
-        m_found = m_matcher.indexIn(m_log.data(), m_log.size(), position);
-        return m_found;
-    }
-
-private:
-    static constexpr qsizetype Unknown = -2;
-    QByteArrayView m_log;
-    QByteArrayMatcher m_matcher;
-    qsizetype m_found = Unknown;
-};
-
 bool isDigits(QByteArrayView text)
 {
     for (const char c : text) {
@@ -98,54 +79,132 @@ std::optional<QDate> ModemLogScanner::logDate(QByteArrayView text)
     return date;
 }
 
-QList<DatedConnection> ModemLogScanner::scan(QByteArrayView log, ProgressSink* progress)
+ModemLogScanner::ModemLogScanner(ProgressSink* progress, qint64 length)
+    : m_progress(progress), m_length(length)
 {
-    QList<DatedConnection> found;
-    NextFinder nextConnection(log, Established);
-    NextFinder nextHangUp(log, HangUp);
-    const qsizetype length = log.size();
-    int shownPercent = -1;
+}
 
-    qsizetype search = 0;
-    while (true) {
-        const qsizetype p = nextConnection.from(search);
-        if (p < 0)
-            break;
-        search = p + Established.size();
-        const qsizetype h = nextHangUp.from(search);
-        const qsizetype n = nextConnection.from(search);
+// Both phrases in one pass (Horspool's search for a set of words, aligned at their ends): a
+// log of tens of megabytes is read about once, not once for each phrase.
+class ModemLogScanner::PhraseFinder
+{
+public:
+    static constexpr qsizetype Window = qMin(Established.size(), HangUp.size());
 
-        if (progress) {
-            const int percent = h < 0 ? 0 : int(double(h) / double(length) * 100.0);
-            if (percent != shownPercent) {
-                progress->setProgress(percent);
-                shownPercent = percent;
+    PhraseFinder()
+    {
+        m_shift.fill(quint8(Window));
+        for (const QByteArrayView phrase : {Established, HangUp}) {
+            const QByteArrayView tail = phrase.last(Window);
+            for (qsizetype j = 0; j + 1 < Window; ++j) {
+                quint8& shift = m_shift[uchar(tail[j])];
+                shift = qMin(shift, quint8(Window - 1 - j));
             }
         }
-
-        const std::optional<Stamp> start = stampOf(log, p);
-        if (!start)
-            continue;
-        // Read as hh:mm:ss, so a damaged "10:05 PM" costs as 22:05 and not as a 10 o'clock call.
-        const std::optional<QString> starttime =
-            DateParser::timeText(QString::fromLatin1(start->time));
-        std::optional<QString> endtime = starttime;
-        if (h >= 0 && !(n >= 0 && n < h)) {
-            const std::optional<Stamp> end = stampOf(log, h);
-            // A hang-up whose line cannot be read makes the end unreadable: the connection is
-            // dropped, as one with a bad time would be.
-            endtime = end ? DateParser::timeText(QString::fromLatin1(end->time)) : std::nullopt;
-        }
-        const std::optional<QDate> date = logDate(start->date);
-        if (!date || !starttime || !endtime)
-            continue;
-
-        DatedConnection connection;
-        connection.record.conndate = Formats::ddMmmYy(*date);
-        connection.record.starttime = *starttime;
-        connection.record.endtime = *endtime;
-        connection.date = *date;
-        found.append(connection);
     }
-    return found;
+    // The next phrase that starts at or after `from`: its position, and whether it is
+    // "Connection established"; -1 when there is none.
+    std::pair<qsizetype, bool> next(QByteArrayView text, qsizetype from) const
+    {
+        const char* data = text.data();
+        for (qsizetype last = from + Window - 1; last < text.size();
+             last += m_shift[uchar(data[last])]) {
+            if (data[last] == Established.back()) {
+                const qsizetype at = last + 1 - Established.size();
+                if (at >= from && text.sliced(at, Established.size()) == Established)
+                    return {at, true};
+            } else if (data[last] == HangUp.back()) {
+                const qsizetype at = last + 1 - HangUp.size();
+                if (text.sliced(at, HangUp.size()) == HangUp)
+                    return {at, false};
+            }
+        }
+        return {-1, false};
+    }
+
+private:
+    std::array<quint8, 256> m_shift{};
+};
+
+void ModemLogScanner::feed(QByteArrayView piece, qint64 offset)
+{
+    static const PhraseFinder finder;
+    for (auto [at, established] = finder.next(piece, qMax<qint64>(0, m_next - offset)); at >= 0;
+         std::tie(at, established) = finder.next(piece, at + 1)) {
+        if (offset + at < m_next)
+            continue; // found whole in the piece before
+        m_next = offset + at + 1;
+        if (established) {
+            this->established(piece, at);
+        } else {
+            hungUp(piece, at);
+            showProgress(offset + at);
+        }
+    }
+    // A phrase that starts this near the end may run on into the next piece.
+    m_next = qMax(m_next, offset + piece.size() - (qMax(Established.size(), HangUp.size()) - 1));
+}
+
+void ModemLogScanner::established(QByteArrayView piece, qsizetype at)
+{
+    // A connection that no hang-up ended before the next one began has no known end.
+    if (m_open)
+        close(m_open->starttime);
+    Open open;
+    if (const std::optional<Stamp> start = stampOf(piece, at)) {
+        open.date = logDate(start->date);
+        // Read as hh:mm:ss, so a damaged "10:05 PM" costs as 22:05 and not as a 10 o'clock call.
+        open.starttime = DateParser::timeText(QString::fromLatin1(start->time));
+    }
+    m_open = open;
+}
+
+void ModemLogScanner::hungUp(QByteArrayView piece, qsizetype at)
+{
+    if (!m_open)
+        return; // no connection waits for it
+    const std::optional<Stamp> end = stampOf(piece, at);
+    // A hang-up whose line cannot be read makes the end unreadable: the connection is dropped,
+    // as one with a bad time would be.
+    close(end ? DateParser::timeText(QString::fromLatin1(end->time)) : std::nullopt);
+}
+
+void ModemLogScanner::close(std::optional<QString> endtime)
+{
+    const Open open = *m_open;
+    m_open.reset();
+    if (!open.date || !open.starttime || !endtime)
+        return;
+    DatedConnection connection;
+    connection.record.conndate = Formats::ddMmmYy(*open.date);
+    connection.record.starttime = *open.starttime;
+    connection.record.endtime = *endtime;
+    connection.date = *open.date;
+    m_found.append(connection);
+}
+
+void ModemLogScanner::showProgress(qint64 position)
+{
+    if (!m_progress || m_length <= 0)
+        return;
+    const int percent = int(double(position) / double(m_length) * 100.0);
+    if (percent != m_shownPercent) {
+        m_progress->setProgress(percent);
+        m_shownPercent = percent;
+    }
+}
+
+QList<DatedConnection> ModemLogScanner::finish()
+{
+    // The last connection without a hang-up is in progress, or the log ends.
+    if (m_open)
+        close(m_open->starttime);
+    return std::exchange(m_found, {});
+}
+
+QList<DatedConnection> ModemLogScanner::scan(QByteArrayView log, ProgressSink* progress)
+{
+    ModemLogScanner scanner(progress, log.size());
+    scanner.feed(log, 0);
+    return scanner.finish();
 }

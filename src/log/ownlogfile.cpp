@@ -1,5 +1,6 @@
 #include "ownlogfile.h"
 
+#include "lognames.h"
 #include "platform/dateparser.h"
 #include "platform/formats.h"
 #include "platform/quotedfields.h"
@@ -7,9 +8,11 @@
 
 #include <QFile>
 
+#include <limits>
+
 QString OwnLogFile::pathFor(const QString& logpath)
 {
-    return logpath.chopped(qMin<qsizetype>(4, logpath.size())) +
+    return LogNames::withoutExtension(logpath) +
            QStringLiteral(" (Connection information file - Do not delete).dtk");
 }
 
@@ -49,35 +52,77 @@ OwnLogFile::ReadResult OwnLogFile::read() const
             TextFile::writeBytes(m_path, {}) ? ReadStatus::Created : ReadStatus::Missing;
         return result;
     }
-    const std::optional<QByteArray> bytes = TextFile::readBytes(m_path);
+    std::optional<QByteArray> bytes = TextFile::readBytes(m_path);
     if (!bytes) {
         result.status = ReadStatus::Unreadable;
         return result;
     }
-    const QList<QByteArray> lines = TextFile::splitLines(*bytes);
+    result.contents = std::move(*bytes);
+    const QList<QByteArray> lines = TextFile::splitLines(result.contents);
     result.records.reserve(lines.size());
-    for (const QByteArray& line : lines) {
+    for (int i = 0; i < lines.size(); ++i) {
+        const QByteArray& line = lines.at(i);
         const QString text = TextFile::decode(line);
         if (text.trimmed().isEmpty())
             continue;
-        if (std::optional<DatedConnection> record = parseRecord(text))
+        if (std::optional<DatedConnection> record = parseRecord(text)) {
+            record->ownLogLine = i;
             result.records.append(*record);
-        else {
+        } else {
             ++result.skipped;
-            result.unreadable << line;
+            result.unreadable.append({i, line});
         }
     }
     return result;
 }
 
-bool OwnLogFile::write(const QList<DatedConnection>& records, QString* error,
-                       const QList<QByteArray>& unreadable) const
+QByteArray OwnLogFile::compose(const QList<DatedConnection>& records,
+                               const QList<KeptLine>& unreadable, QList<int>* unreadablePlaces)
 {
+    // An unreadable line goes in front of the first own log record that stood after it; those
+    // that stood after every record go in front of the first new connection.
+    QList<int> nextOwnLine(records.size() + 1, std::numeric_limits<int>::max());
+    for (qsizetype i = records.size() - 1; i >= 0; --i) {
+        const int own = records.at(i).ownLogLine;
+        nextOwnLine[i] = own >= 0 ? own : nextOwnLine[i + 1];
+    }
     QByteArray bytes;
     bytes.reserve((records.size() + unreadable.size()) * 40);
-    for (const DatedConnection& connection : records)
-        bytes += TextFile::encode(formatRecord(connection)) + "\r\n";
-    for (const QByteArray& line : unreadable)
-        bytes += line + "\r\n";
-    return TextFile::writeBytes(m_path, bytes, error);
+    int written = 0;
+    qsizetype kept = 0;
+    const auto keepUpTo = [&](int line) {
+        for (; kept < unreadable.size() && unreadable.at(kept).line < line; ++kept) {
+            bytes += unreadable.at(kept).bytes + "\r\n";
+            ++written;
+            if (unreadablePlaces)
+                unreadablePlaces->append(written);
+        }
+    };
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        keepUpTo(nextOwnLine.at(i));
+        bytes += TextFile::encode(formatRecord(records.at(i))) + "\r\n";
+        ++written;
+    }
+    keepUpTo(std::numeric_limits<int>::max());
+    return bytes;
+}
+
+OwnLogFile::WriteStatus OwnLogFile::write(const QByteArray& contents, const QByteArray* expected,
+                                          QString* error) const
+{
+    bool changed = false;
+    const auto unchanged = [&] {
+        changed = TextFile::readBytes(m_path).value_or(QByteArray()) != *expected ||
+                  (expected->isEmpty() && !QFile::exists(m_path));
+        return !changed;
+    };
+    if (TextFile::writeBytes(m_path, contents, error, expected ? unchanged : TextFile::Check()))
+        return WriteStatus::Written;
+    return changed ? WriteStatus::Changed : WriteStatus::Failed;
+}
+
+bool OwnLogFile::write(const QList<DatedConnection>& records, QString* error,
+                       const QList<KeptLine>& unreadable) const
+{
+    return write(compose(records, unreadable), nullptr, error) == WriteStatus::Written;
 }

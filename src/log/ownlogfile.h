@@ -17,24 +17,42 @@ public:
         Missing,    // it was missing and could not be created; nothing is lost
         Unreadable, // it is there but cannot be read: it must not be overwritten
     };
+    // A line that holds no record this program can read, byte for byte, and the line of the
+    // file it stood on (from 0).
+    struct KeptLine {
+        int line = 0;
+        QByteArray bytes;
+        bool operator==(const KeptLine&) const = default;
+    };
     struct ReadResult {
         ReadStatus status = ReadStatus::Read;
         QList<DatedConnection> records; // the valid records, in file order
         int skipped = 0;                // records with a field that is not a date or time
-        QList<QByteArray> unreadable;   // those records' lines, byte for byte
+        QList<KeptLine> unreadable;     // those records' lines
+        QByteArray contents;            // the file as it was read
     };
+    enum class WriteStatus { Written, Changed, Failed };
 
     explicit OwnLogFile(const QString& logpath) : m_path(pathFor(logpath)) {}
     QString path() const { return m_path; }
-    // The modem log's path without its last 4 characters, plus the fixed suffix.
+    // The modem log's name without its extension, plus the fixed suffix.
     static QString pathFor(const QString& logpath);
 
     ReadResult read() const;
-    // Replaces the file in one step; on failure the old file stays as it was.
-    // Lines that could not be read are written back after the records byte for byte, so a
-    // connection in a form or an encoding this program cannot read yet is never thrown away.
+    // The file's contents for these records. Lines that could not be read stay where they stood
+    // among the records they were read with, byte for byte, so a connection in a form or an
+    // encoding this program cannot read yet is never thrown away and every line keeps its place
+    // (the notes are kept by place). `unreadablePlaces` receives their lines (from 1).
+    static QByteArray compose(const QList<DatedConnection>& records,
+                              const QList<KeptLine>& unreadable,
+                              QList<int>* unreadablePlaces = nullptr);
+    // Replaces the file in one step; on failure the old file stays as it was. With `expected`,
+    // only while the file still holds exactly that: another program that wrote it since the
+    // read is not overwritten with an older copy (Changed).
+    WriteStatus write(const QByteArray& contents, const QByteArray* expected = nullptr,
+                      QString* error = nullptr) const;
     bool write(const QList<DatedConnection>& records, QString* error = nullptr,
-               const QList<QByteArray>& unreadable = {}) const;
+               const QList<KeptLine>& unreadable = {}) const;
 
     // The record a line stands for, or none when a field is not a valid date or time.
     static std::optional<DatedConnection> parseRecord(const QString& line);

@@ -49,3 +49,23 @@ QString SettingsStore::fileName() const
 {
     return m_settings->fileName();
 }
+
+bool SettingsStore::sync(QString* error)
+{
+    m_settings->sync();
+    if (m_settings->status() == QSettings::NoError)
+        return true;
+    if (error)
+        *error = m_settings->status() == QSettings::AccessError
+                     ? QStringLiteral("it cannot be written")
+                     : QStringLiteral("it is not in the form of a settings file");
+    return false;
+}
+
+QString SettingsStore::notSavedMessage(const QString& reason) const
+{
+    return QStringLiteral("Your settings could not be saved to %1 (%2). The change applies until "
+                          "Dialtrak closes; make the file writable and make the change again to "
+                          "keep it.")
+        .arg(fileName(), reason);
+}

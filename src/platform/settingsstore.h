@@ -20,6 +20,12 @@ public:
                          const QString& defaultValue) const;
     virtual void write(const QString& section, const QString& key, const QString& value);
     QString fileName() const;
+    // Writes what has changed to the file now; false, with the reason, when it could not be
+    // written (a read-only file, another owner, a full disk): the change then lasts only until
+    // the program ends, and the user must be told.
+    virtual bool sync(QString* error = nullptr);
+    // What the user is told then.
+    QString notSavedMessage(const QString& reason) const;
 
 private:
     std::unique_ptr<QSettings> m_settings;

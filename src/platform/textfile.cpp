@@ -67,13 +67,20 @@ std::optional<QStringList> TextFile::readLines(const QString& path)
 
 QList<QByteArray> TextFile::splitLines(const QByteArray& bytes)
 {
-    QList<QByteArray> lines = bytes.split('\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    for (QByteArray& line : lines) {
-        if (line.endsWith('\r'))
-            line.chop(1);
+    // CR LF, LF, and CR alone (as some editors save) each end a line.
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char c = bytes.at(i);
+        if (c != '\n' && c != '\r')
+            continue;
+        lines.append(bytes.sliced(start, i - start));
+        if (c == '\r' && i + 1 < bytes.size() && bytes.at(i + 1) == '\n')
+            ++i;
+        start = i + 1;
     }
+    if (start < bytes.size())
+        lines.append(bytes.sliced(start));
     return lines;
 }
 
@@ -85,9 +92,20 @@ bool TextFile::writeLines(const QString& path, const QStringList& lines, QString
     return writeBytes(path, encode(text), error);
 }
 
-bool TextFile::writeBytes(const QString& path, const QByteArray& bytes, QString* error)
+QString TextFile::writeTarget(const QString& path)
 {
-    QSaveFile file(path);
+    const QFileInfo info(path);
+    if (!info.isSymLink())
+        return path;
+    const QString target = info.canonicalFilePath();
+    // A link to a file that is not there yet creates it where the link points.
+    return target.isEmpty() ? info.symLinkTarget() : target;
+}
+
+bool TextFile::writeBytes(const QString& path, const QByteArray& bytes, QString* error,
+                          const Check& beforeReplacing)
+{
+    QSaveFile file(writeTarget(path));
     if (!file.open(QIODevice::WriteOnly))
         return fail(error, file.errorString());
     // The save file buffers: a full disk shows only when the buffer is flushed, and commit()
@@ -98,6 +116,10 @@ bool TextFile::writeBytes(const QString& path, const QByteArray& bytes, QString*
         const QString reason = file.errorString();
         file.cancelWriting();
         return fail(error, reason.isEmpty() ? QStringLiteral("Cannot write ") + path : reason);
+    }
+    if (beforeReplacing && !beforeReplacing()) {
+        file.cancelWriting();
+        return fail(error, path + QStringLiteral(" was changed by another program"));
     }
     if (!file.commit())
         return fail(error, file.errorString());

@@ -45,7 +45,7 @@ QString load(ConnectionTable& table, const TariffTable& tariff, const QString& p
     if (!report.notesUsable)
         return QStringLiteral("The Dialtrak log file cannot be read: ") +
                OwnLogFile::pathFor(table.logpath);
-    ExtraInfoFile(table.logpath, programDirectory).gettheextrabits(table);
+    ExtraInfoFile(table.logpath, programDirectory).gettheextrabits(table, report.noteLines);
     if (report.overflow)
         note = QStringLiteral("Only the first %1 of the %2 connections are counted, as in the "
                               "window; the Dialtrak log file holds them all.")
@@ -74,11 +74,19 @@ CommandReport::Outcome CommandReport::run(const ReportRequest& request, Settings
 {
     TariffTable tariff;
     SilentProgress progress;
-    tariff.load(settings, progress);
+    const QStringList unreadableAmounts = tariff.load(settings, progress);
     ConnectionTable table;
     table.logpath = settings.read(QStringLiteral("Logfile"), QStringLiteral("Path"), QString());
     QString note;
     const QString error = load(table, tariff, programDirectory, note);
+    // As the window says at start: the figures count such an amount as 0.
+    if (!unreadableAmounts.isEmpty())
+        note = QStringList{QStringLiteral("The stored amount for \"%1\" could not be read, so it "
+                                          "counts as 0.")
+                               .arg(unreadableAmounts.join(QStringLiteral("\", \""))),
+                           note}
+                   .join(QLatin1Char(' '))
+                   .trimmed();
     if (!error.isEmpty())
         return failure(error);
 

@@ -34,6 +34,21 @@ double scaleOf(const QList<Amount>& amounts, GraphPlot::Measure measure)
     return maximum == 0 ? 1 : maximum;
 }
 
+// A bar's value in words: currency, or whole minutes (seconds under half a minute).
+QString valueText(double value, GraphPlot::Measure measure)
+{
+    if (measure == GraphPlot::Measure::Cost)
+        return Formats::currency(value);
+    if (value < 0.5)
+        return QString::number(std::lround(value * 60)) + QLatin1String(" secs");
+    return QString::number(std::lround(value)) + QLatin1String(" mins");
+}
+
+QString counted(qsizetype count, const QString& one, const QString& many)
+{
+    return QString::number(count) + QLatin1Char(' ') + (count == 1 ? one : many);
+}
+
 } // namespace
 
 double GraphPlot::minutes(const ConnectionRecord& record)
@@ -54,6 +69,39 @@ QStringList GraphPlot::axisLabels(double maximum, Measure measure)
             labels << Formats::hashHashHash(int(std::lround(value))) + QLatin1String("mins");
     }
     return labels;
+}
+
+QString GraphPlot::describe(const Plot& plot, Measure measure, Axis axis)
+{
+    const bool cost = measure == Measure::Cost;
+    const bool days = axis == Axis::Days;
+    if (!days && plot.slots == 0)
+        return QStringLiteral("No connections to draw");
+    QString text = cost ? QStringLiteral("Cost of ") : QStringLiteral("Time of ");
+    if (plot.slots > 1)
+        text += QLatin1String("each of ");
+    text += days ? counted(plot.slots, QStringLiteral("day"), QStringLiteral("days"))
+                 : counted(plot.slots, QStringLiteral("connection"), QStringLiteral("connections"));
+    if (days) {
+        if (plot.bars.isEmpty())
+            return text + QLatin1String("; none with connections");
+        text += QLatin1String(", ") + QString::number(plot.bars.size()) +
+                QLatin1String(" with connections");
+    }
+    // The first of the highest bars, as the eye finds it from the left.
+    const Bar* highest = &plot.bars.first();
+    for (const Bar& bar : plot.bars) {
+        if (bar.height > highest->height)
+            highest = &bar;
+    }
+    const QString place = days ? highest->label : QLatin1String("connection ") + highest->label;
+    const QString value = valueText(highest->height * plot.maximum, measure);
+    if (plot.bars.size() == 1)
+        return text + QLatin1String("; ") + place + QLatin1String(": ") + value;
+    if (highest->height == 0)
+        return text + QLatin1String("; all are ") + value;
+    return text + (cost ? QLatin1String("; the dearest, ") : QLatin1String("; the longest, ")) +
+           value + QLatin1String(", is ") + place;
 }
 
 QRectF GraphPlot::Plot::box(const Bar& bar, const QSizeF& size) const
@@ -107,5 +155,6 @@ GraphPlot::Plot GraphPlot::plot(const ConnectionTable& table, Measure measure, A
         }
     }
     plot.axisLabels = axisLabels(plot.maximum, measure);
+    plot.description = describe(plot, measure, axis);
     return plot;
 }

@@ -30,6 +30,8 @@ public:
         double maximum = 1; // the value at the top of the scale; never 0
         // The nine y-axis texts, from the bottom of the scale (0) to its top (the maximum).
         QStringList axisLabels;
+        // What a screen reader says of the chart in place of the picture.
+        QString description;
 
         // The bar's box in a picture of that size: its slot's width, from the bottom edge up.
         QRectF box(const Bar& bar, const QSizeF& size) const;
@@ -44,4 +46,7 @@ public:
     static double minutes(const ConnectionRecord& record);
     // The y-axis texts of a scale up to maximum: currency, or whole minutes followed by "mins".
     static QStringList axisLabels(double maximum, Measure measure);
+    // What is drawn, how many bars, and the highest bar with its value and place: "Time of each
+    // of 46 connections; the longest, 93 mins, is connection 7".
+    static QString describe(const Plot& plot, Measure measure, Axis axis);
 };

@@ -15,6 +15,10 @@ public:
     // The cap is given in megabytes of 1,000,000 bytes, as providers count them.
     static constexpr quint64 BytesPerMegabyte = 1000000;
 
+    // The fields as the tariff editor names them.
+    static QString budgetName() { return QStringLiteral("Budget per bill"); }
+    static QString volumeCapName() { return QStringLiteral("Volume cap per bill"); }
+
     int billDay() const { return m_billDay; }
     // Held to FirstBillDay..LastBillDay.
     void setBillDay(int day);

@@ -1,5 +1,6 @@
 #include "callcoster.h"
 
+#include "calllength.h"
 #include "log/connectiontable.h"
 #include "moneytext.h"
 #include "platform/dateparser.h"
@@ -16,6 +17,7 @@ const QString kReconnection = QStringLiteral("Reconnection");
 const QString kUnknownEnd = QStringLiteral("Unknown End");
 const QString kError = QStringLiteral("ERROR");
 constexpr int kMonday = 0;
+constexpr qint64 Day = 24 * 60 * 60;
 
 // The two-digit field of an hh:mm:ss text at `position` (0, 3 or 6).
 std::optional<int> timeField(const QString& time, int position)
@@ -36,7 +38,9 @@ struct Length {
     float minutesTotal = 0; // D
 };
 
-std::optional<Length> measure(const ConnectionRecord& record)
+// The length from the clock times; with the day, in real time across a change of the clocks.
+std::optional<Length> measure(const ConnectionRecord& record, const std::optional<QDate>& day,
+                              const QTimeZone& zone)
 {
     const std::optional<int> sh = timeField(record.starttime, 0);
     const std::optional<int> sm = timeField(record.starttime, 3);
@@ -44,40 +48,31 @@ std::optional<Length> measure(const ConnectionRecord& record)
     const std::optional<int> em = timeField(record.endtime, 3);
     if (!sh || !sm || !eh || !em || *sh > 23)
         return std::nullopt;
+    int ss = 0;
+    int es = 0;
+    if (record.endtime.size() == 8) {
+        const std::optional<int> startSeconds = timeField(record.starttime, 6);
+        const std::optional<int> endSeconds = timeField(record.endtime, 6);
+        if (!startSeconds || !endSeconds)
+            return std::nullopt;
+        ss = *startSeconds;
+        es = *endSeconds;
+    }
+    // Within a day: an end earlier than the start (in its own hour, too) is on the next day.
+    qint64 seconds = ((*eh - *sh) * 3600 + (*em - *sm) * 60 + (es - ss)) % Day;
+    if (seconds < 0)
+        seconds += Day;
+    const QTime start(*sh, *sm, ss);
+    const QTime end(*eh, *em, es);
+    if (day && start.isValid() && end.isValid())
+        seconds = CallLength::seconds(*day, start, end, zone);
     Length length;
     length.startHour = *sh;
     length.startMinute = *sm;
-    int h = *eh - *sh;
-    int m = *em - *sm;
-    int s = 0;
-    if (record.endtime.size() == 8) {
-        const std::optional<int> ss = timeField(record.starttime, 6);
-        const std::optional<int> es = timeField(record.endtime, 6);
-        if (!ss || !es)
-            return std::nullopt;
-        s = *es - *ss;
-    }
-    if (s < 0) {
-        s += 60;
-        m -= 1;
-    }
-    if (h >= 1 && m < 0) {
-        m += 60;
-        h -= 1;
-    } else if (h < 0 || (h == 0 && m < 0)) {
-        // Passed midnight; an end earlier in the start's own hour is a call of almost a day, not
-        // a negative length.
-        m += 60;
-        h += 23;
-    }
-    while (m >= 60) {
-        m -= 60;
-        h += 1;
-    }
-    length.hours = h;
-    length.minutes = m;
-    length.seconds = s;
-    length.minutesTotal = float(h * 60 + m) + float(s) / 60.0f;
+    length.hours = int(seconds / 3600);
+    length.minutes = int(seconds % 3600 / 60);
+    length.seconds = int(seconds % 60);
+    length.minutesTotal = float(length.hours * 60 + length.minutes) + float(length.seconds) / 60.0f;
     return length;
 }
 
@@ -136,7 +131,7 @@ std::optional<bool> isReconnection(const ConnectionTable& table, int n)
 }
 
 std::optional<Outcome> costNormally(const TariffTable& tariff, const ConnectionTable& table, int n,
-                                    const Length& length)
+                                    const std::optional<QDate>& date, const Length& length)
 {
     const ConnectionRecord& record = table[n];
     Outcome outcome;
@@ -150,7 +145,6 @@ std::optional<Outcome> costNormally(const TariffTable& tariff, const ConnectionT
             outcome.otherinfo = kUnknownEnd;
     }
 
-    const std::optional<QDate> date = DateParser::parseDate(record.conndate);
     if (!date)
         return std::nullopt;
     const int day = tariff.dayRow(*date);
@@ -215,11 +209,12 @@ bool CallCoster::findvariables(ConnectionTable& table, int n) const
 {
     ConnectionRecord& record = table[n];
     // Without a length there is nothing to cost, on either path.
-    const std::optional<Length> length = measure(record);
+    const std::optional<QDate> date = DateParser::parseDate(record.conndate);
+    const std::optional<Length> length = measure(record, date, m_zone);
     std::optional<Outcome> outcome;
     bool normal = false;
     if (length) {
-        outcome = costNormally(m_tariff, table, n, *length);
+        outcome = costNormally(m_tariff, table, n, date, *length);
         normal = outcome.has_value();
         if (!outcome)
             outcome = costByFallback(m_tariff, table, n, *length);

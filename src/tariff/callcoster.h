@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QTimeZone>
+
 class ConnectionTable;
 class TariffTable;
 
@@ -7,7 +9,11 @@ class TariffTable;
 class CallCoster
 {
 public:
-    explicit CallCoster(const TariffTable& tariff) : m_tariff(tariff) {}
+    // Lengths are real time in `zone`, the local time zone unless a test gives another.
+    explicit CallCoster(const TariffTable& tariff, QTimeZone zone = QTimeZone::systemTimeZone())
+        : m_tariff(tariff), m_zone(std::move(zone))
+    {
+    }
 
     // Fills durhours, durmins, dursecs, cost and otherinfo of slot n (1..1000). True when the
     // normal costing ran, after which the caller lays the extra information over the slots;
@@ -16,4 +22,5 @@ public:
 
 private:
     const TariffTable& m_tariff;
+    QTimeZone m_zone;
 };

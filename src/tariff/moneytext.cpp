@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <algorithm>
 #include <charconv>
+#include <limits>
 
 namespace
 {
@@ -14,11 +15,12 @@ struct Decimal {
     QString fraction;
 };
 
-// A point, or the locale's decimal separator; the locale is asked only for another character,
-// since costing reads amounts for every connection.
+// A point or a comma, whichever locale wrote the amount, or the locale's own decimal separator;
+// the locale is asked only for another character, since costing reads amounts for every
+// connection.
 bool isDecimalPoint(QChar c)
 {
-    return c == QLatin1Char('.') ||
+    return c == QLatin1Char('.') || c == QLatin1Char(',') ||
            (!c.isDigit() && !c.isSpace() && c == QLocale().decimalPoint().front());
 }
 
@@ -125,6 +127,17 @@ std::optional<QString> MoneyText::normalise(const QString& text)
     if (!number)
         return std::nullopt;
     return format(roundHalfToEven(*number));
+}
+
+std::optional<QString> MoneyText::amount(const QString& text)
+{
+    const std::optional<QString> normalised = normalise(text);
+    const std::optional<double> value = normalised ? toNumber(*normalised) : std::nullopt;
+    // The longest call lasts a day: its cost must still be a single-precision number.
+    constexpr double Largest = double(std::numeric_limits<float>::max()) / (24 * 60);
+    if (!value || *value < 0 || *value > Largest)
+        return std::nullopt;
+    return normalised;
 }
 
 std::optional<double> MoneyText::toNumber(const QString& text)

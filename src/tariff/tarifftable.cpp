@@ -146,7 +146,12 @@ void TariffTable::setboxrates()
     }
 }
 
-void TariffTable::load(SettingsStore& store, ProgressSink& progress)
+QString TariffTable::rateName(int rate)
+{
+    return QStringLiteral("Rate ") + QString::number(rate + 1);
+}
+
+QStringList TariffTable::load(SettingsStore& store, ProgressSink& progress)
 {
     const QString s = section();
     for (int r = 0; r < RateCount; ++r)
@@ -179,15 +184,22 @@ void TariffTable::load(SettingsStore& store, ProgressSink& progress)
     m_billPlan.setBudget(store.read(s, kBudget, m_billPlan.budget()));
     m_billPlan.setVolumeCap(store.read(s, kVolumeCap, m_billPlan.volumeCap()));
 
+    QStringList unreadable;
+    const auto amountOr0 = [&unreadable](const QString& text, const QString& name) {
+        const std::optional<QString> amount = MoneyText::amount(text);
+        if (!amount)
+            unreadable << name;
+        return amount.value_or(QStringLiteral("0"));
+    };
     for (int r = 0; r < RateCount; ++r)
-        setRate(r, MoneyText::normalise(rate(r)).value_or(QStringLiteral("0")));
-    setMinimum(MoneyText::normalise(minimum()).value_or(QStringLiteral("0")));
+        setRate(r, amountOr0(rate(r), rateName(r)));
+    setMinimum(amountOr0(minimum(), minimumName()));
     normaliseDiscount();
-    m_billPlan.setBudget(MoneyText::normalise(m_billPlan.budget()).value_or(QStringLiteral("0")));
-    m_billPlan.setVolumeCap(
-        MoneyText::normalise(m_billPlan.volumeCap()).value_or(QStringLiteral("0")));
+    m_billPlan.setBudget(amountOr0(m_billPlan.budget(), BillPlan::budgetName()));
+    m_billPlan.setVolumeCap(amountOr0(m_billPlan.volumeCap(), BillPlan::volumeCapName()));
     setboxrates();
     applyCalendar();
+    return unreadable;
 }
 
 TariffTable::SaveResult TariffTable::save(SettingsStore& store)
@@ -195,20 +207,20 @@ TariffTable::SaveResult TariffTable::save(SettingsStore& store)
     // Everything is checked before anything changes, so a refused save stores nothing.
     std::array<QString, RateCount> rates;
     for (int r = 0; r < RateCount; ++r) {
-        const std::optional<QString> normalised = MoneyText::normalise(rate(r));
+        const std::optional<QString> normalised = MoneyText::amount(rate(r));
         if (!normalised)
-            return {false, QStringLiteral("Rate ") + QString::number(r + 1), r};
+            return {false, rateName(r), r};
         rates[std::size_t(r)] = *normalised;
     }
-    const std::optional<QString> normalisedMinimum = MoneyText::normalise(minimum());
+    const std::optional<QString> normalisedMinimum = MoneyText::amount(minimum());
     if (!normalisedMinimum)
-        return {false, QStringLiteral("Minimum cost of call")};
-    const std::optional<QString> budget = MoneyText::normalise(m_billPlan.budget());
+        return {false, minimumName()};
+    const std::optional<QString> budget = MoneyText::amount(m_billPlan.budget());
     if (!budget)
-        return {false, QStringLiteral("Budget per bill")};
-    const std::optional<QString> volumeCap = MoneyText::normalise(m_billPlan.volumeCap());
+        return {false, BillPlan::budgetName()};
+    const std::optional<QString> volumeCap = MoneyText::amount(m_billPlan.volumeCap());
     if (!volumeCap)
-        return {false, QStringLiteral("Volume cap per bill")};
+        return {false, BillPlan::volumeCapName()};
 
     m_rates = rates;
     setMinimum(*normalisedMinimum);

@@ -4,6 +4,7 @@
 #include "holidaylist.h"
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 #include <array>
 
@@ -71,15 +72,20 @@ public:
     // The settings key of a cell: "Mon0" .. "Sun23".
     static QString key(int day, int hour);
     static QString section() { return QStringLiteral("TimesAndTarifs"); }
+    // How the editor and the messages name a rate (0..4) and the minimum.
+    static QString rateName(int rate);
+    static QString minimumName() { return QStringLiteral("Minimum cost of call"); }
 
     // Copies each rate's text into the tags of the cells painted in its colour. A cell that
     // matches no swatch keeps its old tag.
     void setboxrates();
     // Reads every field from the store (each absent key keeps the current value), normalises,
-    // then refreshes the tags.
-    void load(SettingsStore& store, ProgressSink& progress);
+    // then refreshes the tags. A stored rate or minimum that is not an amount becomes "0"; the
+    // result names each such field ("Rate 2", "Minimum cost of call"), for the user to be told.
+    QStringList load(SettingsStore& store, ProgressSink& progress);
     // Normalises and writes every field, then refreshes the tags. A rate or minimum that is not
-    // a number leaves the table and the store untouched and is named in the result.
+    // an amount (not a number, below 0, too large) leaves the table and the store untouched and
+    // is named in the result.
     SaveResult save(SettingsStore& store);
 
 private:

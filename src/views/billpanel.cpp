@@ -24,6 +24,7 @@ BillPanel::BillPanel(const ConnectionTable& table, const TariffTable& tariff, co
     : QFrame(parent), m_table(table), m_tariff(tariff), m_clock(clock)
 {
     setObjectName(QStringLiteral("billpanel"));
+    setAccessibleName(QStringLiteral("Bills"));
     m_grid = new QGridLayout(this);
 
     auto* top = new QHBoxLayout;
@@ -118,7 +119,8 @@ void BillPanel::refresh()
     m_calls->setText(QString::number(bill.calls));
 
     // Only where the source of some call of the bill counts bytes.
-    m_volume->setText(bill.volume ? BillStatistics::volumeText(*bill.volume) : QString());
+    m_volume->setText(bill.volume ? BillStatistics::volumeText(*bill.volume)
+                                  : QStringLiteral("unknown"));
     m_volumeHeading->setVisible(bill.volume.has_value());
     m_volume->setVisible(bill.volume.has_value());
 
@@ -126,7 +128,7 @@ void BillPanel::refresh()
     QStringList shares;
     for (qsizetype i = 0; i < m_used.size(); ++i) {
         const bool shown = i < status.usages.size();
-        m_used[i]->setText(shown ? status.usages[i].used : QString());
+        m_used[i]->setText(shown ? status.usages[i].used : QStringLiteral("none"));
         m_used[i]->setVisible(shown);
         if (shown)
             shares << (status.usages[i].measure == BudgetCheck::Measure::Cost

@@ -15,6 +15,8 @@ GraphAxis::GraphAxis(QWidget* parent) : QWidget(parent)
         m_labels << label;
     }
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    // Else read by the caption of the graph's frame.
+    setAccessibleName(QStringLiteral("Scale"));
 }
 
 void GraphAxis::setTexts(const QStringList& texts)
@@ -51,14 +53,26 @@ void GraphAxis::placeLabels()
     const QFont chart = GraphPicture::chartFont(font(), height());
     const int lineHeight = QFontMetrics(chart).height();
     const int steps = int(m_labels.size()) - 1;
-    for (int i = 0; i < m_labels.size(); ++i) {
+    // Centred on its value's height, but kept whole inside the axis; at the top when the axis
+    // is not yet as high as a line (qBound must not be given a maximum below 0).
+    const auto topOf = [&](int i) {
+        const int level = height() - 1 - i * (height() - 1) / steps;
+        return qMax(0, qMin(level - lineHeight / 2, height() - lineHeight));
+    };
+    // The bottom and top labels always show; one between them only when it runs into neither
+    // the label shown below it nor the top one.
+    const int topLabel = topOf(steps);
+    int freeBelow = height();
+    for (int i = 0; i <= steps; ++i) {
         QLabel* label = m_labels.at(i);
         label->setFont(chart);
-        // Centred on its value's height, but kept whole inside the axis; at the top when the
-        // axis is not yet as high as a line (qBound must not be given a maximum below 0).
-        const int level = height() - 1 - i * (height() - 1) / steps;
-        const int top = qMax(0, qMin(level - lineHeight / 2, height() - lineHeight));
+        const int top = topOf(i);
         label->setGeometry(0, top, width() - QFontMetrics(chart).averageCharWidth() / 2,
                            lineHeight);
+        const bool shown =
+            i == 0 || i == steps || (top + lineHeight <= freeBelow && top >= topLabel + lineHeight);
+        label->setVisible(shown);
+        if (shown)
+            freeBelow = top;
     }
 }

@@ -1,5 +1,6 @@
 #include "graphpicture.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <QPalette>
 #include <cmath>
@@ -12,10 +13,21 @@ constexpr int LargestText = 16;
 constexpr int HeightPerTextPixel = 30;
 // Between a bar's edge and its text, and between neighbouring texts.
 constexpr int LabelGap = 2;
+
+// A screen reader reads the picture as a chart, with its description, not as an empty pane.
+QAccessibleInterface* chartInterface(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("GraphPicture") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Chart);
+    return nullptr;
+}
 } // namespace
 
 GraphPicture::GraphPicture(QWidget* parent) : QWidget(parent)
 {
+    // Before anything a screen reader hears of, which would make its interface as a pane.
+    static const bool readAsChart = (QAccessible::installFactory(chartInterface), true);
+    Q_UNUSED(readAsChart);
     setObjectName(QStringLiteral("graph"));
     setAccessibleName(QStringLiteral("Graph"));
     setFocusPolicy(Qt::StrongFocus);
@@ -44,6 +56,7 @@ void GraphPicture::setPlot(const GraphPlot::Plot& plot, bool showLabels)
 {
     m_plot = plot;
     m_showLabels = showLabels;
+    setAccessibleDescription(plot.description);
     update();
 }
 
@@ -57,38 +70,49 @@ void GraphPicture::setColours(const QColor& background, const QColor& fill, cons
     update();
 }
 
+QRect GraphPicture::barBox(const GraphPlot::Bar& bar) const
+{
+    const QRectF box = m_plot.box(bar, QSizeF(size()));
+    const int bottom = height() - 1;
+    const int left = int(std::lround(box.left()));
+    const int right = qMax(left, int(std::lround(box.right())));
+    const int top = qMin(int(std::lround(box.top())), bottom);
+    return QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+QList<GraphPicture::Label> GraphPicture::labels() const
+{
+    QList<Label> shown;
+    if (!m_showLabels)
+        return shown;
+    const QFontMetrics metrics(chartFont(font(), height()));
+    int freeFrom = 0;
+    for (const GraphPlot::Bar& bar : m_plot.bars) {
+        const QRect box = barBox(bar);
+        const QSize text(metrics.horizontalAdvance(bar.label), metrics.height());
+        // At the bar's top left, but whole inside the picture.
+        const int left = qMin(box.left() + LabelGap, width() - text.width());
+        if (left < freeFrom)
+            continue;
+        const bool inside = box.top() + 1 + text.height() <= box.bottom();
+        const int top = inside ? box.top() + 1 : qMax(0, box.top() - text.height());
+        shown << Label{QRect(QPoint(left, top), text), bar.label};
+        freeFrom = left + text.width() + LabelGap;
+    }
+    return shown;
+}
+
 void GraphPicture::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const QSizeF area = size();
-    const int bottom = height() - 1;
     painter.setPen(QPen(Qt::black, 0));
     painter.setBrush(m_fill);
-    for (const GraphPlot::Bar& bar : m_plot.bars) {
-        // Whole pixels, so neighbouring bars share their edge and every bar has one.
-        const QRectF box = m_plot.box(bar, area);
-        const int left = int(std::lround(box.left()));
-        const int right = qMax(left, int(std::lround(box.right())));
-        const int top = qMin(int(std::lround(box.top())), bottom);
-        painter.drawRect(QRect(QPoint(left, top), QPoint(right, bottom)));
-    }
-    if (!m_showLabels)
-        return;
+    for (const GraphPlot::Bar& bar : m_plot.bars)
+        painter.drawRect(barBox(bar));
 
     painter.setFont(chartFont(font(), height()));
     painter.setPen(m_text);
-    const QFontMetrics metrics = painter.fontMetrics();
-    // A text that would run into the one before is left out, so those shown stay readable.
-    int freeFrom = 0;
-    for (const GraphPlot::Bar& bar : m_plot.bars) {
-        const QRectF box = m_plot.box(bar, area);
-        const int textWidth = metrics.horizontalAdvance(bar.label);
-        // At the bar's top left, but whole inside the picture.
-        const int left = qMin(int(std::lround(box.left())) + LabelGap, width() - textWidth);
-        if (left < freeFrom)
-            continue;
-        const int top = qMin(int(std::lround(box.top())) + 1, height() - metrics.height());
-        painter.drawText(QPoint(left, top + metrics.ascent()), bar.label);
-        freeFrom = left + textWidth + LabelGap;
-    }
+    const int ascent = painter.fontMetrics().ascent();
+    for (const Label& label : labels())
+        painter.drawText(label.box.topLeft() + QPoint(0, ascent), label.text);
 }

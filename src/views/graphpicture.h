@@ -25,6 +25,15 @@ public:
     // The font of the texts on and beside the chart, sized to a picture of that height.
     static QFont chartFont(const QFont& base, int height);
 
+    // A bar's number or date, and where it is written.
+    struct Label {
+        QRect box;
+        QString text;
+    };
+    // The texts shown, each at its bar's top left: inside the bar when it is high enough, else
+    // just above its outline. A text that would run into the one before is left out.
+    QList<Label> labels() const;
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -32,6 +41,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The bar's box in whole pixels, so neighbouring bars share their edge and every bar has one.
+    QRect barBox(const GraphPlot::Bar& bar) const;
+
     GraphPlot::Plot m_plot;
     bool m_showLabels = true;
     QColor m_fill;

@@ -31,6 +31,8 @@ QGroupBox* choice(const QString& name, const QString& caption, QWidget* parent)
 {
     auto* frame = new QGroupBox(caption, parent);
     frame->setObjectName(name);
+    // Inside another frame, a frame would otherwise be read by the outer frame's caption.
+    frame->setAccessibleName(caption);
     // One option above the other, so that the graph fits a small window.
     new QVBoxLayout(frame);
     return frame;

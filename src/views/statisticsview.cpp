@@ -1,5 +1,6 @@
 #include "statisticsview.h"
 
+#include "focusscrollbar.h"
 #include "log/connectiontable.h"
 #include "platform/clock.h"
 #include "platform/progresssink.h"
@@ -31,7 +32,7 @@ const QString WidestHeading = QStringLiteral("Average connection Time and Cost")
 QScrollBar* daysBar(const QString& name, const QString& accessibleName, const QString& tip,
                     QWidget* parent)
 {
-    auto* bar = new QScrollBar(Qt::Horizontal, parent);
+    auto* bar = new FocusScrollBar(Qt::Horizontal, parent);
     bar->setObjectName(name);
     bar->setLayoutDirection(Qt::RightToLeft);
     // Mirrored, a scroll bar's keys would otherwise move the slider against the arrow pressed.
@@ -56,6 +57,8 @@ StatisticsView::StatisticsView(const ConnectionTable& table, const Clock& clock,
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setObjectName(QStringLiteral("panels"));
+    scroll->setAccessibleName(QStringLiteral("Panels of figures"));
     auto* outer = new QVBoxLayout(m_picture1);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(scroll);
@@ -65,6 +68,8 @@ StatisticsView::StatisticsView(const ConnectionTable& table, const Clock& clock,
 
     // The last weeks.
     QFrame* weeks = panel(QStringLiteral("Picture2"));
+    // Each panel its own name: otherwise all three are read by the caption of the frame.
+    weeks->setAccessibleName(QStringLiteral("Last weeks"));
     auto* weeksGrid = new QGridLayout(weeks);
     auto* weeksLine = new QHBoxLayout;
     weeksLine->addWidget(
@@ -89,6 +94,7 @@ StatisticsView::StatisticsView(const ConnectionTable& table, const Clock& clock,
 
     // The span of days.
     QFrame* span = panel(QStringLiteral("Picture3"));
+    span->setAccessibleName(QStringLiteral("Span of days"));
     auto* spanGrid = new QGridLayout(span);
     auto* spanLine = new QHBoxLayout;
     spanLine->addWidget(heading(QStringLiteral("Label8"), QStringLiteral("Statistics from"), span));
@@ -114,6 +120,7 @@ StatisticsView::StatisticsView(const ConnectionTable& table, const Clock& clock,
 
     // Every connection.
     QFrame* all = panel(QStringLiteral("Picture4"));
+    all->setAccessibleName(QStringLiteral("All connections"));
     auto* allGrid = new QGridLayout(all);
     std::tie(m_label23, m_label4) =
         figureRow(allGrid, 0, {"Label25", "Average connection Time and Cost"}, "Label23", "Label4");

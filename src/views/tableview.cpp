@@ -54,6 +54,8 @@ TableView::TableView(ConnectionTable& table, ProgressSink& progress, QWidget* pa
     m_fgrid1->setObjectName(QStringLiteral("fgrid1"));
     m_grid1 = new QTableWidget(m_fgrid1);
     m_grid1->setObjectName(QStringLiteral("grid1"));
+    // Tables take no name from the frame around them.
+    m_grid1->setAccessibleName(QStringLiteral("Table Log"));
     new EndFollower(m_grid1);
     m_grid1->setFont(FixedPitchFont::courierNew(9.75));
     m_grid1->horizontalHeader()->setFont(m_grid1->font());

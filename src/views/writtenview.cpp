@@ -25,6 +25,8 @@ WrittenView::WrittenView(ConnectionTable& table, ProgressSink& progress, QWidget
     m_fstart->setObjectName(QStringLiteral("fstart"));
     m_start = new QListWidget(m_fstart);
     m_start->setObjectName(QStringLiteral("start"));
+    // Lists and tables take no name from the frame around them.
+    m_start->setAccessibleName(QStringLiteral("Written Log"));
     m_start->setFont(FixedPitchFont::courierNew(9));
     m_start->setSelectionMode(QAbstractItemView::ExtendedSelection);
     // Every line has the same height; this keeps a fill of a thousand lines quick.

@@ -5,9 +5,12 @@
 #include "programrun.h"
 #include "testregistry.h"
 
+#include <QAccessible>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -57,6 +60,38 @@ QStringList storedColours(const SettingsStore& settings)
 template <typename T> T* in(QWidget* window, const QString& name)
 {
     return window->findChild<T*>(name);
+}
+
+QString caption(const QGroupBox* frame)
+{
+    return QString(frame->title()).remove('&');
+}
+
+// What a screen reader meets in the window: a frame read by another caption than its own, or a
+// control without a name. The parts Qt builds into its controls (qt_...) are read with them.
+QStringList namingFaults(QWidget* window)
+{
+    QStringList faults;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        QWidget* parent = w->parentWidget();
+        if (w->window() != window ||
+            QString(w->objectName() + parent->objectName()).contains("qt_") ||
+            qobject_cast<QAbstractItemView*>(parent))
+            continue;
+        const QString name = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+        auto* frame = qobject_cast<QGroupBox*>(w);
+        auto* outer = qobject_cast<QGroupBox*>(parent);
+        if (frame ? name != caption(frame)
+                  : outer && !qobject_cast<QLabel*>(w) && name == caption(outer))
+            faults << w->objectName() + " is read as " + name;
+        // On Linux a drop-down list is read by its current entry, unless a label names it.
+        const QList<QLabel*> labels = parent->findChildren<QLabel*>();
+        if (qobject_cast<QComboBox*>(w) ? std::none_of(labels.begin(), labels.end(),
+                                                       [w](QLabel* l) { return l->buddy() == w; })
+                                        : name.isEmpty() && w->focusPolicy() != Qt::NoFocus)
+            faults << w->objectName() + " has no name";
+    }
+    return faults;
 }
 } // namespace
 
@@ -215,7 +250,7 @@ private Q_SLOTS:
         });
         run.action("about")->trigger();
         QCOMPARE(about, (QStringList{"About Dialtrak", "Dialtrak", "Version 4.0.2",
-                                     "file://" + run.dir.filePath("docs/dialtrak.html"), "1"}));
+                                     run.dir.filePath("docs/dialtrak.html"), "1"}));
 
         splashfrm splash(run.window.get());
         QCOMPARE(in<QLabel>(&splash, "Label1")->text(), QString("Version 4.02"));
@@ -298,6 +333,29 @@ private Q_SLOTS:
         QVERIFY(text.contains(run.modemLog));
         QVERIFY(
             text.contains(run.dir.filePath("program/Extra information for Standard Modem.dtk")));
+    }
+
+    void framesAndControlsAreReadByTheirOwnNames_data()
+    {
+        QTest::addColumn<QString>("action"); // the menu item that opens the window
+        for (const char* action : {"", "setcosts", "selcolours", "colourchoice", "selectlog",
+                                   "helpcont", "about", "saveastext"})
+            QTest::newRow(*action ? action : "main window") << action;
+    }
+    void framesAndControlsAreReadByTheirOwnNames()
+    {
+        QFETCH(QString, action);
+        Run run;
+        run.writeModemLog(twoCalls());
+        run.start();
+        QStringList faults = namingFaults(run.window.get());
+        if (action == "colourchoice") {
+            faults = namingFaults(std::make_unique<colourchoice>(0).get());
+        } else if (!action.isEmpty()) {
+            onNextModal([&](QWidget* window) { faults = namingFaults(window); });
+            run.action(action)->trigger();
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
     }
 };
 

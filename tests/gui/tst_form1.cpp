@@ -185,6 +185,39 @@ private Q_SLOTS:
         QCOMPARE(own.last(), "\"2000-04-05\",\"19:00:00\",\"19:30:00\"");
     }
 
+    void whatCannotBeReadAtStartIsTold_data()
+    {
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<QString>("told");
+        // Silently 0, every call would cost nothing, and the next OK would store the 0.
+        QTest::newRow("a stored rate") << "rate"
+                                       << "\"Rate 2\" could not be read";
+        // Kept in the file, but the user must know some connections are not shown.
+        QTest::newRow("an own log line") << "own log line"
+                                         << "could not be read: 1.";
+        QTest::newRow("the notes file") << "notes"
+                                        << "information file";
+    }
+    void whatCannotBeReadAtStartIsTold()
+    {
+        QFETCH(QString, what);
+        QFETCH(QString, told);
+        Run run;
+        run.writeModemLog(threeCalls());
+        if (what == "rate")
+            run.settings.write("TimesAndTarifs", "Rate2", "abc");
+        if (what == "own log line")
+            QVERIFY(TextFile::writeBytes(OwnLogFile::pathFor(run.modemLog),
+                                         "\"3/15/00\",\"10:00:00\",\"10:10:00\"\r\n"));
+        if (what == "notes")
+            QVERIFY(QDir().mkpath(run.services.programDirectory +
+                                  "/Extra information for Standard Modem.dtk/x"));
+        run.start();
+        QCOMPARE(run.prompter.texts().size(), 1);
+        QVERIFY2(run.prompter.texts().at(0).contains(told), qPrintable(run.prompter.texts().at(0)));
+        QCOMPARE(run.prompter.shown.at(0).icon, Prompter::Icon::Warning);
+    }
+
     void applyWithAFileThatCannotBeOpenedKeepsOneWindow()
     {
         Run run;

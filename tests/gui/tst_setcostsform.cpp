@@ -180,6 +180,33 @@ private Q_SLOTS:
         QCOMPARE(editor.tariff.discount(), shown);
     }
 
+    // Text set without a key press (by assistive technology, by the program) obeys the field's
+    // rule, and Apply saves what the field shows.
+    void textSetWithoutTypingIsSaved_data()
+    {
+        QTest::addColumn<bool>("accessible"); // else set by the program
+        QTest::addColumn<QStringList>("fieldTextKeySaved");
+        QTest::newRow("rate") << false << QStringList{"Text1_2", "0.05", "Rate3", "0.05"};
+        QTest::newRow("minimum") << true << QStringList{"Text2", "0.1", "Min", "0.1"};
+        QTest::newRow("discount") << true << QStringList{"Text3", "150", "Discount", "0"};
+    }
+    void textSetWithoutTypingIsSaved()
+    {
+        QFETCH(bool, accessible);
+        QFETCH(QStringList, fieldTextKeySaved);
+        Editor editor;
+        QVERIFY(editor.open());
+        auto* edit = editor.child<QLineEdit>(fieldTextKeySaved[0]);
+        if (accessible)
+            QAccessible::queryAccessibleInterface(edit)->setText(QAccessible::Value,
+                                                                 fieldTextKeySaved[1]);
+        else
+            edit->setText(fieldTextKeySaved[1]);
+        editor.click("cmdapply");
+        QCOMPARE(editor.stored(fieldTextKeySaved[2]), fieldTextKeySaved[3]);
+        QCOMPARE(edit->text(), fieldTextKeySaved[3]);
+    }
+
     void leavingKeepsTheEditsAndOnlyApplyAndOkSave_data()
     {
         QTest::addColumn<QString>("how");
@@ -243,8 +270,8 @@ private Q_SLOTS:
         editor.click(button);
         QCOMPARE(editor.prompter.texts(),
                  QStringList{"The amount for \"" + named +
-                             "\" is not a number. Enter an amount such as 0.04; nothing has been "
-                             "saved."});
+                             "\" must be a number of 0 or more. Enter an amount such as 0.04; "
+                             "nothing has been saved."});
         QCOMPARE(editor.prompter.shown[0].icon, Prompter::Icon::Warning);
         QCOMPARE(editor.stored("Rate1"), QString("none"));
         QVERIFY(editor.reloads.isEmpty());

@@ -20,6 +20,11 @@ private Q_SLOTS:
                                    << "/prog/Extra information for Standard Modem.dtk";
         QTest::newRow("no folder") << "ModemLog_PCI.txt"
                                    << "/prog/Extra information for ModemLog_PCI.dtk";
+        // Only an extension is taken off: a short name or one without a dot is kept whole.
+        QTest::newRow("no extension") << "/home/u/sub/x"
+                                      << "/prog/Extra information for x.dtk";
+        QTest::newRow("short name") << "/home/u/a.lo"
+                                    << "/prog/Extra information for a.lo.dtk";
     }
     void pathFor()
     {
@@ -74,16 +79,20 @@ private Q_SLOTS:
         LogFixture files;
         QDir().mkpath(files.programDirectory());
         const ExtraInfoFile extra(files.logpath(), files.programDirectory());
-        LogFixture::write(extra.path(), "\"\"\r\n\"my text\"\r\n\"surplus\"\r\n");
+        LogFixture::write(extra.path(), "\"\"\r\n\"my text\"\r\n\"\"\r\n\"surplus\"\r\n");
         ConnectionTable table;
         table.append(LogFixture::connection("2000-04-01", "10:00:00", "10:10:00", "Peak Rate"));
         table.append(LogFixture::connection("2000-04-01", "11:00:00", "11:10:00", "Peak Rate"));
+        table.append(LogFixture::connection("2000-04-01", "12:00:00", "12:10:00", "Peak Rate"));
         QVERIFY(extra.gettheextrabits(table));
         QCOMPARE(table[1].otherinfo, QString("Peak Rate"));
         QCOMPARE(table[2].otherinfo, QString("my text"));
-        QCOMPARE(table[3].otherinfo, QString("surplus")); // above the count: no view reads it
+        QCOMPARE(table[4].otherinfo, QString("surplus")); // above the count: no view reads it
+        // A note the table shows no longer (its costing failed) is not erased by a save.
+        table[2].otherinfo = QStringLiteral("ERROR");
+        table[3].otherinfo = QStringLiteral("a new note");
         QVERIFY(extra.savetheextrabits(table));
-        QCOMPARE(*extra.read(), (QStringList{"", "my text", "surplus"}));
+        QCOMPARE(*extra.read(), (QStringList{"", "my text", "a new note", "surplus"}));
     }
 
     void readsWhatOlderVersionsWrote_data()
@@ -120,7 +129,8 @@ private Q_SLOTS:
         table.append(LogFixture::connection("2000-04-01", "10:00:00", "10:10:00", "new a"));
         table.append(LogFixture::connection("2000-04-01", "11:00:00", "11:10:00", "Peak Rate"));
         QVERIFY(extra.savetheextrabits(table));
-        QCOMPARE(*extra.read(), (QStringList{"new a", "", "c", "d"}));
+        // The note under the marker was not shown, so it is not erased either.
+        QCOMPARE(*extra.read(), (QStringList{"new a", "b", "c", "d"}));
     }
 
     void missingFileKeepsTable()

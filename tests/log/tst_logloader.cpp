@@ -7,6 +7,7 @@
 #include "testregistry.h"
 
 #include <QTest>
+#include <ctime>
 #include <memory>
 
 namespace
@@ -84,26 +85,38 @@ private Q_SLOTS:
         QCOMPARE(load.files.ownLog().size(), 2);
     }
 
-    void unreadableOwnLogLinesAreKept()
+    void unreadableOwnLogLinesKeepTheirPlaceAndNotes()
     {
-        // A record in a form that cannot be read here (written under another locale, say)
-        // is still a connection: the rewrite keeps its line.
-        // Its bytes are kept exactly: it may be in an encoding nobody can tell yet.
+        // A record in a form that cannot be read here (written under another locale, say) is
+        // still a connection: its line stays where it stood, byte for byte (it may be in an
+        // encoding nobody can tell yet), and so does its note, so no note moves to another call.
         Load load;
         const QByteArray unreadable = "\"15 F\xe9v 2000\",\"11:00:00\",\"11:10:00\"";
+        const QByteArray first = LogFixture::record("2000-01-01", "10:00:00", "10:10:00").toUtf8();
+        const QByteArray third = LogFixture::record("2000-03-01", "10:00:00", "10:10:00").toUtf8();
+        const QByteArray fourth = LogFixture::record("2000-04-02", "10:00:00", "10:10:00").toUtf8();
         LogFixture::write(load.files.ownLogPath(),
-                          LogFixture::record("2000-04-01", "10:00:00", "10:10:00").toUtf8() +
-                              "\r\n" + unreadable + "\r\n");
+                          first + "\r\n" + unreadable + "\r\n" + third + "\r\n");
         load.files.writeModemLog(
             ModemLogBuilder().call("04-02-2000", "10:00:00", "10:10:00").bytes());
+        const ExtraInfoFile notes(load.files.logpath(), load.files.programDirectory());
+        QDir().mkpath(load.files.programDirectory());
+        LogFixture::write(notes.path(), "\"one\"\r\n\"kept aside\"\r\n\"three\"\r\n\"four\"\r\n");
+
         const LoadReport report = load.loader->lookinlog();
         QVERIFY(report.ownLogWritten);
-        QCOMPARE(load.table.connectioncount(), 2);
+        QCOMPARE(report.unreadableLines.size(), 1);
         QCOMPARE(*TextFile::readBytes(load.files.ownLogPath()),
-                 (LogFixture::record("2000-04-01", "10:00:00", "10:10:00") + "\r\n" +
-                  LogFixture::record("2000-04-02", "10:00:00", "10:10:00") + "\r\n")
-                         .toUtf8() +
-                     unreadable + "\r\n");
+                 first + "\r\n" + unreadable + "\r\n" + third + "\r\n" + fourth + "\r\n");
+        QStringList shown;
+        for (int slot = 1; slot <= load.table.connectioncount(); ++slot)
+            shown << load.table[slot].otherinfo;
+        QCOMPARE(shown, (QStringList{"one", "three", "four"}));
+
+        load.table[2].otherinfo = QStringLiteral("three, edited");
+        QVERIFY(notes.savetheextrabits(load.table, nullptr, report.noteLines));
+        QCOMPARE(TextFile::readLines(notes.path()),
+                 (QStringList{"\"one\"", "\"kept aside\"", "\"three, edited\"", "\"four\""}));
     }
 
     void statusAndProgress()
@@ -211,6 +224,36 @@ private Q_SLOTS:
         // The repeat scanned the modem log a second time.
         QCOMPARE(load.progress.statuses.count("Scanning modem log file..."), 2);
         QCOMPARE(load.costs.slots, (QList<int>{1, 2}));
+    }
+
+    void aCallAcrossTheClocksGoingBackIsOneCall()
+    {
+        // In London the clocks went back at 02:00 BST on 29 October 2000. A call from 01:50 BST
+        // was loaded while in progress, then hung up at 01:10 GMT: its completed copy is the same
+        // call, so no record of it stays behind as a call of unknown end.
+        const QByteArray zone = qgetenv("TZ");
+        qputenv("TZ", "Europe/London");
+        tzset();
+        Load load;
+        const auto refresh = [&](const ModemLogBuilder& more) {
+            QFile log(load.files.logpath());
+            QVERIFY(log.open(QIODevice::Append));
+            log.write(more.bytes());
+            log.close();
+            load.loader->lookinlog();
+        };
+        refresh(ModemLogBuilder().call("10-29-2000", "01:20:00", "01:30:00"));
+        refresh(ModemLogBuilder().line("10-29-2000", "01:50:00", "Connection established"));
+        refresh(ModemLogBuilder().line("10-29-2000", "01:10:00", "Hanging up the modem."));
+        refresh(ModemLogBuilder().call("10-29-2000", "01:20:00", "01:40:00"));
+        QCOMPARE(LogFixture::rows(load.table),
+                 (QStringList{"2000-10-29 01:20:00 01:30:00", "2000-10-29 01:50:00 01:10:00",
+                              "2000-10-29 01:20:00 01:40:00"}));
+        if (zone.isNull())
+            qunsetenv("TZ");
+        else
+            qputenv("TZ", zone);
+        tzset();
     }
 
     void modemLogPairIsNotADuplicate()

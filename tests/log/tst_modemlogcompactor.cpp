@@ -1,15 +1,33 @@
 #include "log/modemlogcompactor.h"
 #include "log/modemlogscanner.h"
 #include "logfixture.h"
+#include "modemlogbuilder.h"
 #include "platform/progresssink.h"
 #include "recordingprogress.h"
 #include "testenvironment.h"
 #include "testregistry.h"
 
 #include <QTest>
+#include <functional>
+#include <utility>
 
 namespace
 {
+// Runs a writer once, when the compaction has read its first piece of the log.
+class WriterOnProgress : public SilentProgress
+{
+public:
+    explicit WriterOnProgress(std::function<void()> write) : m_write(std::move(write)) {}
+    void setProgress(int percent) override
+    {
+        if (percent > 0 && m_write)
+            std::exchange(m_write, {})();
+    }
+
+private:
+    std::function<void()> m_write;
+};
+
 QByteArray fixture(const char* name)
 {
     return TextFile::readBytes(TestEnvironment::sourceDir() + "/tests/log/data/" + name)
@@ -96,16 +114,62 @@ private Q_SLOTS:
     void keepsWhatWritelineKeeps()
     {
         QFETCH(QByteArray, log);
+        // An unended last line is the one the driver is writing: kept as it stands.
+        const qsizetype ended = log.lastIndexOf('\n') + 1;
         QByteArray expected;
-        for (const QByteArray& line : TextFile::splitLines(log)) {
+        for (const QByteArray& line : TextFile::splitLines(log.left(ended))) {
             if (ModemLogCompactor::writeline(QString::fromLatin1(line)))
                 expected += line + "\r\n";
         }
+        expected += log.mid(ended);
         LogFixture files;
         files.writeModemLog(log);
         SilentProgress progress;
         QVERIFY(ModemLogCompactor::cleanup(files.logpath(), progress));
         QCOMPARE(files.modemLog(), expected);
+    }
+
+    void writerRacingTheCompaction_data()
+    {
+        QTest::addColumn<bool>("appends");
+        QTest::newRow("a call appended while it runs is kept") << true;
+        QTest::newRow("emptied while it runs: left to the one who emptied it") << false;
+    }
+    void writerRacingTheCompaction()
+    {
+        QFETCH(bool, appends);
+        LogFixture files;
+        const QByteArray original = fixture("three-calls.log");
+        files.writeModemLog(original);
+        const QByteArray appended =
+            ModemLogBuilder().call("04-29-2000", "09:00:00", "09:45:00").bytes();
+        // The driver writes as soon as the compaction has read a first piece.
+        WriterOnProgress progress([&] {
+            QFile log(files.logpath());
+            QVERIFY(log.open(QIODevice::ReadWrite | QIODevice::Append));
+            if (appends)
+                QCOMPARE(log.write(appended), appended.size());
+            else
+                QVERIFY(log.resize(0));
+        });
+        QString error;
+        QCOMPARE(ModemLogCompactor::cleanup(files.logpath(), progress, &error), appends);
+        QCOMPARE(found(files.modemLog()), appends ? found(original + appended) : QStringList());
+        QVERIFY(!QFile::exists(ModemLogCompactor::temporaryPath(files.logpath())));
+    }
+
+    void compactsThroughALink()
+    {
+        // The driver writes the link's target: that is the file compacted, the link stays.
+        LogFixture files;
+        const QString target = files.dir() + "/windows/Standard Modem.log";
+        QVERIFY(QDir().mkpath(files.dir() + "/windows"));
+        LogFixture::write(target, fixture("three-calls.log"));
+        QVERIFY(QFile::link(target, files.logpath()));
+        SilentProgress progress;
+        QVERIFY(ModemLogCompactor::cleanup(files.logpath(), progress));
+        QVERIFY(QFileInfo(files.logpath()).isSymLink());
+        QCOMPARE(*TextFile::readBytes(target), fixture("three-calls-compacted.log"));
     }
 
     void emptyStaysEmpty()

@@ -55,6 +55,9 @@ private Q_SLOTS:
         QCOMPARE(OwnLogFile::pathFor("/x/ModemLog_PCI Soft Modem.txt"),
                  QString("/x/ModemLog_PCI Soft Modem (Connection information file - Do not "
                          "delete).dtk"));
+        // Without an extension nothing is taken off: the file stays beside the log, its own.
+        QCOMPARE(OwnLogFile::pathFor("/x/sub/x"),
+                 QString("/x/sub/x (Connection information file - Do not delete).dtk"));
     }
 
     void parseRecord_data()
@@ -136,6 +139,15 @@ private Q_SLOTS:
         QCOMPARE(read.records.size(), 2);
         QCOMPARE(read.skipped, 1);
         QCOMPARE(read.records.at(1).date, QDate(2000, 4, 2));
+
+        // Another program wrote the file since it was read: it is not overwritten with what this
+        // read saw, the caller reads it again.
+        files.writeOwnLog({LogFixture::record("2000-04-03", "09:00:00", "09:10:00")});
+        const QByteArray theirs = *TextFile::readBytes(files.ownLogPath());
+        QCOMPARE(own.write("mine\r\n", &read.contents), OwnLogFile::WriteStatus::Changed);
+        QCOMPARE(*TextFile::readBytes(files.ownLogPath()), theirs);
+        QCOMPARE(own.write("mine\r\n", &theirs), OwnLogFile::WriteStatus::Written);
+        QCOMPARE(*TextFile::readBytes(files.ownLogPath()), QByteArray("mine\r\n"));
     }
 
     void merge_data()

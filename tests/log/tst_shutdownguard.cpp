@@ -191,6 +191,48 @@ private Q_SLOTS:
         QVERIFY(LogReset::startnew(files.logpath(), files.programDirectory(), {}));
         QVERIFY(QFile::exists(files.logpath()));
     }
+
+    void startnewThroughALink()
+    {
+        // The driver goes on writing the link's target: that file starts again, the link stays.
+        LogFixture files;
+        const QString target = files.dir() + "/Standard Modem.log.real";
+        LogFixture::write(target,
+                          ModemLogBuilder().call("04-02-2000", "10:00:00", "10:10:00").bytes());
+        QVERIFY(QFile::link(target, files.logpath()));
+        QVERIFY(LogReset::startnew(files.logpath(), files.programDirectory(), {}));
+        QVERIFY(QFileInfo(files.logpath()).isSymLink());
+        QCOMPARE(*TextFile::readBytes(target), QByteArray());
+    }
+
+    void startnewTakesTheNotesFirst_data()
+    {
+        QTest::addColumn<QString>("inTheWay");
+        QTest::newRow("notes that cannot be deleted: nothing else is touched") << "notes";
+        QTest::newRow("own log that cannot be deleted: the notes come back") << "own log";
+    }
+    void startnewTakesTheNotesFirst()
+    {
+        // The notes go before anything else, so an interruption at any later point leaves no
+        // note for the next calls; a failure puts them back beside the calls they belong to.
+        QFETCH(QString, inTheWay);
+        LogFixture files;
+        const QByteArray modemLog =
+            ModemLogBuilder().call("04-02-2000", "10:00:00", "10:10:00").bytes();
+        files.writeModemLog(modemLog);
+        const ExtraInfoFile notes(files.logpath(), files.programDirectory());
+        QVERIFY(QDir().mkpath(files.programDirectory()));
+        LogFixture::write(notes.path(), "\"text\"\r\n");
+        // A folder with something in it can be neither deleted nor replaced as a file can.
+        QVERIFY(QDir().mkpath(
+            (inTheWay == "notes" ? notes.path() + ".deleted" : files.ownLogPath()) + "/x"));
+        QString error;
+        QVERIFY(!LogReset::startnew(files.logpath(), files.programDirectory(), {}, &error));
+        QVERIFY(error.contains(inTheWay == "notes" ? notes.path() : files.ownLogPath()));
+        QCOMPARE(*TextFile::readBytes(notes.path()), QByteArray("\"text\"\r\n"));
+        if (inTheWay == "notes")
+            QCOMPARE(files.modemLog(), modemLog);
+    }
 };
 
 DIALTRAK_TEST(TstShutdown)

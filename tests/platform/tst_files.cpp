@@ -1,3 +1,4 @@
+#include "platform/filestream.h"
 #include "platform/quotedfields.h"
 #include "platform/settingsstore.h"
 #include "platform/shortcutmaker.h"
@@ -58,6 +59,9 @@ private Q_SLOTS:
         QCOMPARE(*TextFile::readBytes(path), QByteArray("one\r\n\r\nthree\r\n"));
         QCOMPARE(*TextFile::readLines(path), (QStringList{"one", "", "three"}));
         QCOMPARE(TextFile::splitLines(QByteArray("a\nb\r\nc")), (QList<QByteArray>{"a", "b", "c"}));
+        // CR alone ends a line too, as some editors save.
+        QCOMPARE(TextFile::splitLines(QByteArray("a\rb\r\rc\r")),
+                 (QList<QByteArray>{"a", "b", "", "c"}));
         QVERIFY(!TextFile::readBytes(dir.filePath("missing")).has_value());
     }
 
@@ -93,6 +97,34 @@ private Q_SLOTS:
         }
         // Would never return (a pipe without writer) or fill the memory (/dev/zero).
         QVERIFY(!TextFile::readBytes(path).has_value());
+    }
+
+    void aFileCutShortWhileReadEndsTheRead()
+    {
+        // As logrotate's copytruncate or another window emptying the log would: the read stops
+        // early and says the file changed (a mapping of it would have killed the program).
+        QTemporaryDir dir;
+        const QString path = dir.filePath("modem.log");
+        QVERIFY(TextFile::writeBytes(path, QByteArray(3 * FileStream::ChunkSize, 'x')));
+        FileStream stream(path);
+        QCOMPARE(stream.next().size(), FileStream::ChunkSize);
+        QVERIFY(QFile::resize(path, 0));
+        QVERIFY(stream.next(10).isEmpty());
+        QVERIFY(!stream.failed());
+        QVERIFY(stream.changedWhileRead());
+    }
+
+    void writesGoThroughLinks()
+    {
+        // The link stays a link, and the file its other users read is the one changed.
+        QTemporaryDir dir;
+        const QString target = dir.filePath("real.dtk");
+        const QString link = dir.filePath("link.dtk");
+        QVERIFY(TextFile::writeBytes(target, "old"));
+        QVERIFY(QFile::link(target, link));
+        QVERIFY(TextFile::writeBytes(link, "new"));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(*TextFile::readBytes(target), QByteArray("new"));
     }
 
     void decodesUtf8OrWindows1252_data()
@@ -138,6 +170,22 @@ private Q_SLOTS:
         SettingsStore again(ini);
         QCOMPARE(again.read("Display", "show in", "written"), QString("table"));
         QCOMPARE(again.read("TimesAndTarifs", "Thus23", "0"), QString("255"));
+    }
+
+    void settingsThatCannotBeWrittenSaySo()
+    {
+        QTemporaryDir dir;
+        // A file where the settings' folder should be: not even root can write there.
+        QVERIFY(TextFile::writeBytes(dir.filePath("blocked"), "x"));
+        SettingsStore store(dir.filePath("blocked/Modemtally.conf"));
+        store.write("TimesAndTarifs", "Rate1", "0.04");
+        QString reason;
+        QVERIFY(!store.sync(&reason));
+        QVERIFY(store.notSavedMessage(reason).contains(store.fileName()));
+
+        SettingsStore writable(dir.filePath("Modemtally.conf"));
+        writable.write("TimesAndTarifs", "Rate1", "0.04");
+        QVERIFY(writable.sync());
     }
 
     void userStoreLivesUnderModemtally()

@@ -79,6 +79,36 @@ private Q_SLOTS:
         QCOMPARE(plot.axisLabels.last(), top);
     }
 
+    void description_data()
+    {
+        QTest::addColumn<Records>("records");
+        QTest::addColumn<Measure>("measure");
+        QTest::addColumn<Axis>("axis");
+        QTest::addColumn<QString>("description");
+        const Records calls{call("2000-04-01", 0, 10, 0, 0.1f), call("2000-04-03", 1, 33, 10, 0.5f),
+                            call("2000-04-03", 0, 0, 20, 0.5f), call("2000-04-04", 1, 33, 10)};
+        QTest::newRow("the first of the longest")
+            << calls << Measure::Time << Axis::Connections
+            << "Time of each of 4 connections; the longest, 93 mins, is connection 2";
+        QTest::newRow("days") << calls << Measure::Cost << Axis::Days
+                              << "Cost of each of 4 days, 3 with connections; the dearest, £1.00, "
+                                 "is Mon 3 Apr";
+        QTest::newRow("one, under half a minute")
+            << Records{call("2000-04-04", 0, 0, 20)} << Measure::Time << Axis::Connections
+            << "Time of 1 connection; connection 1: 20 secs";
+        QTest::newRow("all nothing")
+            << Records{call("2000-04-01", 0, 5, 0), call("2000-04-02", 0, 6, 0)} << Measure::Cost
+            << Axis::Connections << "Cost of each of 2 connections; all are £0.00";
+    }
+    void description()
+    {
+        QFETCH(Records, records);
+        QFETCH(Measure, measure);
+        QFETCH(Axis, axis);
+        QFETCH(QString, description);
+        QCOMPARE(plotOf(records, measure, axis).description, description);
+    }
+
     void axisLabels_data()
     {
         QTest::addColumn<double>("maximum");

@@ -48,25 +48,42 @@ private Q_SLOTS:
         QTest::addColumn<int>("hours");
         QTest::addColumn<int>("minutes");
         QTest::addColumn<int>("seconds");
+        QTest::addColumn<QString>("date");
         QTest::newRow("seconds borrow across the hour") << "10:59:50"
-                                                        << "11:00:10" << 0 << 0 << 20;
+                                                        << "11:00:10" << 0 << 0 << 20 << kSaturday;
         QTest::newRow("minutes borrow from the hour") << "10:00:50"
-                                                      << "11:00:10" << 0 << 59 << 20;
+                                                      << "11:00:10" << 0 << 59 << 20 << kSaturday;
         QTest::newRow("past midnight") << "23:50:00"
-                                       << "00:20:00" << 0 << 30 << 0;
+                                       << "00:20:00" << 0 << 30 << 0 << kSaturday;
         QTest::newRow("past midnight, later minute") << "23:10:00"
-                                                     << "00:20:00" << 1 << 10 << 0;
+                                                     << "00:20:00" << 1 << 10 << 0 << kSaturday;
         QTest::newRow("same time") << "10:00:00"
-                                   << "10:00:00" << 0 << 0 << 0;
+                                   << "10:00:00" << 0 << 0 << 0 << kSaturday;
         QTest::newRow("several hours") << "07:30:00"
-                                       << "19:00:00" << 11 << 30 << 0;
+                                       << "19:00:00" << 11 << 30 << 0 << kSaturday;
         QTest::newRow("short end time has no seconds") << "10:00:50"
-                                                       << "10:05" << 0 << 5 << 0;
+                                                       << "10:05" << 0 << 5 << 0 << kSaturday;
         // An end earlier in the start's own hour: almost a day, never a negative length.
         QTest::newRow("earlier minute, same hour") << "10:30:00"
-                                                   << "10:20:00" << 23 << 50 << 0;
+                                                   << "10:20:00" << 23 << 50 << 0 << kSaturday;
         QTest::newRow("earlier second, same minute") << "10:30:30"
-                                                     << "10:30:10" << 23 << 59 << 40;
+                                                     << "10:30:10" << 23 << 59 << 40 << kSaturday;
+        // In London, where the clocks went back at 02:00 BST on 29 October 2000 and forward at
+        // 01:00 GMT on 26 March 2000: real time, not clock time.
+        QTest::newRow("clocks back during the call") << "01:50:00"
+                                                     << "01:10:00" << 0 << 20 << 0 << "2000-10-29";
+        QTest::newRow("clocks back, end in the repeated hour")
+            << "00:50:00"
+            << "01:10:00" << 0 << 20 << 0 << "2000-10-29";
+        QTest::newRow("clocks back, unknown end in the repeated hour")
+            << "01:30:00"
+            << "01:30:00" << 0 << 0 << 0 << "2000-10-29";
+        QTest::newRow("clocks forward during the call")
+            << "00:50:00"
+            << "02:10:00" << 0 << 20 << 0 << "2000-03-26";
+        QTest::newRow("the night before the clocks go back")
+            << "23:50:00"
+            << "01:10:00" << 1 << 20 << 0 << "2000-10-28";
     }
     void length()
     {
@@ -75,14 +92,15 @@ private Q_SLOTS:
         QFETCH(int, hours);
         QFETCH(int, minutes);
         QFETCH(int, seconds);
+        QFETCH(QString, date);
         TariffTable tariff = pricedTariff();
         tariff.setRate(0, "1");
         tariff.setRate(1, "1");
         tariff.setRate(2, "1");
         tariff.setboxrates();
         ConnectionTable table;
-        table.append(call(kSaturday, start, end));
-        QVERIFY(CallCoster(tariff).findvariables(table, 1));
+        table.append(call(date, start, end));
+        QVERIFY(CallCoster(tariff, QTimeZone("Europe/London")).findvariables(table, 1));
         QCOMPARE(int(table[1].durhours), hours);
         QCOMPARE(int(table[1].durmins), minutes);
         QCOMPARE(int(table[1].dursecs), seconds);

@@ -32,7 +32,8 @@ private Q_SLOTS:
         QTest::newRow("empty") << "" << false << "";
         QTest::newRow("trailing text") << "0.04p" << false << "";
         QTest::newRow("two separators") << "1.2.3" << false << "";
-        QTest::newRow("comma is not the en_GB separator") << "0,04" << false << "";
+        // Stored under a German locale: the same amount in any locale.
+        QTest::newRow("decimal comma") << "0,04" << true << "0.04";
     }
     void normalise()
     {
@@ -46,6 +47,28 @@ private Q_SLOTS:
             QCOMPARE(MoneyText::normalise(*result), result);
         }
         QCOMPARE(MoneyText::toNumber(text).has_value(), isNumber);
+    }
+
+    void amount_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected"); // empty: not an amount
+        QTest::newRow("an amount") << "0.0400"
+                                   << "0.04";
+        QTest::newRow("zero") << "0"
+                              << "0";
+        QTest::newRow("below zero") << "-0.04"
+                                    << "";
+        QTest::newRow("not a number") << "abc"
+                                      << "";
+        QTest::newRow("a day of it is beyond any cost") << "1" + QString(36, '0') << "";
+        QTest::newRow("ten megabytes of digits") << QString(10'000'000, '9') << "";
+    }
+    void amount()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QCOMPARE(MoneyText::amount(text).value_or(QString()), expected);
     }
 
     void leadingNumber_data()

@@ -111,7 +111,8 @@ private Q_SLOTS:
         store.write(kSection, "Rate2", "abc");
         store.write(kSection, "Rate3", "0.040");
         store.write(kSection, "Rate4", "4.12345");
-        store.write(kSection, "Min", "0.05000");
+        store.write(kSection, "Rate5", "-0.01");
+        store.write(kSection, "Min", "0,05000"); // saved under a German locale
         store.write(kSection, "Discount", "12.5x");
         store.write(kSection, "ID rates", "0");
         store.write(kSection, "12hour", "0");
@@ -122,7 +123,8 @@ private Q_SLOTS:
 
         TariffTable tariff;
         SilentProgress progress;
-        tariff.load(store, progress);
+        // What could not be read is named, so the user is told instead of finding every call free.
+        QCOMPARE(tariff.load(store, progress), (QStringList{"Rate 2", "Rate 5"}));
         QCOMPARE(tariff.rate(0), QString("0.0395"));
         QCOMPARE(tariff.rate(1), QString("0"));
         QCOMPARE(tariff.rate(2), QString("0.04"));
@@ -206,6 +208,8 @@ private Q_SLOTS:
                                 << "Rate 5";
         QTest::newRow("minimum") << -1 << "five pence"
                                  << "Minimum cost of call";
+        QTest::newRow("minimum below zero") << -1 << "-0.05"
+                                            << "Minimum cost of call";
     }
     void saveRefusesAnAmountThatIsNotANumber()
     {

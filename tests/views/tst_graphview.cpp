@@ -7,6 +7,7 @@
 #include "views/graphpicture.h"
 #include "views/graphview.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -84,6 +85,9 @@ private Q_SLOTS:
         QCOMPARE(f.barLabels(), bars);
         QCOMPARE(f.child<QLabel>("Label17")->text(), top);
         QCOMPARE(f.child<QCheckBox>("Check1")->text(), checkCaption);
+        QAccessibleInterface* graph = QAccessible::queryAccessibleInterface(f.view.picture());
+        QCOMPARE(graph->role(), QAccessible::Chart);
+        QCOMPARE(graph->text(QAccessible::Description), f.view.picture()->plot().description);
         f.child<QCheckBox>("Check1")->click();
         QVERIFY(!f.view.picture()->showsLabels());
     }
@@ -121,6 +125,38 @@ private Q_SLOTS:
         axis.grab(); // lays out as a window about to be shown does
         for (const QString& name : AxisNames)
             QCOMPARE(axis.findChild<QLabel*>(name)->y(), 0);
+    }
+
+    // Left out where it would run into the label below it or the top one, which stays.
+    void axisLabelsThatWouldCollideAreLeftOut()
+    {
+        GraphAxis axis;
+        axis.setTexts(QStringList(AxisNames.size(), "00mins"));
+        axis.resize(80, 60);
+        axis.grab();
+        QRect below;
+        for (const QString& name : AxisNames) {
+            const QLabel* label = axis.findChild<QLabel*>(name);
+            QVERIFY(label->isHidden() || !label->geometry().intersects(below));
+            below = label->isHidden() ? below : label->geometry();
+        }
+        QVERIFY(!axis.findChild<QLabel*>("Label16")->isHidden());
+        QVERIFY(!axis.findChild<QLabel*>("Label17")->isHidden());
+    }
+
+    // A bar too short for its number has it above its outline, at y = 118 for this one.
+    void numbersStandClearOfTheirBarsOutlines()
+    {
+        ConnectionTable table;
+        table.append(costedRecord("2000-04-04", "10:00:00", 1, 0, 0, 0));
+        table.append(costedRecord("2000-04-04", "11:00:00", 0, 1, 0, 0));
+        GraphPicture graph;
+        graph.resize(160, 120);
+        graph.setPlot(GraphPlot::plot(table, GraphPlot::Measure::Time, GraphPlot::Axis::Connections,
+                                      QDate(2000, 4, 4)),
+                      true);
+        QCOMPARE(graph.labels().at(0).box.top(), 1);
+        QVERIFY(graph.labels().at(1).box.bottom() < 118);
     }
 
     void barsArePainted()

@@ -149,6 +149,25 @@ private Q_SLOTS:
         QCOMPARE(f.texts({"Label20", "Label18"}), QString::number(weeks) + '|' + total);
     }
 
+    // At most 3 weeks exist: a larger number becomes 3, its last digit not dropped.
+    void weeksTyped_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("weeks");
+        QTest::newRow("within the limit") << "2" << 2;
+        QTest::newRow("a digit past the limit") << "10" << 3;
+    }
+    void weeksTyped()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, weeks);
+        Fixture f;
+        f.weeks()->selectAll();
+        QTest::keyClicks(f.weeks(), typed);
+        QTest::keyClick(f.weeks(), Qt::Key_Return);
+        QCOMPARE(f.texts({"Label20"}), QString::number(weeks));
+    }
+
     void colours()
     {
         Fixture f;

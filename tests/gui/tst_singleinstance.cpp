@@ -1,0 +1,104 @@
+#include "app/singleinstance.h"
+#include "modemlogbuilder.h"
+#include "platform/textfile.h"
+#include "testregistry.h"
+
+#include <QLockFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <atomic>
+#include <thread>
+
+// One Dialtrak per profile: two windows on one profile would each write back their own copy of
+// its files, and a call or a note would be lost.
+class TstSingleInstance : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void aSecondStartShowsTheFirst()
+    {
+        QTemporaryDir dir;
+        SingleInstance first("profile", dir.path());
+        QCOMPARE(first.claim(), SingleInstance::Role::First);
+        QSignalSpy shown(&first, &SingleInstance::showRequested);
+        // The second asks and waits; the first answers from its event loop.
+        std::atomic<int> role = -1;
+        std::thread second([&] { role = int(SingleInstance("profile", dir.path()).claim()); });
+        QVERIFY(QTest::qWaitFor([&] { return role != -1; }, 10000));
+        second.join();
+        QCOMPARE(SingleInstance::Role(int(role)), SingleInstance::Role::Shown);
+        QCOMPARE(shown.size(), 1);
+        // Another profile runs beside it.
+        QCOMPARE(SingleInstance("other profile", dir.path()).claim(), SingleInstance::Role::First);
+    }
+
+    void aFirstThatDoesNotAnswerIsReported()
+    {
+        QTemporaryDir dir;
+        SingleInstance probe("profile", dir.path());
+        QCOMPARE(probe.claim(), SingleInstance::Role::First);
+        // Its lock stays, its socket goes: it holds the profile but cannot be reached.
+        const QString socket =
+            dir.filePath(QDir(dir.path()).entryList({"*.socket"}, QDir::System).value(0));
+        QVERIFY(QFile::remove(socket));
+        QCOMPARE(SingleInstance("profile", dir.path()).claim(), SingleInstance::Role::Unreachable);
+    }
+
+    void theProgramStartedTwiceRunsOnce()
+    {
+        // Two real starts on one profile: the second ends at once and leaves the files alone,
+        // so a call made since the first one's load is still in the modem log.
+        QTemporaryDir home;
+        const QString log = home.filePath("Standard Modem.log");
+        QVERIFY(TextFile::writeBytes(
+            log, ModemLogBuilder().call("04-02-2000", "10:00:00", "10:10:00").bytes()));
+        QVERIFY(QDir().mkpath(home.filePath(".config/Modemtally")));
+        QVERIFY(TextFile::writeBytes(home.filePath(".config/Modemtally/Modemtally.conf"),
+                                     "[Logfile]\nPath=" + log.toUtf8() + "\n"));
+        QVERIFY(QDir().mkpath(home.filePath("runtime")));
+        QFile::setPermissions(home.filePath("runtime"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", home.path());
+        env.insert("XDG_CONFIG_HOME", home.filePath(".config"));
+        env.insert("XDG_DATA_HOME", home.filePath(".local/share"));
+        env.insert("XDG_RUNTIME_DIR", home.filePath("runtime"));
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        const auto start = [&](QProcess& process) {
+            process.setProcessEnvironment(env);
+            process.start(DIALTRAK_PROGRAM, QStringList());
+            QVERIFY(process.waitForStarted());
+        };
+        QProcess first;
+        start(first);
+        // Running once its socket is there.
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                return !QDir(home.filePath("runtime"))
+                            .entryList({"*.socket"}, QDir::System)
+                            .isEmpty();
+            },
+            20000));
+        const QByteArray withNewCall = ModemLogBuilder()
+                                           .call("04-02-2000", "10:00:00", "10:10:00")
+                                           .call("04-02-2000", "11:00:00", "11:20:00")
+                                           .bytes();
+        QVERIFY(TextFile::writeBytes(log, withNewCall));
+
+        QProcess second;
+        start(second);
+        QVERIFY(second.waitForFinished(20000));
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 0);
+        QCOMPARE(first.state(), QProcess::Running);
+        QCOMPARE(*TextFile::readBytes(log), withNewCall);
+        first.kill();
+        first.waitForFinished();
+    }
+};
+
+DIALTRAK_TEST(TstSingleInstance)
+#include "tst_singleinstance.moc"
