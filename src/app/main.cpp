@@ -1,7 +1,9 @@
+#include "app/commandline.h"
 #include "app/form1.h"
 #include "app/singleinstance.h"
 #include "platform/clock.h"
 #include "platform/desktoplauncher.h"
+#include "platform/desktopnotifier.h"
 #include "platform/homepage.h"
 #include "platform/messageboxprompter.h"
 #include "platform/programdirectory.h"
@@ -15,6 +17,13 @@
 
 int main(int argc, char** argv)
 {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine::Parsed command = CommandLine::parse(arguments);
+    if (command.mode != CommandLine::Mode::Window)
+        return CommandLine::run(argc, argv, command);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(ProgramInfo::title());
     QApplication::setApplicationVersion(ProgramInfo::version());
@@ -51,7 +60,9 @@ int main(int argc, char** argv)
         return 1;
     }
 
+    DesktopNotifier notifier;
     Form1 window(services);
+    window.setNotifier(&notifier);
     QObject::connect(&instance, &SingleInstance::showRequested, &window, &Form1::bringToFront);
     prompter.setParent(&window);
     window.startup();

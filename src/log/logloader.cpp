@@ -172,6 +172,8 @@ LogLoader::Pass LogLoader::readAndWriteBack(const QList<DatedConnection>& scanne
         report.ownLogError = QStringLiteral("Cannot read ") + ownLog.path();
         return pass;
     }
+    if (m_readOnly)
+        return pass;
     // Already what it would be written as: nothing to replace (and nothing to sync to disk).
     if (own.status == OwnLogFile::ReadStatus::Read && contents == own.contents) {
         report.ownLogWritten = true;

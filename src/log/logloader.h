@@ -25,6 +25,8 @@ public:
 
     // Rebuilds the table from the files at table.logpath.
     LoadReport lookinlog();
+    // A read-only load leaves the own log as it is: the table is what a load would write there.
+    void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
     const LoadReport& lastReport() const { return m_lastReport; }
     // Whether the modem log differs from what the last load read (grown, changed, gone, or no
     // load has read it yet).
@@ -49,6 +51,7 @@ private:
     ProgressSink& m_progress;
     QString m_programDirectory;
     LoadReport m_lastReport;
+    bool m_readOnly = false;
     // What the last load read from the modem log.
     QString m_seenPath;
     qint64 m_seenSize = -1;

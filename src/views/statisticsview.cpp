@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -51,7 +52,19 @@ StatisticsView::StatisticsView(const ConnectionTable& table, const Clock& clock,
 {
     m_picture1 = new QGroupBox(QStringLiteral("Statistics for Internet Connections"), this);
     m_picture1->setObjectName(QStringLiteral("Picture1"));
-    auto* frameLayout = new QVBoxLayout(m_picture1);
+    // The panels scroll in a window made smaller than they are.
+    auto* scroll = new QScrollArea(m_picture1);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setObjectName(QStringLiteral("panels"));
+    scroll->setAccessibleName(QStringLiteral("Panels of figures"));
+    auto* outer = new QVBoxLayout(m_picture1);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+    auto* panels = new QWidget(scroll);
+    m_panelsLayout = new QVBoxLayout(panels);
+    QVBoxLayout* frameLayout = m_panelsLayout;
 
     // The last weeks.
     QFrame* weeks = panel(QStringLiteral("Picture2"));
@@ -112,17 +125,12 @@ StatisticsView::StatisticsView(const ConnectionTable& table, const Clock& clock,
     std::tie(m_label23, m_label4) =
         figureRow(allGrid, 0, {"Label25", "Average connection Time and Cost"}, "Label23", "Label4");
 
-    const QFontMetrics metrics(font());
-    const int margin = 4 * metrics.averageCharWidth();
-    for (QGridLayout* grid : {weeksGrid, spanGrid, allGrid}) {
-        grid->setColumnMinimumWidth(0, metrics.horizontalAdvance(WidestHeading) + margin);
-        grid->setColumnMinimumWidth(1, metrics.horizontalAdvance(WidestTime) + margin);
-        grid->setColumnMinimumWidth(2, metrics.horizontalAdvance(WidestCost) + margin);
-        grid->setColumnStretch(3, 1);
-    }
+    for (QGridLayout* grid : {weeksGrid, spanGrid, allGrid})
+        alignColumns(grid);
     for (QFrame* frame : m_panels)
         frameLayout->addWidget(frame);
     frameLayout->addStretch();
+    scroll->setWidget(panels);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -151,14 +159,41 @@ std::pair<QLabel*, QLabel*> StatisticsView::figureRow(QGridLayout* grid, int row
     return {time, cost};
 }
 
+void StatisticsView::alignColumns(QGridLayout* grid) const
+{
+    const QFontMetrics metrics(font());
+    const int margin = 4 * metrics.averageCharWidth();
+    grid->setColumnMinimumWidth(0, metrics.horizontalAdvance(WidestHeading) + margin);
+    grid->setColumnMinimumWidth(1, metrics.horizontalAdvance(WidestTime) + margin);
+    grid->setColumnMinimumWidth(2, metrics.horizontalAdvance(WidestCost) + margin);
+    grid->setColumnStretch(3, 1);
+}
+
 QFrame* StatisticsView::panel(const QString& name)
 {
     auto* frame = new QFrame(m_picture1);
     frame->setObjectName(name);
+    adoptPanel(frame);
+    return frame;
+}
+
+void StatisticsView::adoptPanel(QFrame* frame)
+{
     frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
     frame->setAutoFillBackground(true);
     m_panels << frame;
-    return frame;
+}
+
+void StatisticsView::addPanel(QFrame* panel, QGridLayout* grid, const QList<QLabel*>& headings,
+                              const QList<QLabel*>& values)
+{
+    // After the last panel, before the stretch below them.
+    m_panelsLayout->insertWidget(int(m_panels.size()), panel);
+    adoptPanel(panel);
+    alignColumns(grid);
+    m_headings << headings;
+    for (QLabel* label : values)
+        adoptValue(label);
 }
 
 QLabel* StatisticsView::heading(const QString& name, const QString& caption, QWidget* parent)
@@ -173,12 +208,17 @@ QLabel* StatisticsView::value(const QString& name, QWidget* parent)
 {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
+    adoptValue(label);
+    return label;
+}
+
+void StatisticsView::adoptValue(QLabel* label)
+{
     label->setAutoFillBackground(true);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setMargin(2);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_values << label;
-    return label;
 }
 
 int StatisticsView::daysSinceFirst() const
