@@ -9,6 +9,7 @@
 #include "benchreport.h"
 #include "log/connectiontable.h"
 #include "log/logloader.h"
+#include "log/modemlogsource.h"
 #include "log/shutdownguard.h"
 #include "platform/clock.h"
 #include "platform/launcher.h"
@@ -268,7 +269,7 @@ void loads(BenchReport& report)
     report.add(QStringLiteral("close step, unchanged 50 MB log"), close, 5.0, QStringLiteral("ms"));
     report.note(QStringLiteral("emptying a 50 MB log (file system)"),
                 BenchReport::bestMs(
-                    Runs, [&] { ShutdownGuard::empty(large.logpath, large.modemLog.size()); },
+                    Runs, [&] { ModemLogSource::empty(large.logpath, large.modemLog.size()); },
                     [&] { large.restoreModemLog(); }),
                 QStringLiteral("ms"));
 }

@@ -80,6 +80,8 @@ void checkSame(const TariffTable& a, const TariffTable& b)
     Fuzz::require(a.minimum() == b.minimum() && a.discount() == b.discount() &&
                       a.identify() == b.identify() && a.twelveHour() == b.twelveHour(),
                   "fields saved and loaded");
+    Fuzz::require(a.holidays() == b.holidays() && a.billPlan() == b.billPlan(),
+                  "holidays and bill saved and loaded", a.holidays().toText());
     for (int day = 0; day < TariffTable::DayCount; ++day) {
         for (int hour = 0; hour < TariffTable::HourCount; ++hour)
             Fuzz::require(a.cellColour(day, hour) == b.cellColour(day, hour) &&
@@ -103,6 +105,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                       tariff.rate(r));
     Fuzz::require(MoneyText::normalise(tariff.minimum()) == tariff.minimum(), "minimum normalised",
                   tariff.minimum());
+    const BillPlan& plan = tariff.appliedBillPlan();
+    Fuzz::require(plan.billDay() >= BillPlan::FirstBillDay &&
+                      plan.billDay() <= BillPlan::LastBillDay &&
+                      MoneyText::normalise(plan.budget()) == plan.budget() &&
+                      MoneyText::normalise(plan.volumeCap()) == plan.volumeCap(),
+                  "bill day 1..28, budget and cap normalised", plan.budget());
     const std::optional<double> discount = MoneyText::toNumber(tariff.discount());
     Fuzz::require(discount && *discount >= 0 && *discount <= 100, "discount 0..100",
                   tariff.discount());

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "budgetwatch.h"
 #include "statusline.h"
 #include "weblink.h"
 
@@ -26,7 +27,10 @@
 #include "platform/windowplacement.h"
 #include "report/callinprogress.h"
 #include "report/connectionprinter.h"
+#include "report/csvexport.h"
+#include "report/textexport.h"
 #include "tariff/tariffview.h"
+#include "views/billpanel.h"
 #include "views/extrainfoeditor.h"
 #include "views/graphpicture.h"
 #include "views/graphview.h"
@@ -39,6 +43,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -127,6 +132,9 @@ void Form1::buildWindow()
     m_written = new WrittenView(m_table, *this, central);
     m_grid = new TableView(m_table, *this, central);
     m_stats = new StatisticsView(m_table, m_services.clock, *this, central);
+    m_billPanel = new BillPanel(m_table, m_tariff, m_services.clock, central);
+    m_stats->addPanel(m_billPanel, m_billPanel->grid(), m_billPanel->headings(),
+                      m_billPanel->values());
     m_graph = new GraphView(m_table, m_services.clock, *this, central);
     // The program's own colours until the stored scheme is read.
     imcols();
@@ -141,6 +149,8 @@ void Form1::buildWindow()
 
     m_statusLine = new StatusLine(this);
     statusBar()->addWidget(m_statusLine, 1);
+    m_budgetwarning = new BudgetWatch(m_services.settings, this);
+    statusBar()->addPermanentWidget(m_budgetwarning);
 }
 
 QAction* Form1::addItem(QMenu* menu, const QString& name, const QString& caption,
@@ -161,6 +171,8 @@ void Form1::buildMenus()
     addItem(file, QStringLiteral("newlog"), QStringLiteral("Start &New Log"), &Form1::newlog_Click);
     addItem(file, QStringLiteral("saveastext"),
             QStringLiteral("&Save Connection Information as Text File"), &Form1::saveastext_Click);
+    addItem(file, QStringLiteral("exportcsv"), QStringLiteral("&Export Connections as CSV..."),
+            &Form1::exportcsv_Click);
     addItem(file, QStringLiteral("printconnect"), QStringLiteral("&Print Connection Information"),
             &Form1::printconnect_Click);
     addItem(file, QStringLiteral("cleanlog"), QStringLiteral("View &Compacted Modem Log File"),
@@ -296,6 +308,11 @@ void Form1::startup()
     unsetCursor();
 }
 
+void Form1::setNotifier(Notifier* notifier)
+{
+    m_budgetwarning->setNotifier(notifier);
+}
+
 void Form1::imcols()
 {
     const ViewColours colours = ViewColours::from(m_scheme);
@@ -320,6 +337,8 @@ void Form1::lookinlog(Interaction interaction)
     // Also when the modem log could not be opened: the figures must not go on describing
     // connections the emptied table no longer holds.
     m_stats->refresh();
+    m_billPanel->refresh();
+    m_budgetwarning->check(m_table, m_tariff.appliedBillPlan(), m_services.clock.today());
     updateCallInProgress();
     if (interaction == Interaction::Quiet)
         return; // news of a live source: the user is told what matters at the next Refresh
@@ -688,6 +707,33 @@ void Form1::saveastext_Click()
         return;
     savelogfrm window(m_table, m_tariff.twelveHour(), m_services.prompter, this);
     window.exec();
+}
+
+void Form1::exportcsv_Click()
+{
+    if (m_table.isEmpty()) {
+        m_services.prompter.message(QStringLiteral("There are no connections to export."));
+        return;
+    }
+    QFileDialog dialog(this, QStringLiteral("Export Connections as CSV"));
+    dialog.setObjectName(QStringLiteral("exportcsvdialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("CSV files (*.csv)"));
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    dialog.setDirectory(QDir::currentPath());
+    dialog.selectFile(TextExport::fileName(m_table, QStringLiteral(".csv")));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().constFirst();
+    QString error;
+    if (CsvExport::save(path, m_table, &error))
+        m_services.prompter.message(QStringLiteral("Connections were exported to ") + path);
+    else
+        m_services.prompter.message(QStringLiteral("The connections could not be exported to ") +
+                                        path + QStringLiteral(" (") + error +
+                                        QStringLiteral("). No file was changed."),
+                                    Prompter::Icon::Warning);
 }
 
 void Form1::printconnect_Click()

@@ -13,8 +13,11 @@
 #include <array>
 #include <memory>
 
+class BillPanel;
+class BudgetWatch;
 class ConnectionSource;
 class ExtraInfoEditor;
+class Notifier;
 class SourceWatch;
 class GraphView;
 class QAction;
@@ -54,6 +57,8 @@ public:
     void displaywhere();
     // Gives the views the colours of the scheme last applied.
     void imcols();
+    // Where the budget warnings go besides the status line; none by default.
+    void setNotifier(Notifier* notifier);
     // Shows the window in front of the others, as a second start of the program asks.
     void bringToFront();
 
@@ -122,6 +127,7 @@ private:
     // Menu handlers.
     void newlog_Click();
     void saveastext_Click();
+    void exportcsv_Click();
     void printconnect_Click();
     void cleanlog_Click();
     void viewdtklog_Click();
@@ -157,6 +163,8 @@ private:
     WrittenView* m_written = nullptr;
     TableView* m_grid = nullptr;
     StatisticsView* m_stats = nullptr;
+    BillPanel* m_billPanel = nullptr;
+    BudgetWatch* m_budgetwarning = nullptr;
     GraphView* m_graph = nullptr;
     std::array<ViewEntry, 4> m_views;
 

@@ -1,7 +1,9 @@
+#include "app/commandline.h"
 #include "app/form1.h"
 #include "app/singleinstance.h"
 #include "platform/clock.h"
 #include "platform/desktoplauncher.h"
+#include "platform/desktopnotifier.h"
 #include "platform/homepage.h"
 #include "platform/messageboxprompter.h"
 #include "platform/programdirectory.h"
@@ -11,11 +13,17 @@
 #include "platform/shortcutmaker.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QMessageBox>
 
 int main(int argc, char** argv)
 {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine::Parsed command = CommandLine::parse(arguments);
+    if (command.mode != CommandLine::Mode::Window)
+        return CommandLine::run(argc, argv, command);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(ProgramInfo::title());
     QApplication::setApplicationVersion(ProgramInfo::version());
@@ -52,13 +60,12 @@ int main(int argc, char** argv)
         return 1;
     }
 
+    DesktopNotifier notifier;
     Form1 window(services);
+    window.setNotifier(&notifier);
     // pppd's records of the journal files in a folder (a disk from another machine), for this
     // run only, as `journalctl -D` reads them.
-    const QStringList arguments = QCoreApplication::arguments();
-    const qsizetype journal = arguments.indexOf(QStringLiteral("--journal-directory"));
-    if (journal > 0 && journal + 1 < arguments.size())
-        window.setJournalDirectory(QDir(arguments.at(journal + 1)).absolutePath());
+    window.setJournalDirectory(command.journalDirectory);
     QObject::connect(&instance, &SingleInstance::showRequested, &window, &Form1::bringToFront);
     prompter.setParent(&window);
     window.startup();

@@ -1,6 +1,8 @@
 #include "setcostsform.h"
 
+#include "billoptions.h"
 #include "colourbox.h"
+#include "holidayeditor.h"
 #include "hourgrid.h"
 #include "platform/prompter.h"
 #include "platform/settingsstore.h"
@@ -89,6 +91,10 @@ setcostsform::setcostsform(TariffTable& tariff, SettingsStore& settings, Prompte
     presetRow->addStretch();
     frameLayout->addLayout(presetRow);
 
+    // The bill and the holidays beside the tariff, before the buttons in the keyboard's order.
+    m_billOptions = new BillOptions(m_tariff, this);
+    m_holidays = new HolidayEditor(m_tariff, this);
+
     m_command1 = new QPushButton(QStringLiteral("OK"), this);
     m_command1->setObjectName(QStringLiteral("Command1"));
     m_command1->setDefault(true);
@@ -104,8 +110,15 @@ setcostsform::setcostsform(TariffTable& tariff, SettingsStore& settings, Prompte
     buttons->addWidget(m_command2);
     buttons->addWidget(m_cmdapply);
 
+    auto* calendar = new QVBoxLayout;
+    calendar->addWidget(m_billOptions);
+    calendar->addWidget(m_holidays, 1);
+    auto* sides = new QHBoxLayout;
+    sides->addWidget(m_frame1, 1);
+    sides->addLayout(calendar);
+
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_frame1, 1);
+    layout->addLayout(sides, 1);
     layout->addLayout(buttons);
 
     // Every change of an amount's text, typed or not (a paste, assistive technology, the
@@ -204,6 +217,8 @@ void setcostsform::showFields()
     m_check1->setChecked(m_tariff.identify());
     m_check2->setChecked(m_tariff.twelveHour());
     m_grid->refresh();
+    m_billOptions->showFields();
+    m_holidays->showFields();
 }
 
 void setcostsform::showEvent(QShowEvent* event)
@@ -256,6 +271,8 @@ bool setcostsform::save()
                            QStringLiteral("; nothing has been saved."),
                        Prompter::Icon::Warning);
     QLineEdit* field = result.invalidRate >= 0 ? m_text1[std::size_t(result.invalidRate)] : m_text2;
+    if (QLineEdit* billField = m_billOptions->fieldNamed(result.invalidField))
+        field = billField;
     field->setFocus(Qt::OtherFocusReason);
     field->selectAll();
     return false;

@@ -4,7 +4,9 @@
 #include <array>
 #include <functional>
 
+class BillOptions;
 class ColourBox;
+class HolidayEditor;
 class HourGrid;
 class Prompter;
 class QCheckBox;
@@ -69,4 +71,6 @@ private:
     QPushButton* m_command1 = nullptr;
     QPushButton* m_command2 = nullptr;
     QPushButton* m_cmdapply = nullptr;
+    BillOptions* m_billOptions = nullptr;
+    HolidayEditor* m_holidays = nullptr;
 };

@@ -65,7 +65,7 @@ LoadReport LogLoader::lookinlog()
 
     // The bytes of each connection, where the source gives them, outlive its records.
     if (const QString volume = m_source->volumePath(); !volume.isEmpty())
-        VolumeFile(volume).keep(pass.connections, &report.volumeError);
+        VolumeFile(volume).keep(pass.connections, &report.volumeError, !m_readOnly);
     fillTable(pass.connections);
     report.connectionsRead = int(pass.connections.size());
     report.overflow = pass.connections.size() > ConnectionTable::Capacity;
@@ -111,6 +111,8 @@ LogLoader::Pass LogLoader::readAndWriteBack(const QList<DatedConnection>& scanne
         report.ownLogError = QStringLiteral("Cannot read ") + ownLog.path();
         return pass;
     }
+    if (m_readOnly)
+        return pass;
     // Already what it would be written as: nothing to replace (and nothing to sync to disk).
     if (own.status == OwnLogFile::ReadStatus::Read && contents == own.contents) {
         report.ownLogWritten = true;

@@ -34,6 +34,8 @@ public:
 
     // Rebuilds the table from the source and its own log.
     LoadReport lookinlog();
+    // A read-only load leaves the own log as it is: the table is what a load would write there.
+    void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
     const LoadReport& lastReport() const { return m_lastReport; }
     // Whether the source differs from what the last load read (grown, changed, gone, or no
     // load has read it yet).
@@ -55,4 +57,5 @@ private:
     std::unique_ptr<ConnectionSource> m_modemLog; // when no other source is given
     ConnectionSource* m_source = nullptr;
     LoadReport m_lastReport;
+    bool m_readOnly = false;
 };

@@ -44,7 +44,7 @@ QString textOf(const std::optional<quint64>& count)
 }
 } // namespace
 
-bool VolumeFile::keep(QList<DatedConnection>& connections, QString* error) const
+bool VolumeFile::keep(QList<DatedConnection>& connections, QString* error, bool store) const
 {
     // In the order of the connections' keys, so a file that did not change is not rewritten.
     QMap<Key, Entry> stored;
@@ -72,7 +72,7 @@ bool VolumeFile::keep(QList<DatedConnection>& connections, QString* error) const
             record.receivedBytes = found->bytes.received;
         }
     }
-    if (!changed)
+    if (!changed || !store)
         return true;
     QStringList lines;
     lines.reserve(stored.size());

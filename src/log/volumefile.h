@@ -15,10 +15,11 @@ public:
     explicit VolumeFile(QString path) : m_path(std::move(path)) {}
     QString path() const { return m_path; }
 
-    // Stores the bytes the connections bring (a count read now takes the place of a stored one)
-    // and gives each connection the bytes stored for it. False, with the reason, when the file
-    // could not be written; the connections still carry what is known.
-    bool keep(QList<DatedConnection>& connections, QString* error = nullptr) const;
+    // Stores the bytes the connections bring (a count read now takes the place of a stored one;
+    // not when only reading) and gives each connection the bytes stored for it. False, with the
+    // reason, when the file could not be written; the connections still carry what is known.
+    bool keep(QList<DatedConnection>& connections, QString* error = nullptr,
+              bool store = true) const;
 
 private:
     QString m_path;

@@ -5,30 +5,16 @@
 #include "platform/formats.h"
 #include "platform/textfile.h"
 #include "returntotal.h"
+#include "timetotal.h"
 
-QString TextExport::fileName(const ConnectionTable& table)
+namespace
 {
-    if (table.isEmpty())
-        return QString();
-    // Named by the days as the lines show them.
-    const auto first = ConnectionLine::dayAndTime(table[1], false);
-    const auto last = ConnectionLine::dayAndTime(table[table.connectioncount()], false);
-    if (!first || !last)
-        return QString();
-    QString name = QLatin1String("Connections from ") + first->day + QLatin1String(" to ") +
-                   last->day + QLatin1String(".txt");
-    // A locale's day or month text must not turn the name into a path.
-    name.replace(QLatin1Char('/'), QLatin1Char('-'));
-    name.replace(QLatin1Char('\\'), QLatin1Char('-'));
-    return name;
-}
-
-std::optional<QStringList> TextExport::connectionLines(const ConnectionTable& table,
-                                                       bool twelveHour, QString* error)
+std::optional<QStringList> linesOf(const ConnectionTable& table, const QList<int>& numbers,
+                                   bool twelveHour, QString* error)
 {
     QStringList result;
-    result.reserve(table.connectioncount());
-    for (int n = 1; n <= table.connectioncount(); ++n) {
+    result.reserve(numbers.size());
+    for (const int n : numbers) {
         const std::optional<QString> line = ConnectionLine::text(table, n, twelveHour);
         if (!line) {
             if (error)
@@ -40,6 +26,34 @@ std::optional<QStringList> TextExport::connectionLines(const ConnectionTable& ta
         result << *line;
     }
     return result;
+}
+} // namespace
+
+QString TextExport::fileName(const ConnectionTable& table, const QString& extension)
+{
+    if (table.isEmpty())
+        return QString();
+    // Named by the days as the lines show them.
+    const auto first = ConnectionLine::dayAndTime(table[1], false);
+    const auto last = ConnectionLine::dayAndTime(table[table.connectioncount()], false);
+    if (!first || !last)
+        return QString();
+    QString name = QLatin1String("Connections from ") + first->day + QLatin1String(" to ") +
+                   last->day + extension;
+    // A locale's day or month text must not turn the name into a path.
+    name.replace(QLatin1Char('/'), QLatin1Char('-'));
+    name.replace(QLatin1Char('\\'), QLatin1Char('-'));
+    return name;
+}
+
+std::optional<QStringList> TextExport::connectionLines(const ConnectionTable& table,
+                                                       bool twelveHour, QString* error)
+{
+    QList<int> numbers;
+    numbers.reserve(table.connectioncount());
+    for (int n = 1; n <= table.connectioncount(); ++n)
+        numbers << n;
+    return linesOf(table, numbers, twelveHour, error);
 }
 
 QStringList TextExport::totalLines(const ConnectionTable& table)
@@ -57,6 +71,21 @@ std::optional<QStringList> TextExport::lines(const ConnectionTable& table, bool 
     if (!result)
         return std::nullopt;
     *result << QString() << totalLines(table);
+    return result;
+}
+
+std::optional<QStringList> TextExport::lines(const ConnectionTable& table,
+                                             const QList<int>& numbers, bool twelveHour,
+                                             QString* error)
+{
+    std::optional<QStringList> result = linesOf(table, numbers, twelveHour, error);
+    if (!result)
+        return std::nullopt;
+    TimeTotal total;
+    for (const int n : numbers)
+        total.add(table[n]);
+    *result << QString() << ReturnTotal::timeLine(total.timeText())
+            << ReturnTotal::costLine(total.costText());
     return result;
 }
 

@@ -11,9 +11,10 @@ class ConnectionTable;
 class TextExport
 {
 public:
-    // "Connections from Mon 03 Apr 00 to Fri 28 Apr 00.txt"; empty when the table is empty or a
-    // date cannot be read.
-    static QString fileName(const ConnectionTable& table);
+    // "Connections from Mon 03 Apr 00 to Fri 28 Apr 00.txt" (or another extension); empty when
+    // the table is empty or a date cannot be read.
+    static QString fileName(const ConnectionTable& table,
+                            const QString& extension = QStringLiteral(".txt"));
 
     // The connection lines of 1 to connectioncount, no day separators. Fails rather than leave a
     // connection out, naming the first line that could not be made.
@@ -25,6 +26,9 @@ public:
     // The file's lines: connection lines, an empty line, the two total lines.
     static std::optional<QStringList> lines(const ConnectionTable& table, bool twelveHour,
                                             QString* error = nullptr);
+    // The same for the given connection numbers only, totalled over those.
+    static std::optional<QStringList> lines(const ConnectionTable& table, const QList<int>& numbers,
+                                            bool twelveHour, QString* error = nullptr);
 
     // Replaces any file at path in one step; on failure the old file stays and nothing partial
     // is left behind.

@@ -147,13 +147,13 @@ std::optional<Outcome> costNormally(const TariffTable& tariff, const ConnectionT
 
     if (!date)
         return std::nullopt;
-    const int day = date->dayOfWeek() - 1;
+    const int day = tariff.dayRow(*date);
     const int sh = length.startHour;
     const QString startRate = tariff.cellTag(day, sh);
     if (tariff.identify() && tariff.cellColour(day, sh) == TariffTable::swatchColour(0))
         outcome.otherinfo = kPeakRate;
-    const QString nextRate = sh == 23 ? tariff.cellTag((day + 1) % TariffTable::DayCount, 0)
-                                      : tariff.cellTag(day, sh + 1);
+    const QString nextRate =
+        sh == 23 ? tariff.cellTag(tariff.dayRow(date->addDays(1)), 0) : tariff.cellTag(day, sh + 1);
 
     const std::optional<double> startValue = MoneyText::toNumber(startRate);
     if (!startValue)

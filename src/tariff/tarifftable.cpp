@@ -35,6 +35,12 @@ QString optionText(bool on)
     return on ? QStringLiteral("1") : QStringLiteral("0");
 }
 
+const QString kHolidays = QStringLiteral("Holidays");
+const QString kBillDay = QStringLiteral("Bill day");
+const QString kBudget = QStringLiteral("Budget");
+const QString kVolumeCap = QStringLiteral("Volume cap");
+constexpr int kSundayRow = 6;
+
 QString rateKey(int index)
 {
     return QStringLiteral("Rate") + QString::number(index + 1);
@@ -105,6 +111,11 @@ void TariffTable::paintStandardGrid()
     }
 }
 
+int TariffTable::dayRow(const QDate& day) const
+{
+    return m_appliedHolidays.contains(day) ? kSundayRow : day.dayOfWeek() - 1;
+}
+
 quint32 TariffTable::swatchColour(int rate)
 {
     return kSwatches.at(std::size_t(rate));
@@ -164,6 +175,14 @@ QStringList TariffTable::load(SettingsStore& store, ProgressSink& progress)
         }
         progress.setProgress((hour + 1) * 100 / HourCount);
     }
+    // Read in the order they are saved in, after the grid.
+    setHolidays(HolidayList::fromText(store.read(s, kHolidays, m_holidays.toText())));
+    bool dayRead = false;
+    const int billDay = store.read(s, kBillDay, QString()).trimmed().toInt(&dayRead);
+    if (dayRead)
+        m_billPlan.setBillDay(billDay);
+    m_billPlan.setBudget(store.read(s, kBudget, m_billPlan.budget()));
+    m_billPlan.setVolumeCap(store.read(s, kVolumeCap, m_billPlan.volumeCap()));
 
     QStringList unreadable;
     const auto amountOr0 = [&unreadable](const QString& text, const QString& name) {
@@ -176,7 +195,10 @@ QStringList TariffTable::load(SettingsStore& store, ProgressSink& progress)
         setRate(r, amountOr0(rate(r), rateName(r)));
     setMinimum(amountOr0(minimum(), minimumName()));
     normaliseDiscount();
+    m_billPlan.setBudget(amountOr0(m_billPlan.budget(), BillPlan::budgetName()));
+    m_billPlan.setVolumeCap(amountOr0(m_billPlan.volumeCap(), BillPlan::volumeCapName()));
     setboxrates();
+    applyCalendar();
     return unreadable;
 }
 
@@ -193,10 +215,18 @@ TariffTable::SaveResult TariffTable::save(SettingsStore& store)
     const std::optional<QString> normalisedMinimum = MoneyText::amount(minimum());
     if (!normalisedMinimum)
         return {false, minimumName()};
+    const std::optional<QString> budget = MoneyText::amount(m_billPlan.budget());
+    if (!budget)
+        return {false, BillPlan::budgetName()};
+    const std::optional<QString> volumeCap = MoneyText::amount(m_billPlan.volumeCap());
+    if (!volumeCap)
+        return {false, BillPlan::volumeCapName()};
 
     m_rates = rates;
     setMinimum(*normalisedMinimum);
     normaliseDiscount();
+    m_billPlan.setBudget(*budget);
+    m_billPlan.setVolumeCap(*volumeCap);
 
     const QString s = section();
     for (int r = 0; r < RateCount; ++r)
@@ -209,7 +239,12 @@ TariffTable::SaveResult TariffTable::save(SettingsStore& store)
         for (int day = 0; day < DayCount; ++day)
             store.write(s, key(day, hour), QString::number(cellColour(day, hour)));
     }
+    store.write(s, kHolidays, m_holidays.toText());
+    store.write(s, kBillDay, QString::number(m_billPlan.billDay()));
+    store.write(s, kBudget, m_billPlan.budget());
+    store.write(s, kVolumeCap, m_billPlan.volumeCap());
     setboxrates();
+    applyCalendar();
     return {true, QString(), -1};
 }
 
@@ -228,4 +263,10 @@ const TariffTable::Cell& TariffTable::cell(int day, int hour) const
 void TariffTable::normaliseDiscount()
 {
     setDiscount(MoneyText::leadingNumber(discount()));
+}
+
+void TariffTable::applyCalendar()
+{
+    m_appliedHolidays = m_holidays;
+    m_appliedBillPlan = m_billPlan;
 }

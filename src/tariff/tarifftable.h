@@ -1,5 +1,8 @@
 #pragma once
 
+#include "billplan.h"
+#include "holidaylist.h"
+
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -20,7 +23,8 @@ public:
 
     struct SaveResult {
         bool saved = false;
-        // The field that stopped the save: "Rate 1".."Rate 5" or "Minimum cost of call".
+        // The field that stopped the save: "Rate 1".."Rate 5", "Minimum cost of call",
+        // "Budget per bill" or "Volume cap per bill".
         QString invalidField;
         // 0..4 when a rate stopped the save, -1 for the minimum or none.
         int invalidRate = -1;
@@ -50,6 +54,17 @@ public:
     int rateOfCell(int day, int hour) const;
     // Weekdays 00-07 and 18-23 at Rate 2, 08-17 at Rate 1; the weekend at Rate 3.
     void paintStandardGrid();
+
+    // Days costed by Sunday's row. Like the colours, an edited list takes effect at the next save.
+    const HolidayList& holidays() const { return m_holidays; }
+    void setHolidays(const HolidayList& holidays) { m_holidays = holidays; }
+    // The row of the hour grid that costs a call on that day: Sunday's on a holiday of the last
+    // load or save, otherwise its weekday's.
+    int dayRow(const QDate& day) const;
+    // The bill day, budget and cap being edited, and those of the last load or save.
+    BillPlan& billPlan() { return m_billPlan; }
+    const BillPlan& billPlan() const { return m_billPlan; }
+    const BillPlan& appliedBillPlan() const { return m_appliedBillPlan; }
 
     static quint32 swatchColour(int rate);
     // "Mon", "Tue", "Wed", "Thus", "Fri", "Sat", "Sun".
@@ -82,6 +97,8 @@ private:
     Cell& cell(int day, int hour);
     const Cell& cell(int day, int hour) const;
     void normaliseDiscount();
+    // What costing and the bill figures read from now on.
+    void applyCalendar();
 
     std::array<QString, RateCount> m_rates;
     QString m_minimum;
@@ -89,4 +106,8 @@ private:
     bool m_identify = true;
     bool m_twelveHour = true;
     std::array<Cell, DayCount * HourCount> m_cells;
+    HolidayList m_holidays;
+    HolidayList m_appliedHolidays;
+    BillPlan m_billPlan;
+    BillPlan m_appliedBillPlan;
 };

@@ -33,7 +33,7 @@ Outcome startRate(const ConnectionTable& table, const TariffTable& tariff, int n
         return {std::nullopt, QStringLiteral("the discount is not a number.")};
     // The tag is the rate the last Apply gave the cell; a cell of no rate's colour has none.
     const std::optional<double> tag =
-        MoneyText::toNumber(tariff.cellTag(date->dayOfWeek() - 1, start->hour()));
+        MoneyText::toNumber(tariff.cellTag(tariff.dayRow(*date), start->hour()));
     if (!tag)
         return {std::nullopt, QStringLiteral("the hour it started in has no rate in the grid of "
                                              "\"Set Phone Tarifs and Times\".")};

@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -51,7 +52,19 @@ StatisticsView::StatisticsView(const ConnectionTable& table, const Clock& clock,
 {
     m_picture1 = new QGroupBox(QStringLiteral("Statistics for Internet Connections"), this);
     m_picture1->setObjectName(QStringLiteral("Picture1"));
-    auto* frameLayout = new QVBoxLayout(m_picture1);
+    // The panels scroll in a window made smaller than they are.
+    auto* scroll = new QScrollArea(m_picture1);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setObjectName(QStringLiteral("panels"));
+    scroll->setAccessibleName(QStringLiteral("Panels of figures"));
+    auto* outer = new QVBoxLayout(m_picture1);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+    auto* panels = new QWidget(scroll);
+    m_panelsLayout = new QVBoxLayout(panels);
+    QVBoxLayout* frameLayout = m_panelsLayout;
 
     // The last weeks.
     QFrame* weeks = panel(QStringLiteral("Picture2"));
@@ -78,6 +91,7 @@ StatisticsView::StatisticsView(const ConnectionTable& table, const Clock& clock,
         figureRow(weeksGrid, 1, {"Label32", "Total Time and Cost"}, "Label18", "Label19");
     std::tie(m_label28, m_label29) = figureRow(
         weeksGrid, 2, {"Label31", "Average Time and Cost per week"}, "Label28", "Label29");
+    m_weeksVolume = volumeRow(weeksGrid, 3, "weeksvolume");
 
     // The span of days.
     QFrame* span = panel(QStringLiteral("Picture3"));
@@ -104,6 +118,7 @@ StatisticsView::StatisticsView(const ConnectionTable& table, const Clock& clock,
         figureRow(spanGrid, 3, {"Label3", "Total Time and Cost"}, "Label2", "Label6");
     std::tie(m_label27, m_label26) =
         figureRow(spanGrid, 4, {"Label24", "Average Time and Cost per day"}, "Label27", "Label26");
+    m_spanVolume = volumeRow(spanGrid, 5, "spanvolume");
 
     // Every connection.
     QFrame* all = panel(QStringLiteral("Picture4"));
@@ -112,17 +127,12 @@ StatisticsView::StatisticsView(const ConnectionTable& table, const Clock& clock,
     std::tie(m_label23, m_label4) =
         figureRow(allGrid, 0, {"Label25", "Average connection Time and Cost"}, "Label23", "Label4");
 
-    const QFontMetrics metrics(font());
-    const int margin = 4 * metrics.averageCharWidth();
-    for (QGridLayout* grid : {weeksGrid, spanGrid, allGrid}) {
-        grid->setColumnMinimumWidth(0, metrics.horizontalAdvance(WidestHeading) + margin);
-        grid->setColumnMinimumWidth(1, metrics.horizontalAdvance(WidestTime) + margin);
-        grid->setColumnMinimumWidth(2, metrics.horizontalAdvance(WidestCost) + margin);
-        grid->setColumnStretch(3, 1);
-    }
+    for (QGridLayout* grid : {weeksGrid, spanGrid, allGrid})
+        alignColumns(grid);
     for (QFrame* frame : m_panels)
         frameLayout->addWidget(frame);
     frameLayout->addStretch();
+    scroll->setWidget(panels);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -151,14 +161,61 @@ std::pair<QLabel*, QLabel*> StatisticsView::figureRow(QGridLayout* grid, int row
     return {time, cost};
 }
 
+StatisticsView::VolumeRow StatisticsView::volumeRow(QGridLayout* grid, int row, const char* name)
+{
+    QWidget* parent = grid->parentWidget();
+    QLabel* caption = heading(QLatin1String(name) + QLatin1String("caption"),
+                              QStringLiteral("Total Volume (sent and received)"), parent);
+    QLabel* figure = value(QLatin1String(name), parent);
+    figure->setAccessibleName(caption->text());
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(figure, row, 1);
+    return {caption, figure};
+}
+
+void StatisticsView::VolumeRow::show(const QString& volume) const
+{
+    // Only where the connections record their bytes: a modem log's never do.
+    caption->setVisible(!volume.isEmpty());
+    figure->setVisible(!volume.isEmpty());
+    figure->setText(volume);
+}
+
+void StatisticsView::alignColumns(QGridLayout* grid) const
+{
+    const QFontMetrics metrics(font());
+    const int margin = 4 * metrics.averageCharWidth();
+    grid->setColumnMinimumWidth(0, metrics.horizontalAdvance(WidestHeading) + margin);
+    grid->setColumnMinimumWidth(1, metrics.horizontalAdvance(WidestTime) + margin);
+    grid->setColumnMinimumWidth(2, metrics.horizontalAdvance(WidestCost) + margin);
+    grid->setColumnStretch(3, 1);
+}
+
 QFrame* StatisticsView::panel(const QString& name)
 {
     auto* frame = new QFrame(m_picture1);
     frame->setObjectName(name);
+    adoptPanel(frame);
+    return frame;
+}
+
+void StatisticsView::adoptPanel(QFrame* frame)
+{
     frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
     frame->setAutoFillBackground(true);
     m_panels << frame;
-    return frame;
+}
+
+void StatisticsView::addPanel(QFrame* panel, QGridLayout* grid, const QList<QLabel*>& headings,
+                              const QList<QLabel*>& values)
+{
+    // After the last panel, before the stretch below them.
+    m_panelsLayout->insertWidget(int(m_panels.size()), panel);
+    adoptPanel(panel);
+    alignColumns(grid);
+    m_headings << headings;
+    for (QLabel* label : values)
+        adoptValue(label);
 }
 
 QLabel* StatisticsView::heading(const QString& name, const QString& caption, QWidget* parent)
@@ -173,12 +230,17 @@ QLabel* StatisticsView::value(const QString& name, QWidget* parent)
 {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
+    adoptValue(label);
+    return label;
+}
+
+void StatisticsView::adoptValue(QLabel* label)
+{
     label->setAutoFillBackground(true);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setMargin(2);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_values << label;
-    return label;
 }
 
 int StatisticsView::daysSinceFirst() const
@@ -244,6 +306,7 @@ void StatisticsView::findtots()
     m_label6->setText(span.totals.cost);
     m_label27->setText(span.totals.averageTime);
     m_label26->setText(span.totals.averageCost);
+    m_spanVolume.show(span.totals.volume);
     const Statistics::PerConnection average = Statistics::perConnection(m_table);
     m_label23->setText(average.time);
     m_label4->setText(average.cost);
@@ -259,6 +322,7 @@ void StatisticsView::findtots2()
     m_label19->setText(weeks.totals.cost);
     m_label28->setText(weeks.totals.averageTime);
     m_label29->setText(weeks.totals.averageCost);
+    m_weeksVolume.show(weeks.totals.volume);
 }
 
 void StatisticsView::statload()

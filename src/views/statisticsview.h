@@ -14,6 +14,7 @@ class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QScrollBar;
+class QVBoxLayout;
 class WeekStepper;
 struct ViewColours;
 
@@ -38,6 +39,11 @@ public:
     void statload();
     void setstatcols(const ViewColours& colours);
 
+    // A further panel of figures, laid out and coloured as the others: its headings take the main
+    // colours, its values the secondary ones. Columns 0 to 2 of its grid line up with theirs.
+    void addPanel(QFrame* panel, QGridLayout* grid, const QList<QLabel*>& headings,
+                  const QList<QLabel*>& values);
+
     QGroupBox* frame() const { return m_picture1; }
     QScrollBar* since() const { return m_since; }
 
@@ -59,6 +65,9 @@ private:
     std::pair<QLabel*, QLabel*> figureRow(QGridLayout* grid, int row, const Heading& rowHeading,
                                           const char* timeName, const char* costName);
     QFrame* panel(const QString& name);
+    void adoptPanel(QFrame* frame);
+    void adoptValue(QLabel* label);
+    void alignColumns(QGridLayout* grid) const;
 
     const ConnectionTable& m_table;
     const Clock& m_clock;
@@ -66,6 +75,7 @@ private:
     StatisticsPeriods m_periods;
 
     QGroupBox* m_picture1 = nullptr;
+    QVBoxLayout* m_panelsLayout = nullptr;
     QList<QFrame*> m_panels;
     QList<QLabel*> m_headings;
     QList<QLabel*> m_values;
@@ -79,6 +89,15 @@ private:
     QLabel* m_label19 = nullptr;
     QLabel* m_label28 = nullptr;
     QLabel* m_label29 = nullptr;
+    // A period's volume, beside its time and cost.
+    struct VolumeRow {
+        QLabel* caption = nullptr;
+        QLabel* figure = nullptr;
+        void show(const QString& volume) const;
+    };
+    VolumeRow volumeRow(QGridLayout* grid, int row, const char* name);
+    VolumeRow m_weeksVolume;
+    VolumeRow m_spanVolume;
     // Day span panel.
     QLabel* m_label7 = nullptr;
     QLabel* m_label33 = nullptr;

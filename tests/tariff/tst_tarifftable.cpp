@@ -12,7 +12,8 @@ namespace
 const QString kSection = QStringLiteral("TimesAndTarifs");
 constexpr quint32 kRed = 255, kBlue = 16711680, kYellow = 65535, kCyan = 16776960;
 
-// The keys in the order they are stored: amounts, options, then the grid hour by hour.
+// The keys in the order they are stored: amounts, options, the grid hour by hour, then the
+// holidays and the bill.
 QStringList expectedKeys()
 {
     QStringList keys{"Rate1", "Rate2",    "Rate3",    "Rate4", "Rate5",
@@ -22,6 +23,10 @@ QStringList expectedKeys()
         for (const QString& day : days)
             keys << day + QString::number(hour);
     }
+    keys << "Holidays"
+         << "Bill day"
+         << "Budget"
+         << "Volume cap";
     for (QString& key : keys)
         key.prepend(kSection + QLatin1Char('/'));
     return keys;

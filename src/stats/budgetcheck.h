@@ -1,0 +1,44 @@
+#pragma once
+
+#include "billstatistics.h"
+
+#include <QList>
+#include <QString>
+
+class BillPlan;
+
+// How much of the budget and of the volume cap a bill has used, and the warnings that go with
+// 80% and 100% of either.
+class BudgetCheck
+{
+public:
+    static constexpr int NearPercent = 80;
+    static constexpr int OverPercent = 100;
+
+    enum class Measure { Cost, Volume };
+    enum class Level { Clear, Near, Over };
+    struct Threshold {
+        Measure measure = Measure::Cost;
+        int percent = NearPercent;
+        // "cost80", "volume100": how the thresholds already told of are remembered.
+        QString key() const;
+        bool operator==(const Threshold&) const = default;
+    };
+    struct Usage {
+        Measure measure = Measure::Cost;
+        int percent = 0; // whole percent, cut down
+        Level level = Level::Clear;
+        QString used;    // "73% of £25.00"
+        QString warning; // empty below 80%
+    };
+    struct Status {
+        // The budget's, then the cap's; a cap counts only once some call of the bill gives bytes.
+        QList<Usage> usages;
+        Level level = Level::Clear;
+        // The warnings of every measure, one sentence each.
+        QString warning;
+        QList<Threshold> reached;
+    };
+
+    static Status check(const BillStatistics::Figures& figures, const BillPlan& plan);
+};

@@ -1,0 +1,202 @@
+#include "platform/formats.h"
+#include "platform/settingsstore.h"
+#include "stats/billperiod.h"
+#include "stats/billstatistics.h"
+#include "stats/billsummary.h"
+#include "stats/budgetcheck.h"
+#include "stats/warningledger.h"
+#include "statstable.h"
+#include "tariff/billplan.h"
+#include "testregistry.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using Records = QList<ConnectionRecord>;
+Q_DECLARE_METATYPE(BillPlan)
+
+namespace
+{
+ConnectionRecord withBytes(ConnectionRecord record, std::optional<quint64> sent,
+                           std::optional<quint64> received)
+{
+    record.sentBytes = sent;
+    record.receivedBytes = received;
+    return record;
+}
+
+BillPlan plan(const QString& budget, const QString& capMegabytes)
+{
+    BillPlan result;
+    result.setBudget(budget);
+    result.setVolumeCap(capMegabytes);
+    return result;
+}
+
+BillStatistics::Figures bill(double cost, std::optional<quint64> volume)
+{
+    const BillPeriod period = BillPeriod::containing(QDate(2026, 11, 20), 15);
+    return {period, true, 1, QString(), cost, volume, std::nullopt};
+}
+} // namespace
+
+class TstBill : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void period_data()
+    {
+        QTest::addColumn<QDate>("day");
+        QTest::addColumn<int>("billDay");
+        QTest::addColumn<int>("billsBack");
+        QTest::addColumn<QDate>("first");
+        QTest::addColumn<QDate>("last");
+        QTest::newRow("bill day 1 is the calendar month")
+            << QDate(2026, 11, 20) << 1 << 0 << QDate(2026, 11, 1) << QDate(2026, 11, 30);
+        QTest::newRow("the day before it")
+            << QDate(2026, 11, 14) << 15 << 0 << QDate(2026, 10, 15) << QDate(2026, 11, 14);
+        QTest::newRow("across a year's end")
+            << QDate(2027, 1, 5) << 15 << 0 << QDate(2026, 12, 15) << QDate(2027, 1, 14);
+        QTest::newRow("back across a year's end")
+            << QDate(2027, 1, 5) << 15 << 13 << QDate(2025, 11, 15) << QDate(2025, 12, 14);
+        QTest::newRow("bill day 28 through February")
+            << QDate(2027, 3, 1) << 28 << 0 << QDate(2027, 2, 28) << QDate(2027, 3, 27);
+        QTest::newRow("bill day 31 is held to 28")
+            << QDate(2027, 2, 28) << 31 << 0 << QDate(2027, 2, 28) << QDate(2027, 3, 27);
+    }
+    void period()
+    {
+        QFETCH(QDate, day);
+        QFETCH(int, billDay);
+        QFETCH(int, billsBack);
+        QFETCH(QDate, first);
+        QFETCH(QDate, last);
+        const BillPeriod period = BillPeriod::containing(day, billDay).earlier(billsBack);
+        QCOMPARE(period.first(), first);
+        QCOMPARE(period.last(), last);
+        QCOMPARE(BillPeriod::containing(day, billDay).billsSince(first), billsBack);
+    }
+
+    void figures_data()
+    {
+        QTest::addColumn<Records>("records");
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<int>("billsBack");
+        QTest::addColumn<int>("earliest");
+        // heading|time|cost|calls|volume|projection
+        QTest::addColumn<QString>("figures");
+        QTest::newRow("first call inside the current bill")
+            << Records{call("2026-11-18", 0, 20, 0, 1.2f)} << QDate(2026, 11, 20) << 0 << 0
+            << "This bill (from Sun 15 Nov 26)|0 hrs 20 mins 0 secs|£1.20|1||at this rate £6.00 "
+               "by Mon 14 Dec 26";
+        const Records yearEnd{call("2026-12-14", 1, 0, 0, 5), call("2026-12-15", 0, 40, 30, 1),
+                              call("2027-01-05", 0, 20, 30, 1.2f)};
+        QTest::newRow("a bill across the year's end")
+            << yearEnd << QDate(2027, 1, 5) << 0 << 1
+            << "This bill (from Tue 15 Dec 26)|1 hrs 1 mins 0 secs|£2.20|2||at this rate £3.10 by "
+               "Thu 14 Jan 27";
+        QTest::newRow("volume from the calls that count bytes")
+            << Records{withBytes(call("2026-11-14", 0, 1, 0), 9000000, 9000000),
+                       withBytes(call("2026-11-16", 0, 1, 0), 1000, 250000),
+                       withBytes(call("2026-11-17", 0, 1, 0), 500, std::nullopt),
+                       call("2026-11-18", 0, 1, 0)}
+            << QDate(2026, 12, 14) << 0 << 1
+            << "This bill (from Sun 15 Nov 26)|0 hrs 3 mins 0 secs|£0.00|3|251.5 kB|at this rate "
+               "£0.00 by Mon 14 Dec 26";
+    }
+    void figures()
+    {
+        QFETCH(Records, records);
+        QFETCH(QDate, today);
+        QFETCH(int, billsBack);
+        QFETCH(int, earliest);
+        QFETCH(QString, figures);
+        const ConnectionTable table = tableOf(records);
+        const BillStatistics::Figures bill = BillStatistics::billBack(table, 15, billsBack, today);
+        QCOMPARE(QStringList({BillStatistics::heading(bill), bill.time,
+                              Formats::currency(bill.cost), QString::number(bill.calls),
+                              bill.volume ? Formats::dataSize(*bill.volume) : QString(),
+                              BillStatistics::projection(bill)})
+                     .join('|'),
+                 figures);
+        QCOMPARE(BillStatistics::earliestBillBack(table, 15, today), earliest);
+    }
+
+    void budget_data()
+    {
+        QTest::addColumn<BillPlan>("plan");
+        QTest::addColumn<double>("cost");
+        QTest::addColumn<qint64>("volume"); // -1 for unknown
+        QTest::addColumn<QString>("reached");
+        QTest::addColumn<QString>("warning");
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("no budget") << plan("0", "0") << 30.0 << qint64(-1) << ""
+                                   << ""
+                                   << "£30.00, no budget";
+        QTest::newRow("80% of single-precision sums")
+            << plan("25", "0") << 19.999999 << qint64(-1) << "cost80"
+            << "Near budget: this bill has used 80% of its budget (£20.00 of £25.00)."
+            << "£20.00, 80% of £25.00 budget";
+        QTest::newRow("over the budget")
+            << plan("25", "0") << 26.1 << qint64(-1) << "cost80 cost100"
+            << "Over budget: this bill has used 104% of its budget (£26.10 of £25.00)."
+            << "£26.10, 104% of £25.00 budget";
+        QTest::newRow("a cap without bytes counts nothing")
+            << plan("0", "1") << 0.0 << qint64(-1) << ""
+            << ""
+            << "£0.00, no budget";
+        QTest::newRow("both")
+            << plan("10", "1") << 12.0 << qint64(900000) << "cost80 cost100 volume80"
+            << "Over budget: this bill has used 120% of its budget (£12.00 of £10.00). Near "
+               "volume cap: this bill has used 90% of its volume cap (900.0 kB of 1.0 MB)."
+            << "£12.00, 120% of £10.00 budget, 900.0 kB, 90% of 1.0 MB cap";
+    }
+    void budget()
+    {
+        QFETCH(BillPlan, plan);
+        QFETCH(double, cost);
+        QFETCH(qint64, volume);
+        QFETCH(QString, reached);
+        QFETCH(QString, warning);
+        QFETCH(QString, summary);
+        BillStatistics::Figures figures =
+            bill(cost, volume < 0 ? std::nullopt : std::optional<quint64>(volume));
+        figures.time = "1 hrs 0 mins 0 secs";
+        const BudgetCheck::Status status = BudgetCheck::check(figures, plan);
+        QStringList keys;
+        for (const BudgetCheck::Threshold& threshold : status.reached)
+            keys << threshold.key();
+        QCOMPARE(keys.join(' '), reached);
+        QCOMPARE(status.warning, warning);
+        QCOMPARE(BillSummary::line(figures, plan),
+                 "This bill (from Sun 15 Nov 26): 1 hrs 0 mins 0 secs, " + summary);
+    }
+
+    void eachThresholdIsToldOncePerBill()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("Modemtally.conf");
+        const QDate november(2026, 11, 15);
+        const BudgetCheck::Threshold near{BudgetCheck::Measure::Cost, 80};
+        const BudgetCheck::Threshold over{BudgetCheck::Measure::Cost, 100};
+        const BudgetCheck::Threshold volume{BudgetCheck::Measure::Volume, 80};
+        using Thresholds = QList<BudgetCheck::Threshold>;
+        {
+            SettingsStore store(file);
+            WarningLedger ledger(store);
+            QCOMPARE(ledger.takeNew(november, {near}), Thresholds{near});
+            QCOMPARE(ledger.takeNew(november, {near}), Thresholds{});
+            QCOMPARE(ledger.takeNew(november, {near, over, volume}), (Thresholds{over, volume}));
+        }
+        // After a restart, the same bill tells nothing again; the next bill starts afresh.
+        SettingsStore store(file);
+        WarningLedger ledger(store);
+        QCOMPARE(ledger.takeNew(november, {near, over, volume}), Thresholds{});
+        QCOMPARE(ledger.takeNew(november.addMonths(1), {near}), Thresholds{near});
+        QCOMPARE(ledger.takeNew(november, {near}), Thresholds{near});
+    }
+};
+
+DIALTRAK_TEST(TstBill)
+#include "tst_bill.moc"

@@ -1,0 +1,117 @@
+#include "log/connectiontable.h"
+#include "platform/progresssink.h"
+#include "recordingstore.h"
+#include "tariff/callcoster.h"
+#include "tariff/holidaylist.h"
+#include "tariff/tarifftable.h"
+#include "tariff/ukbankholidays.h"
+#include "testregistry.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using Days = QList<QDate>;
+
+namespace
+{
+Days isoDays(const QString& texts)
+{
+    return HolidayList::fromText(texts).days();
+}
+
+} // namespace
+
+class TstHolidays : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void bankHolidays_data()
+    {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<Days>("days");
+        QTest::newRow("2026: Boxing Day on a Saturday")
+            << 2026
+            << isoDays("2026-01-01 2026-04-03 2026-04-06 2026-05-04 2026-05-25 2026-08-31 "
+                       "2026-12-25 2026-12-28");
+        QTest::newRow("2038: Easter at its latest") << 2038
+                                                    << isoDays("2038-01-01 2038-04-23 2038-04-26 "
+                                                               "2038-05-03 2038-05-31 2038-08-30 "
+                                                               "2038-12-27 2038-12-28");
+        QTest::newRow("2027: Easter in March, Christmas on a Saturday")
+            << 2027
+            << isoDays("2027-01-01 2027-03-26 2027-03-29 2027-05-03 2027-05-31 2027-08-30 "
+                       "2027-12-27 2027-12-28");
+        QTest::newRow("2022: New Year on a Saturday, Christmas on a Sunday")
+            << 2022
+            << isoDays("2022-01-03 2022-04-15 2022-04-18 2022-05-02 2022-05-30 2022-08-29 "
+                       "2022-12-26 2022-12-27");
+        QTest::newRow("before the rules") << 1977 << Days{};
+    }
+    void bankHolidays()
+    {
+        QFETCH(int, year);
+        QFETCH(Days, days);
+        QCOMPARE(UkBankHolidays::forYear(year), days);
+    }
+
+    // A holiday takes Sunday's row of the grid for its own hours and as the next day of a call
+    // that runs past midnight. Good Friday and Easter Monday 2000 were 21 and 24 April; weekday
+    // nights cost 0.015 a minute, Sundays 0.01.
+    void aHolidayIsCostedAsASunday()
+    {
+        QTemporaryDir dir;
+        RecordingStore store(dir.filePath("t.conf"));
+        TariffTable tariff;
+        for (const int rate : {0, 1, 2})
+            tariff.setRate(rate, QStringList{"0.04", "0.015", "0.01"}[rate]);
+        tariff.setHolidays(HolidayList::fromText("2000-04-21 2000-04-24"));
+        QVERIFY(tariff.save(store).saved);
+        ConnectionTable table;
+        for (const char* date : {"2000-04-20", "2000-04-24"}) {
+            ConnectionRecord record;
+            record.conndate = date;
+            record.starttime = "23:30:00";
+            record.endtime = "00:30:00";
+            table.append(record);
+        }
+        const CallCoster coster(tariff);
+        for (const int n : {1, 2})
+            QVERIFY(coster.findvariables(table, n));
+        QCOMPARE(table[1].cost, float(30 * 0.015 + 30 * 0.01));
+        QCOMPARE(table[2].cost, float(30 * 0.01 + 30 * 0.015));
+    }
+
+    void calendarSavesAndLoadsBack()
+    {
+        QTemporaryDir dir;
+        TariffTable tariff;
+        tariff.setHolidays(HolidayList::fromText("2026-12-28 2026-12-25"));
+        tariff.billPlan().setBillDay(15);
+        tariff.billPlan().setBudget("25.000");
+        tariff.billPlan().setVolumeCap("500");
+        {
+            RecordingStore store(dir.filePath("t.conf"));
+            QVERIFY(tariff.save(store).saved);
+            QCOMPARE(store.read("TimesAndTarifs", "Holidays", "x"),
+                     QString("2026-12-25 2026-12-28"));
+        }
+        RecordingStore store(dir.filePath("t.conf"));
+        TariffTable loaded;
+        SilentProgress progress;
+        loaded.load(store, progress);
+        QCOMPARE(loaded.holidays(), tariff.holidays());
+        QCOMPARE(loaded.appliedBillPlan(), tariff.billPlan());
+        // A budget that is not a number stops the save before anything is stored.
+        loaded.billPlan().setBudget("lots");
+        store.writes.clear();
+        const TariffTable::SaveResult refused = loaded.save(store);
+        QVERIFY(!refused.saved);
+        QCOMPARE(refused.invalidField, QString("Budget per bill"));
+        QVERIFY(store.writes.isEmpty());
+        QCOMPARE(loaded.appliedBillPlan().budget(), QString("25"));
+    }
+};
+
+DIALTRAK_TEST(TstHolidays)
+#include "tst_holidays.moc"
