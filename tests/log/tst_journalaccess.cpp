@@ -3,6 +3,7 @@
 #include "log/journalreader.h"
 #include "testregistry.h"
 #include "unprivileged.h"
+#include "unprivilegedtest.h"
 
 #include <QFile>
 #include <QTest>
@@ -52,29 +53,11 @@ private Q_SLOTS:
 
 // The same as a user in neither group, and folders and files that user may not read. Root is
 // never refused, so as root the class runs again as the user nobody and stands on that run.
-class TstJournalUnprivileged : public QObject
+class TstJournalUnprivileged : public UnprivilegedTest
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    // A skip in initTestCase would leave the classes after this one in the executable unrun.
-    void initTestCase()
-    {
-        if (!Unprivileged::isRoot()) {
-            qInfo("running as an unprivileged user");
-            return;
-        }
-        QString output;
-        const int code = Unprivileged::rerun("TstJournalUnprivileged", &output);
-        QVERIFY2(code == 0, qPrintable(output));
-        qInfo("%s", qPrintable(output));
-        m_ranAsNobody = true;
-    }
-    void init()
-    {
-        if (m_ranAsNobody)
-            QSKIP("ran as the user nobody in a child process, which passed (above)");
-    }
 
     void toldToJoinTheGroup()
     {
@@ -115,8 +98,6 @@ private Q_SLOTS:
     }
 
 private:
-    bool m_ranAsNobody = false;
-
     static JournalReadResult readAll(const QString& folder)
     {
         return JournalReader(JournalLocation::directory(folder)).read({});
