@@ -3,10 +3,13 @@
 // view's fill and sort painted, start-up, the close step, and how each grows with the log.
 #include "app/form1.h"
 #include "app/statusline.h"
+#include "bench_syslog.h"
+#include "bench_journal.h"
 #include "benchdata.h"
 #include "benchreport.h"
 #include "log/connectiontable.h"
 #include "log/logloader.h"
+#include "log/modemlogsource.h"
 #include "log/shutdownguard.h"
 #include "platform/clock.h"
 #include "platform/launcher.h"
@@ -266,7 +269,7 @@ void loads(BenchReport& report)
     report.add(QStringLiteral("close step, unchanged 50 MB log"), close, 5.0, QStringLiteral("ms"));
     report.note(QStringLiteral("emptying a 50 MB log (file system)"),
                 BenchReport::bestMs(
-                    Runs, [&] { ShutdownGuard::empty(large.logpath, large.modemLog.size()); },
+                    Runs, [&] { ModemLogSource::empty(large.logpath, large.modemLog.size()); },
                     [&] { large.restoreModemLog(); }),
                 QStringLiteral("ms"));
 }
@@ -390,5 +393,7 @@ int main(int argc, char** argv)
     loads(report);
     views(report);
     growth(report);
+    syslogBench(report);
+    benchJournal(report);
     return report.finish() ? 0 : 1;
 }

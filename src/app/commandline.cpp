@@ -1,11 +1,13 @@
 #include "commandline.h"
 
+#include "log/sourcechoice.h"
 #include "platform/clock.h"
 #include "platform/programdirectory.h"
 #include "platform/settingsstore.h"
 #include "report/commandreport.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QRegularExpression>
 #include <cstdio>
 
@@ -16,10 +18,14 @@ const QString kSummary = QStringLiteral("--summary");
 const QString kFrom = QStringLiteral("--from");
 const QString kTo = QStringLiteral("--to");
 const QString kCsv = QStringLiteral("--csv");
+const QString kJournalDirectory = QStringLiteral("--journal-directory");
 
 CommandLine::Parsed bad(const QString& error)
 {
-    return {CommandLine::Mode::BadArguments, ReportRequest(), error};
+    CommandLine::Parsed parsed;
+    parsed.mode = CommandLine::Mode::BadArguments;
+    parsed.error = error;
+    return parsed;
 }
 
 bool isReportOption(const QString& argument)
@@ -47,22 +53,40 @@ void print(std::FILE* stream, const QByteArray& bytes)
 
 QString CommandLine::usage()
 {
-    return QStringLiteral("Usage: dialtrak --report [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--csv]\n"
-                          "       dialtrak --summary");
+    return QStringLiteral("Usage: dialtrak [--journal-directory DIR] --report [--from YYYY-MM-DD] "
+                          "[--to YYYY-MM-DD] [--csv]\n"
+                          "       dialtrak [--journal-directory DIR] --summary\n"
+                          "       dialtrak [--journal-directory DIR]");
 }
 
 CommandLine::Parsed CommandLine::parse(const QStringList& arguments)
 {
-    bool any = false;
-    for (const QString& argument : arguments)
-        any = any || isReportOption(argument);
-    if (!any)
-        return {};
-
     Parsed parsed;
-    QStringList seen;
+    // The folder goes with the window or the report alike; the toolkit's own options stay with
+    // the window.
+    QStringList rest;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments.at(i);
+        if (argument.section(QLatin1Char('='), 0, 0) != kJournalDirectory) {
+            rest << argument;
+            continue;
+        }
+        QString folder = argument.section(QLatin1Char('='), 1);
+        if (!argument.contains(QLatin1Char('=')) && i + 1 < arguments.size())
+            folder = arguments.at(++i);
+        if (folder.isEmpty())
+            return bad(QStringLiteral("%1 needs a folder of journal files").arg(kJournalDirectory));
+        parsed.journalDirectory = QDir(folder).absolutePath();
+    }
+    bool any = false;
+    for (const QString& argument : rest)
+        any = any || isReportOption(argument);
+    if (!any)
+        return parsed;
+
+    QStringList seen;
+    for (qsizetype i = 0; i < rest.size(); ++i) {
+        const QString& argument = rest.at(i);
         QString name = argument;
         std::optional<QString> value;
         if (argument.startsWith(QLatin1String("--")) && argument.contains(QLatin1Char('='))) {
@@ -76,9 +100,9 @@ CommandLine::Parsed CommandLine::parse(const QStringList& arguments)
         seen << name;
         if (name == kFrom || name == kTo) {
             if (!value) {
-                if (i + 1 >= arguments.size())
+                if (i + 1 >= rest.size())
                     return bad(QStringLiteral("%1 needs a date, YYYY-MM-DD").arg(name));
-                value = arguments.at(++i);
+                value = rest.at(++i);
             }
             const std::optional<QDate> day = isoDay(*value);
             if (!day)
@@ -117,8 +141,12 @@ int CommandLine::run(int argc, char** argv, const Parsed& parsed)
     }
     SettingsStore settings;
     const SystemClock clock;
+    const SourceChoice source =
+        parsed.journalDirectory.isEmpty()
+            ? SourceChoice::load(settings)
+            : SourceChoice{SourceChoice::Kind::Journal, parsed.journalDirectory};
     const CommandReport::Outcome outcome =
-        CommandReport::run(parsed.request, settings, clock, ProgramDirectory::path());
+        CommandReport::run(parsed.request, settings, source, clock, ProgramDirectory::path());
     print(stdout, outcome.output);
     if (!outcome.error.isEmpty())
         print(stderr,

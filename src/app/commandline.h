@@ -6,8 +6,11 @@
 #include <QStringList>
 
 // The program's command line: nothing of its own opens the window; --report and --summary print
-// without one. Usage: dialtrak --report [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--csv]
-//                     dialtrak --summary
+// without one; --journal-directory DIR reads, for this run, pppd's records in the journal files
+// of a folder instead of the stored choice. Usage:
+//   dialtrak [--journal-directory DIR] --report [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--csv]
+//   dialtrak [--journal-directory DIR] --summary
+//   dialtrak [--journal-directory DIR]
 class CommandLine
 {
 public:
@@ -15,6 +18,8 @@ public:
     struct Parsed {
         Mode mode = Mode::Window;
         ReportRequest request;
+        // A folder of journal files to read instead of the stored choice; empty for none.
+        QString journalDirectory;
         QString error; // why the arguments are bad
     };
 

@@ -14,6 +14,7 @@
 #include "dialogs/splashfrm.h"
 #include "dialogs/textviewer.h"
 #include "log/extrainfofile.h"
+#include "log/journalsource.h"
 #include "log/logreset.h"
 #include "log/modemlogcompactor.h"
 #include "log/ownlogfile.h"
@@ -24,6 +25,7 @@
 #include "platform/services.h"
 #include "platform/settingsstore.h"
 #include "platform/windowplacement.h"
+#include "report/callinprogress.h"
 #include "report/connectionprinter.h"
 #include "report/csvexport.h"
 #include "report/textexport.h"
@@ -39,6 +41,7 @@
 
 #include "platform/clock.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -75,7 +78,7 @@ Form1::Form1(Services& services, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(ProgramInfo::title());
     m_extraInfoEditor = std::make_unique<ExtraInfoEditor>(m_table, m_services.prompter, [this] {
-        const ExtraInfoFile file(m_table.logpath, m_services.programDirectory);
+        const ExtraInfoFile file = ExtraInfoFile::at(m_source->notesPath());
         // Otherwise the note would silently be gone at the next load.
         if (!file.savetheextrabits(m_table, nullptr, m_lastLoad.noteLines))
             m_services.prompter.message(
@@ -92,6 +95,9 @@ Form1::Form1(Services& services, QWidget* parent)
         lookinlog();
         displaywhere();
     });
+    m_liveRefresh.setSingleShot(true);
+    connect(&m_liveRefresh, &QTimer::timeout, this, &Form1::refreshLive);
+    connect(&m_callTimer, &QTimer::timeout, this, &Form1::updateCallInProgress);
     resize(880, 580);
 }
 
@@ -274,8 +280,10 @@ void Form1::startup()
     repaint();
     splashfrm splash(this);
     splash.showNow();
-    m_table.logpath =
-        m_services.settings.read(QStringLiteral("Logfile"), QStringLiteral("Path"), QString());
+    // A folder of journal files given on the command line is read this once, not stored.
+    useSource(m_journalDirectory.isEmpty()
+                  ? SourceChoice::load(m_services.settings)
+                  : SourceChoice{SourceChoice::Kind::Journal, m_journalDirectory});
     const QStringList unreadableAmounts = m_tariff.load(m_services.settings, *this);
     if (!unreadableAmounts.isEmpty())
         m_services.prompter.message(
@@ -286,7 +294,7 @@ void Form1::startup()
             Prompter::Icon::Warning);
     lookinlog();
     if (m_lastLoad.notesUsable) {
-        const ExtraInfoFile notes(m_table.logpath, m_services.programDirectory);
+        const ExtraInfoFile notes = ExtraInfoFile::at(m_source->notesPath());
         if (!notes.gettheextrabits(m_table, m_lastLoad.noteLines) &&
             QFileInfo::exists(notes.path()))
             m_services.prompter.message(
@@ -323,7 +331,7 @@ void Form1::bringToFront()
     activateWindow();
 }
 
-void Form1::lookinlog()
+void Form1::lookinlog(Interaction interaction)
 {
     m_lastLoad = m_loader.lookinlog();
     // Also when the modem log could not be opened: the figures must not go on describing
@@ -331,11 +339,14 @@ void Form1::lookinlog()
     m_stats->refresh();
     m_billPanel->refresh();
     m_budgetwarning->check(m_table, m_tariff.appliedBillPlan(), m_services.clock.today());
+    updateCallInProgress();
+    if (interaction == Interaction::Quiet)
+        return; // news of a live source: the user is told what matters at the next Refresh
     if (!m_lastLoad.modemLogOpened) {
         askForModemLog();
         return;
     }
-    setWindowTitle(QStringLiteral("Dialtrak - viewing log file ") + m_table.logpath);
+    setWindowTitle(QStringLiteral("Dialtrak - viewing log file ") + m_source->description());
     if (m_lastLoad.overflow && !m_logFullShown) {
         // Shown once per run: every connection is still kept in the own log file.
         m_logFullShown = true;
@@ -372,22 +383,34 @@ void Form1::lookinlog()
             QStringLiteral("Lines of the Dialtrak log file %1 that could not be read: %2. They "
                            "are kept in the file as they are, each in its place, with their extra "
                            "connection information.")
-                .arg(OwnLogFile::pathFor(m_table.logpath))
+                .arg(m_source->ownLogPath())
                 .arg(unreadable),
             Prompter::Icon::Warning);
     }
+    if (!m_lastLoad.sourceError.isEmpty() && m_lastLoad.sourceError != m_sourceErrorShown) {
+        // Read in part: what was read is shown, and the user knows the rest is missing.
+        m_sourceErrorShown = m_lastLoad.sourceError;
+        m_services.prompter.message(m_lastLoad.sourceError, Prompter::Icon::Warning);
+    }
     if (m_table.connectioncount() == 0)
-        m_services.prompter.message(
-            QStringLiteral("There were no connections found in the file, ") + m_table.logpath,
-            Prompter::Icon::Information);
+        m_services.prompter.message(m_source->noConnectionsMessage(), Prompter::Icon::Information);
 }
 
 void Form1::askForModemLog()
 {
-    m_services.prompter.message(
-        QStringLiteral("Please select your modem log file which is found in your Windows "
-                       "directory, usually a file with the same name as your modem."),
-        Prompter::Icon::Warning);
+    // Offered first, where this computer's own calls are in its journal: no file to look for.
+    if (m_choice == SourceChoice{} && offerThisComputersConnections())
+        return;
+    if (m_choice.kind == SourceChoice::Kind::ModemLog)
+        m_services.prompter.message(
+            QStringLiteral("Please select your modem log file which is found in your Windows "
+                           "directory, usually a file with the same name as your modem."),
+            Prompter::Icon::Warning);
+    else
+        m_services.prompter.message(
+            m_lastLoad.sourceError +
+                QStringLiteral(" Please choose where Dialtrak finds your connections."),
+            Prompter::Icon::Warning);
     // Apply in an open selection window: the user is already choosing, so a second window
     // over the first would only trap them.
     if (m_openSelection && m_openSelection->isVisible())
@@ -401,19 +424,83 @@ void Form1::askForModemLog()
 void Form1::openSelectionWindow()
 {
     Selectlogfrm window(m_services.settings, m_services.shortcuts, this);
-    window.setReloadHandler([this](const QString& path) { useModemLog(path); });
+    window.setReloadHandler([this](const SourceChoice& choice) {
+        checkSettingsSaved();
+        useSource(choice);
+        lookinlog();
+        displaywhere();
+    });
     Selectlogfrm* outer = m_openSelection;
     m_openSelection = &window;
     window.exec();
     m_openSelection = outer;
 }
 
-void Form1::useModemLog(const QString& path)
+void Form1::useSource(const SourceChoice& choice)
 {
+    m_choice = choice;
+    m_watch.reset();
+    m_source = choice.open(m_table.logpath, m_services.programDirectory);
+    m_loader.setSource(*m_source);
+    m_sourceErrorShown.clear();
+    // News of a live source is read a moment after it comes, so a burst of lines is read once.
+    m_watch = m_source->watch();
+    if (m_watch)
+        connect(m_watch.get(), &SourceWatch::changed, this,
+                [this] { m_liveRefresh.start(LiveRefreshDelayMs); });
+}
+
+bool Form1::offerThisComputersConnections()
+{
+    const SourceChoice journal{SourceChoice::Kind::Journal, QString()};
+    if (!JournalSource::holdsRecords(JournalLocation::system()))
+        return false;
+    const Prompter::Answer answer = m_services.prompter.message(
+        QStringLiteral("This computer's journal holds records of PPP connections (a modem, a "
+                       "mobile broadband stick or a PPPoE line). Do you want Dialtrak to show "
+                       "this computer's PPP connections?\n\nChoose No to select a Windows "
+                       "modem log file instead."),
+        Prompter::Icon::None, Prompter::Buttons::YesNo, Prompter::Answer::Yes);
+    if (answer != Prompter::Answer::Yes)
+        return false;
+    journal.save(m_services.settings);
     checkSettingsSaved();
-    m_table.logpath = path;
+    useSource(journal);
     lookinlog();
     displaywhere();
+    return true;
+}
+
+void Form1::refreshLive()
+{
+    // Never under an open menu, an editor or any other window the user is busy with.
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget() ||
+        (m_openSelection && m_openSelection->isVisible())) {
+        m_liveRefresh.start(LiveRefreshDelayMs);
+        return;
+    }
+    const QList<int> selected = m_written->selectedConnections();
+    lookinlog(Interaction::Quiet);
+    displaywhere();
+    m_written->reselect(selected);
+}
+
+void Form1::updateCallInProgress()
+{
+    const QString text = m_source && m_source->followsCallsLive()
+                             ? CallInProgress::statusText(m_table, m_coster, m_services.clock.now())
+                             : QString();
+    if (text.isEmpty()) {
+        m_callTimer.stop();
+        if (m_showingCall)
+            setStatus(QString());
+        m_showingCall = false;
+        return;
+    }
+    setStatus(text);
+    m_showingCall = true;
+    if (!m_callTimer.isActive())
+        m_callTimer.start(1000);
 }
 
 void Form1::checkSettingsSaved()
@@ -555,23 +642,36 @@ void Form1::rememberPlace()
 void Form1::closeEvent(QCloseEvent* event)
 {
     rememberPlace();
+    if (!m_source) { // closed before it ever loaded
+        event->accept();
+        return;
+    }
+    m_liveRefresh.stop();
+    m_callTimer.stop();
     if (!m_exitRequested && ShutdownGuard(m_loader, m_table).unload(m_lastLoad).outcome ==
                                 ShutdownGuard::Outcome::CannotEmpty)
         m_services.prompter.message(
             QStringLiteral("The modem log file %1 could not be emptied. Its connections are kept "
                            "in the Dialtrak log file, and it will be emptied when Dialtrak next "
                            "closes.")
-                .arg(m_table.logpath),
+                .arg(m_source->description()),
             Prompter::Icon::Warning);
     event->accept();
 }
 
 void Form1::newlog_Click()
 {
+    // A system log is never deleted: its records from before now are left out instead.
+    const QString whatHappens =
+        m_source->emptiedOnClose()
+            ? QStringLiteral("This command will start a new log by deleting both the windows "
+                             "modem log file and the Dialtrak log file.")
+            : QStringLiteral("This command will start a new log by deleting the Dialtrak log "
+                             "file. The system's own records are left as they are; those from "
+                             "before now are left out of the new log.");
     const Prompter::Answer save = m_services.prompter.message(
-        QStringLiteral("This command will start a new log by deleting both the windows modem log "
-                       "file and the Dialtrak log file.\n\nIf you have not already done so, do "
-                       "you want to save the current connections as a text file now?"),
+        whatHappens + QStringLiteral("\n\nIf you have not already done so, do you want to save "
+                                     "the current connections as a text file now?"),
         Prompter::Icon::None, Prompter::Buttons::YesNoCancel);
     if (save == Prompter::Answer::Yes) {
         if (m_table.isEmpty())
@@ -589,10 +689,9 @@ void Form1::newlog_Click()
     if (sure != Prompter::Answer::Yes)
         return;
     // Calls made since the last load decide what a full table leaves over for the new log.
-    if (m_loader.modemLogChanged())
+    if (m_loader.sourceChanged())
         lookinlog();
-    const bool started =
-        LogReset::startnew(m_table.logpath, m_services.programDirectory, m_lastLoad);
+    const bool started = LogReset::startnew(*m_source, m_lastLoad);
     if (!started)
         m_services.prompter.message(QStringLiteral("Could not delete the log file."));
     // Reloaded either way, so the views show what the files now hold; success only when it was.
@@ -647,15 +746,24 @@ void Form1::printconnect_Click()
 
 void Form1::cleanlog_Click()
 {
-    if (!ModemLogCompactor::cleanup(m_table.logpath, *this))
+    QString error;
+    const std::optional<QString> compacted = m_source->compact(*this, &error);
+    if (compacted)
+        showFile(*compacted);
+    else if (m_source->emptiedOnClose()) {
         m_services.prompter.message(QStringLiteral("Log could not be compacted, file is in use."),
                                     Prompter::Icon::Warning);
-    showFile(m_table.logpath);
+        showFile(m_table.logpath);
+    } else
+        m_services.prompter.message(
+            QStringLiteral("The PPP records could not be written to a file of their own (%1).")
+                .arg(error),
+            Prompter::Icon::Warning);
 }
 
 void Form1::viewdtklog_Click()
 {
-    showFile(OwnLogFile::pathFor(m_table.logpath));
+    showFile(m_source->ownLogPath());
 }
 
 void Form1::showFile(const QString& path)
@@ -747,15 +855,13 @@ void Form1::selcolours_Click()
 
 void Form1::helpcont_Click()
 {
-    const ExtraInfoFile notes(m_table.logpath, m_services.programDirectory);
-    const bool chosen = !m_table.logpath.isEmpty();
-    helpfrm window(
-        HelpText::text({.settingsFile = m_services.settings.fileName(),
-                        .modemLog = m_table.logpath,
-                        .ownLog = chosen ? OwnLogFile::pathFor(m_table.logpath) : QString(),
-                        .notes = chosen ? notes.path() : QString(),
-                        .homePage = m_weblink1->address()}),
-        this);
+    const bool chosen = !m_source->description().isEmpty();
+    helpfrm window(HelpText::text({.settingsFile = m_services.settings.fileName(),
+                                   .modemLog = m_source->description(),
+                                   .ownLog = chosen ? m_source->ownLogPath() : QString(),
+                                   .notes = chosen ? m_source->notesPath() : QString(),
+                                   .homePage = m_weblink1->address()}),
+                   this);
     window.exec();
 }
 

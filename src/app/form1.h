@@ -3,18 +3,22 @@
 #include "appearance/colourscheme.h"
 #include "log/connectiontable.h"
 #include "log/logloader.h"
+#include "log/sourcechoice.h"
 #include "platform/progresssink.h"
 #include "tariff/callcoster.h"
 #include "tariff/tarifftable.h"
 
 #include <QMainWindow>
+#include <QTimer>
 #include <array>
 #include <memory>
 
 class BillPanel;
 class BudgetWatch;
+class ConnectionSource;
 class ExtraInfoEditor;
 class Notifier;
+class SourceWatch;
 class GraphView;
 class QAction;
 class QLabel;
@@ -39,11 +43,16 @@ public:
     explicit Form1(Services& services, QWidget* parent = nullptr);
     ~Form1() override;
 
+    // For this run, the pppd records of the journal files in a folder (as `journalctl -D` reads
+    // them) instead of the stored choice; before startup().
+    void setJournalDirectory(const QString& directory) { m_journalDirectory = directory; }
     // Shows the window, loads the tariff and the connection table and shows the remembered view.
     void startup();
 
-    // Reloads the connection table from the modem log and the own log.
-    void lookinlog();
+    // How a load speaks to the user: news of a live source is shown without a word.
+    enum class Interaction { Told, Quiet };
+    // Reloads the connection table from the source and the own log.
+    void lookinlog(Interaction interaction = Interaction::Told);
     // Shows the view remembered in the settings.
     void displaywhere();
     // Gives the views the colours of the scheme last applied.
@@ -103,7 +112,15 @@ private:
     void showFile(const QString& path);
     // False, after telling the user why, while notes cannot be matched to connections.
     bool notesCanChange();
-    void useModemLog(const QString& path);
+    // Reads from now on the source chosen.
+    void useSource(const SourceChoice& choice);
+    // On a first start, where this computer's journal holds pppd's records: asks whether to show
+    // them; true when the user took them.
+    bool offerThisComputersConnections();
+    // A live source had news: read it, unless the user is busy in a window or a menu.
+    void refreshLive();
+    // The status line tells of a call still in progress, its time and cost so far.
+    void updateCallInProgress();
     // Tells the user when a change of the settings could not be written to the file.
     void checkSettingsSaved();
 
@@ -167,4 +184,14 @@ private:
     bool m_logFullShown = false;
     bool m_ownLogErrorShown = false;
     qsizetype m_unreadableShown = 0;
+    QString m_sourceErrorShown;
+
+    QString m_journalDirectory;
+    SourceChoice m_choice;
+    std::unique_ptr<ConnectionSource> m_source;
+    std::unique_ptr<SourceWatch> m_watch;
+    static constexpr int LiveRefreshDelayMs = 1000;
+    QTimer m_liveRefresh;
+    QTimer m_callTimer;
+    bool m_showingCall = false;
 };

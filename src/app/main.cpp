@@ -63,6 +63,9 @@ int main(int argc, char** argv)
     DesktopNotifier notifier;
     Form1 window(services);
     window.setNotifier(&notifier);
+    // pppd's records of the journal files in a folder (a disk from another machine), for this
+    // run only, as `journalctl -D` reads them.
+    window.setJournalDirectory(command.journalDirectory);
     QObject::connect(&instance, &SingleInstance::showRequested, &window, &Form1::bringToFront);
     prompter.setParent(&window);
     window.startup();

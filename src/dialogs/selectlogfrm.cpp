@@ -23,6 +23,9 @@ Selectlogfrm::Selectlogfrm(SettingsStore& settings, ShortcutMaker& shortcuts, QW
                           this)),
       m_drive1(new DriveList(this)), m_dir1(new DirectoryList(this)), m_file1(new FileList(this)),
       m_check1(new QCheckBox(QStringLiteral("Show all \"log\" and \"txt\" files"), this)),
+      m_check2(
+          new QCheckBox(QStringLiteral("Show &every file (system logs such as syslog)"), this)),
+      m_command3(new QPushButton(QStringLiteral("This Computer's &PPP Connections"), this)),
       m_cmdOK(new QPushButton(QStringLiteral("OK"), this)),
       m_command1(new QPushButton(QStringLiteral("Apply"), this)),
       m_command2(new QPushButton(QStringLiteral("Cancel"), this))
@@ -34,6 +37,10 @@ Selectlogfrm::Selectlogfrm(SettingsStore& settings, ShortcutMaker& shortcuts, QW
     m_dir1->setObjectName(QStringLiteral("Dir1"));
     m_file1->setObjectName(QStringLiteral("File1"));
     m_check1->setObjectName(QStringLiteral("Check1"));
+    m_check2->setObjectName(QStringLiteral("Check2"));
+    m_command3->setObjectName(QStringLiteral("Command3"));
+    m_command3->setToolTip(QStringLiteral("pppd's records in this computer's system journal"));
+    m_command3->setAutoDefault(false);
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
     m_command1->setObjectName(QStringLiteral("Command1"));
     m_command2->setObjectName(QStringLiteral("Command2"));
@@ -54,6 +61,8 @@ Selectlogfrm::Selectlogfrm(SettingsStore& settings, ShortcutMaker& shortcuts, QW
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
+    buttons->addWidget(m_command3);
+    buttons->addStretch();
     buttons->addWidget(m_cmdOK);
     buttons->addWidget(m_command1);
     buttons->addWidget(m_command2);
@@ -62,12 +71,15 @@ Selectlogfrm::Selectlogfrm(SettingsStore& settings, ShortcutMaker& shortcuts, QW
     layout->addWidget(m_label1);
     layout->addLayout(lists, 1);
     layout->addWidget(m_check1);
+    layout->addWidget(m_check2);
     layout->addLayout(buttons);
     resize(640, 380);
 
     connect(m_drive1, &DriveList::driveChanged, this, &Selectlogfrm::Drive1_Change);
     connect(m_dir1, &DirectoryList::pathChanged, this, &Selectlogfrm::Dir1_Change);
     connect(m_check1, &QCheckBox::toggled, this, &Selectlogfrm::Check1_Click);
+    connect(m_check2, &QCheckBox::toggled, this, &Selectlogfrm::Check2_Click);
+    connect(m_command3, &QPushButton::clicked, this, &Selectlogfrm::Command3_Click);
     connect(m_file1, &FileList::fileDoubleClicked, this, &Selectlogfrm::cmdOK_Click);
     connect(m_file1, &QListWidget::itemSelectionChanged, this, &Selectlogfrm::enableChoice);
     connect(m_cmdOK, &QPushButton::clicked, this, &Selectlogfrm::cmdOK_Click);
@@ -83,8 +95,14 @@ void Selectlogfrm::Form_Load()
     m_drive1->setDrive(QDir::rootPath());
     // The folder of the modem log in use, where the user last found it; else the home
     // directory, which stands where the modem driver's Windows directory would be.
+    const SourceChoice stored = SourceChoice::load(m_settings);
     const QFileInfo current(
-        m_settings.read(QStringLiteral("Logfile"), QStringLiteral("Path"), QString()));
+        stored.kind == SourceChoice::Kind::Journal
+            ? m_settings.read(QStringLiteral("Logfile"), QStringLiteral("Path"), QString())
+            : stored.path);
+    // A system log has no extension: it is listed only among every file.
+    if (stored.kind == SourceChoice::Kind::SystemLog)
+        m_check2->setChecked(true);
     if (!current.isAbsolute() || !m_dir1->setPath(current.absolutePath())) {
         if (!m_dir1->setPath(QDir::homePath()))
             m_dir1->setPath(m_drive1->drive());
@@ -112,9 +130,31 @@ void Selectlogfrm::Dir1_Change(const QString& path)
     m_file1->setPath(path);
 }
 
-void Selectlogfrm::Check1_Click(bool ticked)
+void Selectlogfrm::Check1_Click(bool)
 {
-    m_file1->setPattern(ticked ? allPattern() : modemPattern());
+    applyFilePattern();
+}
+
+void Selectlogfrm::Check2_Click(bool)
+{
+    applyFilePattern();
+}
+
+void Selectlogfrm::applyFilePattern()
+{
+    m_file1->setPattern(m_check2->isChecked()   ? everyFilePattern()
+                        : m_check1->isChecked() ? allPattern()
+                                                : modemPattern());
+}
+
+void Selectlogfrm::Command3_Click()
+{
+    const SourceChoice journal{SourceChoice::Kind::Journal, QString()};
+    journal.save(m_settings);
+    placeShortcut();
+    accept();
+    if (m_reload)
+        m_reload(journal);
 }
 
 QString Selectlogfrm::chosenPath() const
@@ -122,32 +162,37 @@ QString Selectlogfrm::chosenPath() const
     return QDir::toNativeSeparators(m_dir1->filePath(m_file1->selectedFileName()));
 }
 
-QString Selectlogfrm::choose()
+SourceChoice Selectlogfrm::choose()
 {
-    const QString path = chosenPath();
-    m_settings.write(QStringLiteral("Logfile"), QStringLiteral("Path"), path);
-    return path;
+    const SourceChoice choice = SourceChoice::ofFile(chosenPath());
+    choice.save(m_settings);
+    return choice;
+}
+
+void Selectlogfrm::placeShortcut()
+{
+    m_shortcuts.setTargetPath(QCoreApplication::applicationFilePath());
+    m_shortcuts.setTitle(ProgramInfo::title());
+    // The program works without its launcher, so a failure here is not the user's concern.
+    m_shortcuts.create();
 }
 
 void Selectlogfrm::cmdOK_Click()
 {
     if (m_file1->selectedFileName().isEmpty())
         return;
-    const QString path = choose();
-    m_shortcuts.setTargetPath(QCoreApplication::applicationFilePath());
-    m_shortcuts.setTitle(ProgramInfo::title());
-    // The program works without its launcher, so a failure here is not the user's concern.
-    m_shortcuts.create();
+    const SourceChoice choice = choose();
+    placeShortcut();
     accept();
     if (m_reload)
-        m_reload(path);
+        m_reload(choice);
 }
 
 void Selectlogfrm::Command1_Click()
 {
     if (m_file1->selectedFileName().isEmpty())
         return;
-    const QString path = choose();
+    const SourceChoice choice = choose();
     if (m_reload)
-        m_reload(path);
+        m_reload(choice);
 }

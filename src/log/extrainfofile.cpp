@@ -14,6 +14,14 @@ QString ExtraInfoFile::pathFor(const QString& logpath, const QString& programDir
            LogNames::withoutExtension(LogNames::fileName(logpath)) + QStringLiteral(".dtk");
 }
 
+ExtraInfoFile ExtraInfoFile::at(const QString& path)
+{
+    ExtraInfoFile file{QString(), QString()};
+    file.m_directory = QFileInfo(path).absolutePath();
+    file.m_path = path;
+    return file;
+}
+
 bool ExtraInfoFile::isMarker(const QString& text)
 {
     // "ERROR" is costing's word, not the user's: stored, it would outlive a mended tariff.

@@ -17,6 +17,8 @@ public:
         : m_directory(programDirectory), m_path(pathFor(logpath, programDirectory))
     {
     }
+    // The notes of a source that keeps them elsewhere.
+    static ExtraInfoFile at(const QString& path);
     QString path() const { return m_path; }
     // "Extra information for " + the modem log's file name without its extension + ".dtk"
     static QString pathFor(const QString& logpath, const QString& programDirectory);

@@ -10,9 +10,13 @@
 
 // What one load found and did, for the window's messages and for the shutdown step.
 struct LoadReport {
-    // False when the modem log could not be opened; the table is then empty and nothing else
-    // was done.
+    // False when the modem log (or another source) could not be opened; the table is then empty
+    // and nothing else was done.
     bool modemLogOpened = false;
+    // Why the source could not be read, or read only in part; empty when all went well.
+    QString sourceError;
+    // Why the bytes of the connections could not be kept; empty when they were.
+    QString volumeError;
     // Every connection the load kept, including those beyond the table's capacity.
     int connectionsRead = 0;
     // More connections than the table holds: it shows the oldest, the own log holds them all.

@@ -3,130 +3,69 @@
 #include "connectiontable.h"
 #include "extrainfofile.h"
 #include "logmerger.h"
-#include "modemlogscanner.h"
+#include "modemlogsource.h"
 #include "ownlogfile.h"
-#include "platform/filestream.h"
 #include "platform/formats.h"
 #include "platform/progresssink.h"
-
-#include <QCryptographicHash>
-#include <QFileInfo>
+#include "volumefile.h"
 
 namespace
 {
 // A repeat drops records from the own log, so one is normally enough; the bound only guards
 // against files that keep changing under the load.
 constexpr int MaxPasses = 4;
-// File times move in coarse steps: a file written this shortly before it was read may change
-// again without its time changing.
-constexpr qint64 RacyMs = 2000;
-
-bool isRacy(const FileStream& log)
-{
-    return log.isOpen() && log.modified().msecsTo(QDateTime::currentDateTime()) < RacyMs;
-}
 } // namespace
 
-// One pass over the modem log through a small buffer: its connections, and what tells later
-// whether the file is still the one read.
-struct LogLoader::ModemLogRead {
-    bool opened = false;
-    bool changedWhileRead = false;
-    qint64 size = -1;
-    QDateTime modified;
-    bool racy = false;
-    QByteArray contentHash; // only for a racy file
-    QList<DatedConnection> connections;
-
-    static ModemLogRead of(const QString& path, ProgressSink* progress, bool scan)
-    {
-        ModemLogRead read;
-        FileStream log(path);
-        if (!log.isOpen())
-            return read;
-        read.opened = true;
-        read.modified = log.modified();
-        // Only a file written just before the read needs its contents remembered; for any other
-        // the size and the time tell whether it changed, without a pass over tens of megabytes.
-        read.racy = isRacy(log);
-        if (!scan && !read.racy) {
-            read.size = log.sizeAtOpen();
-            return read;
-        }
-        if (scan && progress)
-            progress->setStatus(QStringLiteral("Scanning modem log file..."));
-        ModemLogScanner scanner(progress, log.sizeAtOpen());
-        QCryptographicHash hash(QCryptographicHash::Md5);
-        qsizetype carry = 0;
-        for (QByteArrayView piece = log.next(); !piece.isEmpty(); piece = log.next(carry)) {
-            if (read.racy)
-                hash.addData(piece.sliced(carry));
-            if (scan)
-                scanner.feed(piece, log.pieceOffset());
-            carry = qMin(ModemLogScanner::Carry, piece.size());
-        }
-        read.size = log.bytesRead();
-        read.changedWhileRead = log.failed() || log.changedWhileRead();
-        read.contentHash = read.racy ? hash.result() : QByteArray();
-        read.connections = scanner.finish();
-        return read;
-    }
-};
+LogLoader::LogLoader(ConnectionTable& table, Coster coster, ProgressSink& progress,
+                     const QString& programDirectory)
+    : m_table(table), m_coster(std::move(coster)), m_progress(progress),
+      m_modemLog(std::make_unique<ModemLogSource>(table.logpath, programDirectory)),
+      m_source(m_modemLog.get())
+{
+}
 
 LogLoader::LogLoader(ConnectionTable& table, Coster coster, ProgressSink& progress,
-                     QString programDirectory)
-    : m_table(table), m_coster(std::move(coster)), m_progress(progress),
-      m_programDirectory(std::move(programDirectory))
+                     ConnectionSource& source)
+    : m_table(table), m_coster(std::move(coster)), m_progress(progress), m_source(&source)
 {
 }
 
-void LogLoader::remember(const ModemLogRead& log)
-{
-    m_seenPath = m_table.logpath;
-    m_seenSize = log.opened ? log.size : -1;
-    m_seenModified = log.modified;
-    m_seenRacy = log.racy;
-    m_seenHash = log.contentHash;
-}
+LogLoader::~LogLoader() = default;
 
-bool LogLoader::modemLogChanged() const
+bool LogLoader::sourceChanged() const
 {
-    if (m_seenSize < 0 || m_seenPath != m_table.logpath)
-        return true;
-    const QFileInfo info(m_seenPath);
-    if (!info.isFile() || info.size() != m_seenSize)
-        return true;
-    if (!m_seenRacy)
-        return info.lastModified() != m_seenModified;
-    const ModemLogRead now = ModemLogRead::of(m_seenPath, nullptr, false);
-    return !now.opened || now.size != m_seenSize || now.contentHash != m_seenHash;
+    return m_source->changedSinceRead();
 }
 
 LoadReport LogLoader::lookinlog()
 {
     LoadReport report;
-    m_progress.setStatus(QStringLiteral("Opening modem log file..."));
+    m_progress.setStatus(m_source->openingStatus());
     m_progress.setProgress(0);
     m_progress.setProgressEnabled(true);
 
     Pass pass;
     for (int passes = 1;; ++passes) {
         m_table.clear();
-        const ModemLogRead log = ModemLogRead::of(m_table.logpath, &m_progress, true);
-        remember(log);
-        if (!log.opened) {
-            // The window asks for another modem log; the table stays empty.
+        const ConnectionSource::Read read = m_source->read(m_progress);
+        report.sourceError = read.error;
+        if (!read.opened) {
+            // The window asks for another source; the table stays empty.
             finish();
             m_lastReport = report;
             return report;
         }
         report.modemLogOpened = true;
-        pass = readAndWriteBack(log.connections, report);
+        pass = readAndWriteBack(read.connections, report);
+        m_source->settle(report.ownLogWritten || pass.connections.isEmpty());
         // A log cut short or written to while it was read is read again, as it is now.
-        if ((!pass.repeat && !log.changedWhileRead) || passes >= MaxPasses)
+        if ((!pass.repeat && !read.changedWhileRead) || passes >= MaxPasses)
             break;
     }
 
+    // The bytes of each connection, where the source gives them, outlive its records.
+    if (const QString volume = m_source->volumePath(); !volume.isEmpty())
+        VolumeFile(volume).keep(pass.connections, &report.volumeError, !m_readOnly);
     fillTable(pass.connections);
     report.connectionsRead = int(pass.connections.size());
     report.overflow = pass.connections.size() > ConnectionTable::Capacity;
@@ -143,7 +82,7 @@ LogLoader::Pass LogLoader::readAndWriteBack(const QList<DatedConnection>& scanne
     m_progress.setStatus(QStringLiteral("Opening dtk log file..."));
     m_progress.setProgress(0);
     m_progress.setStatus(QStringLiteral("Reading dtk log file..."));
-    const OwnLogFile ownLog(m_table.logpath);
+    const OwnLogFile ownLog = OwnLogFile::at(m_source->ownLogPath());
     const OwnLogFile::ReadResult own = ownLog.read();
     const QList<DatedConnection> merged = LogMerger::merge(own.records, scanned);
 
@@ -232,8 +171,7 @@ void LogLoader::costAndOverlay(const LoadReport& report)
     // Each normal costing lays the whole file over the table, so a text ends up in every slot
     // up to the last one costed that way, and in the unused slots above the count.
     const NoteLines& lines = report.noteLines;
-    const std::optional<QStringList> texts =
-        ExtraInfoFile(m_table.logpath, m_programDirectory).read(lines);
+    const std::optional<QStringList> texts = ExtraInfoFile::at(m_source->notesPath()).read(lines);
     if (!texts)
         return;
     ExtraInfoFile::overlay(

@@ -3,16 +3,17 @@
 #include "datedconnection.h"
 #include "loadreport.h"
 
-#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <functional>
+#include <memory>
 
+class ConnectionSource;
 class ConnectionTable;
 class ProgressSink;
 
-// The load cycle: scans the modem log, merges and rewrites the own log, costs every connection
-// and lays the user's extra information over the markers.
+// The load cycle: reads the source (the modem log, or pppd's records), merges and rewrites the
+// own log, costs every connection and lays the user's extra information over the markers.
 class LogLoader
 {
 public:
@@ -20,27 +21,31 @@ public:
     // is due for every slot up to that one).
     using Coster = std::function<bool(ConnectionTable& table, int slot)>;
 
+    // Reads the modem log at table.logpath.
     LogLoader(ConnectionTable& table, Coster coster, ProgressSink& progress,
-              QString programDirectory);
+              const QString& programDirectory);
+    // Reads the source given, which outlives the loader or is replaced before.
+    LogLoader(ConnectionTable& table, Coster coster, ProgressSink& progress,
+              ConnectionSource& source);
+    ~LogLoader();
 
-    // Rebuilds the table from the files at table.logpath.
+    ConnectionSource& source() const { return *m_source; }
+    void setSource(ConnectionSource& source) { m_source = &source; }
+
+    // Rebuilds the table from the source and its own log.
     LoadReport lookinlog();
     // A read-only load leaves the own log as it is: the table is what a load would write there.
     void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
     const LoadReport& lastReport() const { return m_lastReport; }
-    // Whether the modem log differs from what the last load read (grown, changed, gone, or no
+    // Whether the source differs from what the last load read (grown, changed, gone, or no
     // load has read it yet).
-    bool modemLogChanged() const;
-    // The modem log's size when the last load read it; -1 when it could not be read.
-    qint64 seenSize() const { return m_seenSize; }
+    bool sourceChanged() const;
 
 private:
     struct Pass {
         QList<DatedConnection> connections; // what the table and the own log receive
         bool repeat = false;
     };
-    struct ModemLogRead;
-    void remember(const ModemLogRead& log);
     Pass readAndWriteBack(const QList<DatedConnection>& scanned, LoadReport& report);
     void fillTable(const QList<DatedConnection>& connections);
     void costAndOverlay(const LoadReport& report);
@@ -49,13 +54,8 @@ private:
     ConnectionTable& m_table;
     Coster m_coster;
     ProgressSink& m_progress;
-    QString m_programDirectory;
+    std::unique_ptr<ConnectionSource> m_modemLog; // when no other source is given
+    ConnectionSource* m_source = nullptr;
     LoadReport m_lastReport;
     bool m_readOnly = false;
-    // What the last load read from the modem log.
-    QString m_seenPath;
-    qint64 m_seenSize = -1;
-    QDateTime m_seenModified;
-    bool m_seenRacy = false;
-    QByteArray m_seenHash;
 };

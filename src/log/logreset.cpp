@@ -1,8 +1,8 @@
 #include "logreset.h"
 
-#include "extrainfofile.h"
+#include "connectionsource.h"
+#include "modemlogsource.h"
 #include "ownlogfile.h"
-#include "platform/textfile.h"
 
 #include <QFile>
 
@@ -19,12 +19,16 @@ bool fail(QString* error, const QString& text)
 bool LogReset::startnew(const QString& logpath, const QString& programDirectory,
                         const LoadReport& lastLoad, QString* error)
 {
-    if (logpath.isEmpty())
-        return fail(error, QStringLiteral("No modem log"));
+    ModemLogSource modemLog(logpath, programDirectory);
+    return startnew(modemLog, lastLoad, error);
+}
+
+bool LogReset::startnew(ConnectionSource& source, const LoadReport& lastLoad, QString* error)
+{
     // The notes go first, set aside under a name no load reads: should the program be stopped at
     // any later point, no note is left to attach to the calls of the new log. A failure puts
     // them back, as the connections they belong to are then still there.
-    const QString notes = ExtraInfoFile::pathFor(logpath, programDirectory);
+    const QString notes = source.notesPath();
     const QString asideNotes = notes + QStringLiteral(".deleted");
     QFile::remove(asideNotes);
     const bool notesAside = QFile::exists(notes) && QFile::rename(notes, asideNotes);
@@ -36,20 +40,13 @@ bool LogReset::startnew(const QString& logpath, const QString& programDirectory,
         return fail(error, text);
     };
 
-    // Deleted and created again, so the driver starts a new file rather than appending; through
-    // a link, the file the driver writes is the one started again.
-    const QString modemLog = TextFile::writeTarget(logpath);
-    if (QFile::exists(modemLog) && !QFile::remove(modemLog))
-        return failWithNotesBack(QStringLiteral("Cannot delete ") + logpath);
-    QFile created(modemLog);
-    if (!created.open(QIODevice::WriteOnly))
-        return failWithNotesBack(QStringLiteral("Cannot create ") + logpath);
-    created.close();
+    QString reason;
+    if (!source.startAfresh(&reason))
+        return failWithNotesBack(reason);
 
     // Written in one step, so a failure keeps the old file whole.
-    const OwnLogFile ownLog(logpath);
+    const OwnLogFile ownLog = OwnLogFile::at(source.ownLogPath());
     if (!lastLoad.beyondTable.isEmpty() || !lastLoad.unreadableLines.isEmpty()) {
-        QString reason;
         if (!ownLog.write(lastLoad.beyondTable, &reason, lastLoad.unreadableLines))
             return failWithNotesBack(reason);
     } else if (QFile::exists(ownLog.path()) && !QFile::remove(ownLog.path())) {

@@ -4,7 +4,10 @@
 
 #include <QString>
 
-// Starts a fresh log: the modem log emptied, the own log and the extra information deleted.
+class ConnectionSource;
+
+// Starts a fresh log: the modem log emptied (a system log is left alone, its older records left
+// out of the new log), the own log and the extra information deleted.
 // What the last load read but the table could not hold (the connections beyond a full table, and
 // own log lines this program cannot read) is in no export: it makes up the new own log.
 class LogReset
@@ -12,6 +15,9 @@ class LogReset
 public:
     // False when the modem log cannot be emptied or the own log cannot be deleted; a missing
     // own log or extra information file counts as deleted.
+    static bool startnew(ConnectionSource& source, const LoadReport& lastLoad,
+                         QString* error = nullptr);
+    // The modem log at logpath.
     static bool startnew(const QString& logpath, const QString& programDirectory,
                          const LoadReport& lastLoad, QString* error = nullptr);
 };

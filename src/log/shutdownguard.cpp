@@ -1,10 +1,8 @@
 #include "shutdownguard.h"
 
+#include "connectionsource.h"
 #include "connectiontable.h"
 #include "logloader.h"
-
-#include <QFile>
-#include <QFileInfo>
 
 ShutdownGuard::Outcome ShutdownGuard::decide(const ConnectionTable& table, const LoadReport& report)
 {
@@ -22,38 +20,32 @@ ShutdownGuard::Outcome ShutdownGuard::decide(const ConnectionTable& table, const
     return Outcome::Emptied;
 }
 
-ShutdownGuard::Emptying ShutdownGuard::empty(const QString& logpath, qint64 expectedSize)
-{
-    QFile file(logpath);
-    if (logpath.isEmpty() || !QFileInfo(logpath).isFile() ||
-        !file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
-        return Emptying::Failed;
-    if (file.size() != expectedSize)
-        return Emptying::Changed;
-    return file.resize(0) ? Emptying::Emptied : Emptying::Failed;
-}
-
 ShutdownGuard::Result ShutdownGuard::unload(const LoadReport& lastReport)
 {
     Result result;
     result.report = lastReport;
+    ConnectionSource& source = m_loader.source();
+    if (!source.emptiedOnClose()) {
+        result.outcome = Outcome::NeverEmptied;
+        return result;
+    }
     // Connections made since the last load would be lost with the modem log: load them first,
     // and once more should the driver write again in the meantime.
     for (int attempt = 0; attempt < 2; ++attempt) {
-        if (attempt > 0 || m_loader.modemLogChanged()) {
+        if (attempt > 0 || m_loader.sourceChanged()) {
             result.report = m_loader.lookinlog();
             result.reloaded = true;
         }
         result.outcome = decide(m_table, result.report);
         if (result.outcome != Outcome::Emptied)
             return result;
-        switch (empty(m_table.logpath, m_loader.seenSize())) {
-        case Emptying::Emptied:
+        switch (source.empty()) {
+        case ConnectionSource::Emptying::Emptied:
             return result;
-        case Emptying::Failed:
+        case ConnectionSource::Emptying::Failed:
             result.outcome = Outcome::CannotEmpty;
             return result;
-        case Emptying::Changed:
+        case ConnectionSource::Emptying::Changed:
             result.outcome = Outcome::StillGrowing;
             break;
         }

@@ -19,6 +19,7 @@ public:
         OwnLogNotWritten, // the own log does not hold them: the modem log is all there is
         CannotEmpty,      // the modem log could not be emptied and is as it was
         StillGrowing,     // the driver kept writing to it while the window closed
+        NeverEmptied,     // a system log: read, never written
     };
     struct Result {
         bool reloaded = false; // the modem log had changed and was loaded first
@@ -31,11 +32,6 @@ public:
 
     // The rule alone, on a table and the report of the load that filled it.
     static Outcome decide(const ConnectionTable& table, const LoadReport& report);
-    enum class Emptying { Emptied, Changed, Failed };
-    // Truncates to 0 bytes, so the file never goes missing, but only when it still has the size
-    // the last read saw: the check and the truncation go through one open file, so a call the
-    // driver appended since is not erased unseen. Anything else leaves the file as it was.
-    static Emptying empty(const QString& logpath, qint64 expectedSize);
 
 private:
     LogLoader& m_loader;

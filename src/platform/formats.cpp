@@ -161,3 +161,9 @@ QString Formats::totalTime(qint64 hours, qint64 minutes, qint64 seconds)
     return QString::number(hours) + QLatin1String(" hrs ") + QString::number(minutes) +
            QLatin1String(" mins ") + QString::number(seconds) + QLatin1String(" secs");
 }
+
+QString Formats::dataSize(quint64 bytes)
+{
+    return QLocale().formattedDataSize(qint64(qMin<quint64>(bytes, quint64(INT64_MAX))), 1,
+                                       QLocale::DataSizeSIFormat);
+}

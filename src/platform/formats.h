@@ -39,4 +39,6 @@ public:
     static QString generalDate(const QDateTime& dateTime);
     // H hrs M mins S secs, plain integers.
     static QString totalTime(qint64 hours, qint64 minutes, qint64 seconds);
+    // Bytes in the locale's units of 1000: "850 kB", "12.4 MB".
+    static QString dataSize(quint64 bytes);
 };

@@ -1,10 +1,12 @@
 #include "commandreport.h"
 
 #include "csvexport.h"
+#include "log/connectionsource.h"
 #include "log/connectiontable.h"
 #include "log/extrainfofile.h"
 #include "log/logloader.h"
 #include "log/ownlogfile.h"
+#include "log/sourcechoice.h"
 #include "platform/clock.h"
 #include "platform/dateparser.h"
 #include "platform/progresssink.h"
@@ -26,26 +28,28 @@ CommandReport::Outcome failure(const QString& error)
 // The table as the window shows it after start-up: loaded, costed, with the notes laid over it.
 // Empty, with the reason, when the modem log or the own log cannot be read. A full table is
 // noted, since the figures then leave out the newest connections, as the window's do.
-QString load(ConnectionTable& table, const TariffTable& tariff, const QString& programDirectory,
-             QString& note)
+QString load(ConnectionTable& table, const TariffTable& tariff, const SourceChoice& choice,
+             const QString& programDirectory, QString& note)
 {
-    if (table.logpath.isEmpty())
+    if (choice.kind == SourceChoice::Kind::ModemLog && choice.path.isEmpty())
         return QStringLiteral("No modem log has been chosen yet. Start Dialtrak and choose one "
                               "with Options > Select Modem Log File.");
+    const std::unique_ptr<ConnectionSource> source = choice.open(table.logpath, programDirectory);
     const CallCoster coster(tariff);
     SilentProgress progress;
     LogLoader loader(
         table, [&coster](ConnectionTable& t, int slot) { return coster.findvariables(t, slot); },
-        progress, programDirectory);
+        progress, *source);
     loader.setReadOnly(true);
     const LoadReport report = loader.lookinlog();
     if (!report.modemLogOpened)
-        return QStringLiteral("The modem log cannot be read: ") + table.logpath;
+        return QStringLiteral("%1 cannot be read. %2")
+            .arg(source->description(), report.sourceError)
+            .trimmed();
     // Without the own log's connections the figures would be wrong, and the notes misplaced.
     if (!report.notesUsable)
-        return QStringLiteral("The Dialtrak log file cannot be read: ") +
-               OwnLogFile::pathFor(table.logpath);
-    ExtraInfoFile(table.logpath, programDirectory).gettheextrabits(table, report.noteLines);
+        return QStringLiteral("The Dialtrak log file cannot be read: ") + source->ownLogPath();
+    ExtraInfoFile::at(source->notesPath()).gettheextrabits(table, report.noteLines);
     if (report.overflow)
         note = QStringLiteral("Only the first %1 of the %2 connections are counted, as in the "
                               "window; the Dialtrak log file holds them all.")
@@ -70,15 +74,15 @@ QList<int> CommandReport::numbersBetween(const ConnectionTable& table,
 }
 
 CommandReport::Outcome CommandReport::run(const ReportRequest& request, SettingsStore& settings,
-                                          const Clock& clock, const QString& programDirectory)
+                                          const SourceChoice& source, const Clock& clock,
+                                          const QString& programDirectory)
 {
     TariffTable tariff;
     SilentProgress progress;
     const QStringList unreadableAmounts = tariff.load(settings, progress);
     ConnectionTable table;
-    table.logpath = settings.read(QStringLiteral("Logfile"), QStringLiteral("Path"), QString());
     QString note;
-    const QString error = load(table, tariff, programDirectory, note);
+    const QString error = load(table, tariff, source, programDirectory, note);
     // As the window says at start: the figures count such an amount as 0.
     if (!unreadableAmounts.isEmpty())
         note = QStringList{QStringLiteral("The stored amount for \"%1\" could not be read, so it "

@@ -1,7 +1,7 @@
 #include "tablecells.h"
 
 #include "connectionline.h"
-#include "log/connectionrecord.h"
+#include "log/connectiontable.h"
 #include "platform/formats.h"
 
 std::optional<QStringList> TableCells::row(const ConnectionRecord& record, int number,
@@ -17,4 +17,13 @@ std::optional<QStringList> TableCells::row(const ConnectionRecord& record, int n
                        ConnectionLine::duration(record),
                        Formats::currency(record.cost),
                        record.otherinfo};
+}
+
+bool TableCells::showsVolume(const ConnectionTable& table)
+{
+    for (int n = 1; n <= table.connectioncount(); ++n) {
+        if (table[n].sentBytes || table[n].receivedBytes)
+            return true;
+    }
+    return false;
 }

@@ -9,6 +9,9 @@ void TimeTotal::add(const ConnectionRecord& record)
     m_minutes += qint64(record.durhours) * 60 + record.durmins;
     m_seconds += record.dursecs;
     m_cost += record.cost;
+    if (record.sentBytes || record.receivedBytes)
+        m_volume =
+            m_volume.value_or(0) + record.sentBytes.value_or(0) + record.receivedBytes.value_or(0);
 }
 
 QString TimeTotal::timeText() const

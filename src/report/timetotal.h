@@ -2,17 +2,20 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <optional>
 
 struct ConnectionRecord;
 
-// Adds up the length and cost of connections; seconds carry into minutes, and the minutes are
-// written as hours and minutes.
+// Adds up the length, cost and volume of connections; seconds carry into minutes, and the minutes
+// are written as hours and minutes.
 class TimeTotal
 {
 public:
     void add(const ConnectionRecord& record);
     int count() const { return m_count; }
     double cost() const { return m_cost; }
+    // Bytes sent and received by the connections that record them; none when none does.
+    std::optional<quint64> volume() const { return m_volume; }
     qint64 totalSeconds() const { return m_minutes * 60 + m_seconds; }
     // H hrs M mins S secs
     QString timeText() const;
@@ -25,4 +28,5 @@ private:
     qint64 m_minutes = 0;
     qint64 m_seconds = 0;
     double m_cost = 0.0;
+    std::optional<quint64> m_volume;
 };

@@ -11,20 +11,15 @@ BillStatistics::Figures BillStatistics::figures(const ConnectionTable& table,
                                                 const BillPeriod& period, const QDate& today)
 {
     TimeTotal total;
-    std::optional<quint64> volume;
     for (int n = 1; n <= table.connectioncount(); ++n) {
         const ConnectionRecord& record = table[n];
         const std::optional<QDate> day = DateParser::parseDate(record.conndate);
         if (!day || !period.contains(*day))
             continue;
         total.add(record);
-        if (record.sentBytes || record.receivedBytes)
-            volume = volume.value_or(0) + record.sentBytes.value_or(0) +
-                     record.receivedBytes.value_or(0);
     }
-    Figures result{period,           period.contains(today), total.count(),
-                   total.timeText(), total.cost(),           volume,
-                   std::nullopt};
+    Figures result{period,       period.contains(today), total.count(), total.timeText(),
+                   total.cost(), total.volume(),         std::nullopt};
     if (result.current)
         result.projectedCost =
             total.cost() * period.days() / double(period.first().daysTo(today) + 1);
@@ -62,10 +57,4 @@ QString BillStatistics::projection(const Figures& figures)
         return QString();
     return QLatin1String("at this rate ") + Formats::currency(*figures.projectedCost) +
            QLatin1String(" by ") + Formats::dddDdMmmYy(figures.period.last());
-}
-
-QString BillStatistics::volumeText(quint64 bytes)
-{
-    return QLocale().formattedDataSize(qint64(qMin<quint64>(bytes, quint64(INT64_MAX))), 1,
-                                       QLocale::DataSizeSIFormat);
 }

@@ -40,6 +40,4 @@ public:
     static QString heading(const Figures& figures);
     // "at this rate £23.40 by Mon 14 Dec 26"; empty for a bill that has ended.
     static QString projection(const Figures& figures);
-    // In the locale's units of 1000: "850 kB", "12.4 MB".
-    static QString volumeText(quint64 bytes);
 };

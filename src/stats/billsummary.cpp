@@ -17,7 +17,7 @@ QString BillSummary::line(const BillStatistics::Figures& figures, const BillPlan
     const BudgetCheck::Usage* budget = usageOf(BudgetCheck::Measure::Cost);
     parts << (budget ? budget->used + QLatin1String(" budget") : QStringLiteral("no budget"));
     if (figures.volume) {
-        parts << BillStatistics::volumeText(*figures.volume);
+        parts << Formats::dataSize(*figures.volume);
         if (const BudgetCheck::Usage* cap = usageOf(BudgetCheck::Measure::Volume))
             parts << cap->used + QLatin1String(" cap");
     }

@@ -52,8 +52,7 @@ BudgetCheck::Status BudgetCheck::check(const BillStatistics::Figures& figures, c
     const std::optional<quint64> cap = plan.volumeCapBytes();
     if (cap && figures.volume)
         status.usages << usage(Measure::Volume, double(*figures.volume), double(*cap), 0,
-                               BillStatistics::volumeText(*figures.volume),
-                               BillStatistics::volumeText(*cap));
+                               Formats::dataSize(*figures.volume), Formats::dataSize(*cap));
     QStringList warnings;
     for (const Usage& use : std::as_const(status.usages)) {
         status.level = qMax(status.level, use.level);

@@ -27,7 +27,8 @@ Statistics::Totals totalsOver(const TimeTotal& total, int parts)
 {
     return {total.timeText(), total.costText(),
             TimeTotal::secondsText(total.totalSeconds() / parts),
-            Formats::currency(total.cost() / parts)};
+            Formats::currency(total.cost() / parts),
+            total.volume() ? Formats::dataSize(*total.volume()) : QString()};
 }
 
 } // namespace

@@ -17,6 +17,8 @@ public:
         QString cost;
         QString averageTime;
         QString averageCost;
+        // The bytes sent and received, where the connections record them; empty otherwise.
+        QString volume;
     };
     struct DaySpan {
         QString firstDay; // Label7, "ddd dd mmm yy"

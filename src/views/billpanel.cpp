@@ -119,7 +119,7 @@ void BillPanel::refresh()
     m_calls->setText(QString::number(bill.calls));
 
     // Only where the source of some call of the bill counts bytes.
-    m_volume->setText(bill.volume ? BillStatistics::volumeText(*bill.volume)
+    m_volume->setText(bill.volume ? Formats::dataSize(*bill.volume)
                                   : QStringLiteral("unknown"));
     m_volumeHeading->setVisible(bill.volume.has_value());
     m_volume->setVisible(bill.volume.has_value());

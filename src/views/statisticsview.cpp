@@ -91,6 +91,7 @@ StatisticsView::StatisticsView(const ConnectionTable& table, const Clock& clock,
         figureRow(weeksGrid, 1, {"Label32", "Total Time and Cost"}, "Label18", "Label19");
     std::tie(m_label28, m_label29) = figureRow(
         weeksGrid, 2, {"Label31", "Average Time and Cost per week"}, "Label28", "Label29");
+    m_weeksVolume = volumeRow(weeksGrid, 3, "weeksvolume");
 
     // The span of days.
     QFrame* span = panel(QStringLiteral("Picture3"));
@@ -117,6 +118,7 @@ StatisticsView::StatisticsView(const ConnectionTable& table, const Clock& clock,
         figureRow(spanGrid, 3, {"Label3", "Total Time and Cost"}, "Label2", "Label6");
     std::tie(m_label27, m_label26) =
         figureRow(spanGrid, 4, {"Label24", "Average Time and Cost per day"}, "Label27", "Label26");
+    m_spanVolume = volumeRow(spanGrid, 5, "spanvolume");
 
     // Every connection.
     QFrame* all = panel(QStringLiteral("Picture4"));
@@ -157,6 +159,26 @@ std::pair<QLabel*, QLabel*> StatisticsView::figureRow(QGridLayout* grid, int row
     grid->addWidget(time, row, 1);
     grid->addWidget(cost, row, 2);
     return {time, cost};
+}
+
+StatisticsView::VolumeRow StatisticsView::volumeRow(QGridLayout* grid, int row, const char* name)
+{
+    QWidget* parent = grid->parentWidget();
+    QLabel* caption = heading(QLatin1String(name) + QLatin1String("caption"),
+                              QStringLiteral("Total Volume (sent and received)"), parent);
+    QLabel* figure = value(QLatin1String(name), parent);
+    figure->setAccessibleName(caption->text());
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(figure, row, 1);
+    return {caption, figure};
+}
+
+void StatisticsView::VolumeRow::show(const QString& volume) const
+{
+    // Only where the connections record their bytes: a modem log's never do.
+    caption->setVisible(!volume.isEmpty());
+    figure->setVisible(!volume.isEmpty());
+    figure->setText(volume);
 }
 
 void StatisticsView::alignColumns(QGridLayout* grid) const
@@ -284,6 +306,7 @@ void StatisticsView::findtots()
     m_label6->setText(span.totals.cost);
     m_label27->setText(span.totals.averageTime);
     m_label26->setText(span.totals.averageCost);
+    m_spanVolume.show(span.totals.volume);
     const Statistics::PerConnection average = Statistics::perConnection(m_table);
     m_label23->setText(average.time);
     m_label4->setText(average.cost);
@@ -299,6 +322,7 @@ void StatisticsView::findtots2()
     m_label19->setText(weeks.totals.cost);
     m_label28->setText(weeks.totals.averageTime);
     m_label29->setText(weeks.totals.averageCost);
+    m_weeksVolume.show(weeks.totals.volume);
 }
 
 void StatisticsView::statload()

@@ -89,6 +89,15 @@ private:
     QLabel* m_label19 = nullptr;
     QLabel* m_label28 = nullptr;
     QLabel* m_label29 = nullptr;
+    // A period's volume, beside its time and cost.
+    struct VolumeRow {
+        QLabel* caption = nullptr;
+        QLabel* figure = nullptr;
+        void show(const QString& volume) const;
+    };
+    VolumeRow volumeRow(QGridLayout* grid, int row, const char* name);
+    VolumeRow m_weeksVolume;
+    VolumeRow m_spanVolume;
     // Day span panel.
     QLabel* m_label7 = nullptr;
     QLabel* m_label33 = nullptr;

@@ -21,6 +21,10 @@ QString TableSort::columnName(int column)
         return QStringLiteral("cost...");
     case OtherInfo:
         return QStringLiteral("other information...");
+    case Sent:
+        return QStringLiteral("bytes sent...");
+    case Received:
+        return QStringLiteral("bytes received...");
     }
     return QString();
 }
@@ -114,6 +118,10 @@ TableSort::Key TableSort::key(int column, const QString& text)
         return numberKey(costDigits(text));
     case OtherInfo:
         return textKey(text.toLower());
+    case Sent:
+    case Received:
+        // Unknown counts after every known one, 0 included.
+        return text.isEmpty() ? textKey(text) : numberKey(text.toDouble());
     default: {
         const double value = leadingValue(text);
         return value > 0 ? numberKey(value) : textKey(text);

@@ -10,7 +10,9 @@
 class TableSort
 {
 public:
-    enum Column { Number = 0, Date, StartTime, TimeOnline, Cost, OtherInfo };
+    // Sent and Received stand after the design's six where the connections record their bytes;
+    // their cells sort by the exact count of bytes.
+    enum Column { Number = 0, Date, StartTime, TimeOnline, Cost, OtherInfo, Sent, Received };
 
     struct Key {
         bool isText = false;

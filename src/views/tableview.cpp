@@ -5,6 +5,7 @@
 #include "fixedpitchfont.h"
 #include "gridformat.h"
 #include "log/connectiontable.h"
+#include "platform/formats.h"
 #include "platform/progresssink.h"
 #include "report/tablecells.h"
 #include "tablesort.h"
@@ -14,6 +15,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTableWidget>
@@ -41,6 +43,11 @@ public:
 private:
     int m_rank = 0;
 };
+
+// After the design's columns, where the connections record their bytes.
+const QString VolumeFormat = QStringLiteral("|>       Sent |>   Received ");
+// The exact count of bytes a volume cell stands for, for its sort and its tool tip.
+constexpr int BytesRole = Qt::UserRole;
 
 const QString CaptionStart = QStringLiteral("Connections to the Internet established, sorted by ");
 // A data row is 190 twips high; a twip is 1/1440 inch.
@@ -105,9 +112,10 @@ void TableView::setColours(const ViewColours& colours)
             .arg(lines, colours.mainText.name()));
 }
 
-void TableView::applyFormat()
+void TableView::applyFormat(bool volume)
 {
-    const QList<GridFormat::Column> columns = GridFormat::parse(FormatString);
+    const QList<GridFormat::Column> columns =
+        GridFormat::parse(FormatString + (volume ? VolumeFormat : QString()));
     m_grid1->setColumnCount(int(columns.size()));
     for (int c = 0; c < columns.size(); ++c) {
         auto* header = new QTableWidgetItem(columns.at(c).header);
@@ -159,8 +167,10 @@ bool TableView::displaygrid(bool twelveHour)
     m_grid1->setUpdatesEnabled(false);
     m_grid1->setRowCount(0);
     m_grid1->setRowCount(count);
-    applyFormat();
-    const QList<GridFormat::Column> columns = GridFormat::parse(FormatString);
+    const bool volume = TableCells::showsVolume(m_table);
+    applyFormat(volume);
+    const QList<GridFormat::Column> columns =
+        GridFormat::parse(FormatString + (volume ? VolumeFormat : QString()));
 
     bool complete = true;
     int shown = 0;
@@ -174,6 +184,19 @@ bool TableView::displaygrid(bool twelveHour)
             auto* item = new RankedItem(cells->at(c));
             item->setTextAlignment(columns.at(c).alignment);
             m_grid1->setItem(n - 1, c, item);
+        }
+        if (volume) {
+            const ConnectionRecord& record = m_table[n];
+            int c = TableSort::Sent;
+            for (const std::optional<quint64>& bytes : {record.sentBytes, record.receivedBytes}) {
+                auto* item = new RankedItem(bytes ? Formats::dataSize(*bytes) : QString());
+                item->setTextAlignment(columns.at(c).alignment);
+                if (bytes) {
+                    item->setData(BytesRole, QString::number(*bytes));
+                    item->setToolTip(QLocale().toString(*bytes) + QStringLiteral(" bytes"));
+                }
+                m_grid1->setItem(n - 1, c++, item);
+            }
         }
         const int percent = int(qint64(n) * 100 / count);
         if (percent != shown) {
@@ -235,7 +258,8 @@ void TableView::grid_click()
     texts.reserve(rows);
     for (int r = 0; r < rows; ++r) {
         const QTableWidgetItem* item = m_grid1->item(r, column);
-        texts << (item ? item->text() : QString());
+        const QVariant bytes = item ? item->data(BytesRole) : QVariant();
+        texts << (bytes.isValid() ? bytes.toString() : item ? item->text() : QString());
     }
     const QList<int> order = TableSort::order(column, texts);
     m_progress.setProgress(100);

@@ -45,7 +45,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void applyFormat();
+    // The design's columns, and Sent and Received after them where `volume` is shown.
+    void applyFormat(bool volume = false);
     void sizeColumns();
     void setCaption(int column);
 

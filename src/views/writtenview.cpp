@@ -110,6 +110,35 @@ bool WrittenView::displaywritten(bool twelveHour)
     return true;
 }
 
+QList<int> WrittenView::selectedConnections() const
+{
+    QList<int> numbers;
+    for (const QListWidgetItem* item : m_start->selectedItems()) {
+        if (const int number = ConnectionLine::number(item->text()); number > 0)
+            numbers << number;
+    }
+    return numbers;
+}
+
+void WrittenView::reselect(const QList<int>& connections)
+{
+    if (connections.isEmpty())
+        return;
+    const QSignalBlocker quiet(m_start);
+    QListWidgetItem* first = nullptr;
+    for (int row = 0; row < m_start->count(); ++row) {
+        QListWidgetItem* item = m_start->item(row);
+        if (connections.contains(ConnectionLine::number(item->text()))) {
+            item->setSelected(true);
+            if (!first)
+                first = item;
+        }
+    }
+    if (first)
+        m_start->scrollToItem(first);
+    start_Click();
+}
+
 void WrittenView::setContextMenus(QMenu* popbit, QMenu* nosel)
 {
     m_popbit = popbit;

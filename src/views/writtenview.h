@@ -24,6 +24,11 @@ public:
     // Refills the list from the table and marks the view current. A connection whose line
     // cannot be made stops the fill: the lines so far stay and false is returned.
     bool displaywritten(bool twelveHour);
+    // The numbers of the connections whose lines are selected, and the same selected again after
+    // a fill, where the list then stood: news shown while the window is open leaves the user's
+    // choice alone.
+    QList<int> selectedConnections() const;
+    void reselect(const QList<int>& connections);
 
     // The "Selected Connections" menu and the "There are no selections" menu, popped up by a
     // right click; both belong to the main window.

@@ -74,6 +74,15 @@ private Q_SLOTS:
             << QStringList{"--from", "2026-11-01"} << "--from, --to and --csv go with --report";
         QTest::newRow("unknown with a report")
             << QStringList{"--report", "-platform"} << "unknown argument \"-platform\"";
+        // The journal files of a folder, for the window or the report, this run only.
+        QTest::newRow("a journal folder for the window")
+            << QStringList{"--journal-directory", "/mnt/old/journal"}
+            << "window|journal /mnt/old/journal";
+        QTest::newRow("a journal folder for the summary")
+            << QStringList{"--summary", "--journal-directory=/j"} << "summary|||text|journal /j";
+        QTest::newRow("a journal folder not named") << QStringList{"--journal-directory"}
+                                                    << "--journal-directory needs a folder of "
+                                                       "journal files";
     }
     void parse()
     {
@@ -89,6 +98,8 @@ private Q_SLOTS:
             text = QStringList{request.kind == ReportRequest::Kind::Summary ? "summary" : "report",
                                day(request.from), day(request.to), request.csv ? "csv" : "text"}
                        .join('|');
+        if (!result.journalDirectory.isEmpty())
+            text += "|journal " + result.journalDirectory;
         QCOMPARE(text, parsed);
     }
 
@@ -119,6 +130,11 @@ private Q_SLOTS:
             << "";
         QTest::newRow("no modem log chosen") << false << QStringList{"--summary"} << 1 << ""
                                              << "dialtrak: No modem log has been chosen yet.";
+        QTest::newRow("a journal folder that is not there")
+            << true << QStringList{"--journal-directory", "/nowhere/journal", "--summary"} << 1
+            << ""
+            << "dialtrak: the PPP connections in the journal files of /nowhere/journal "
+               "cannot be read.";
         QTest::newRow("bad arguments")
             << true << QStringList{"--report", "--from", "soon"} << 2 << ""
             << "dialtrak: --from needs a date, YYYY-MM-DD, not \"soon\"";

@@ -1,3 +1,4 @@
+#include "log/sourcechoice.h"
 #include "modemlogbuilder.h"
 #include "platform/notifier.h"
 #include "platform/textfile.h"
@@ -87,6 +88,7 @@ private Q_SLOTS:
         billing.start();
         const auto run = [&billing](ReportRequest::Kind kind) {
             return QString::fromUtf8(CommandReport::run({kind, {}, {}, false}, billing.run.settings,
+                                                        SourceChoice::load(billing.run.settings),
                                                         billing.run.clock,
                                                         billing.run.services.programDirectory)
                                          .output);

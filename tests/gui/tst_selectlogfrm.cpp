@@ -72,8 +72,8 @@ struct Fixture {
             const HomeOverride home(logs.path());
             window = std::make_unique<Selectlogfrm>(*settings, shortcuts);
         }
-        window->setReloadHandler([this](const QString& path) {
-            calls.append({path, window->isOpen()});
+        window->setReloadHandler([this](const SourceChoice& choice) {
+            calls.append({choice.path, window->isOpen()});
         });
         window->show();
         return QTest::qWaitForWindowExposed(window.get());

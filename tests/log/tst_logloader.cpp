@@ -388,22 +388,22 @@ private Q_SLOTS:
     void modemLogChanged()
     {
         Load load;
-        QVERIFY(load.loader->modemLogChanged()); // nothing loaded yet
+        QVERIFY(load.loader->sourceChanged()); // nothing loaded yet
         const QByteArray log = ModemLogBuilder().call("04-02-2000", "10:00:00", "10:10:00").bytes();
         load.files.writeModemLog(log);
         load.loader->lookinlog();
-        QVERIFY(!load.loader->modemLogChanged());
+        QVERIFY(!load.loader->sourceChanged());
 
         QByteArray edited = log;
         edited[0] = '1'; // same size, other bytes
         load.files.writeModemLog(edited);
-        QVERIFY(load.loader->modemLogChanged());
+        QVERIFY(load.loader->sourceChanged());
         load.files.writeModemLog(log);
-        QVERIFY(!load.loader->modemLogChanged());
+        QVERIFY(!load.loader->sourceChanged());
         load.files.writeModemLog(log + "04-02-2000 12:00:00.00 - Dialing.\r\n");
-        QVERIFY(load.loader->modemLogChanged());
+        QVERIFY(load.loader->sourceChanged());
         QFile::remove(load.files.logpath());
-        QVERIFY(load.loader->modemLogChanged());
+        QVERIFY(load.loader->sourceChanged());
     }
 };
 

@@ -10,7 +10,7 @@
 #include "platform/progresssink.h"
 #include "report/textexport.h"
 #include "testregistry.h"
-#include "unprivileged.h"
+#include "unprivilegedtest.h"
 
 #include <QDirIterator>
 #include <QTest>
@@ -35,32 +35,11 @@ bool setWritable(const QStringList& folders, bool writable)
 
 // Read-only folders and unreadable files. Root is never refused, so as root the class runs
 // again as the user nobody and stands on that run's result.
-class TstLogPermissions : public QObject
+class TstLogPermissions : public UnprivilegedTest
 {
     Q_OBJECT
 
-    bool m_ranAsNobody = false;
-
 private Q_SLOTS:
-    void initTestCase()
-    {
-        if (!Unprivileged::isRoot()) {
-            qInfo("running as an unprivileged user");
-            return;
-        }
-        QString output;
-        const int code = Unprivileged::rerun("TstLogPermissions", &output);
-        QVERIFY2(code == 0, qPrintable(output));
-        qInfo("%s", qPrintable(output));
-        m_ranAsNobody = true;
-    }
-    // Skipped one by one: a skip in initTestCase would leave every later class of the
-    // executable without its tests too.
-    void init()
-    {
-        if (m_ranAsNobody)
-            QSKIP("ran as the user nobody in a child process, which passed (above)");
-    }
 
     void readOnlyFolderChangesNoFile_data()
     {

@@ -2,6 +2,7 @@
 #include "log/extrainfofile.h"
 #include "log/logloader.h"
 #include "log/logreset.h"
+#include "log/modemlogsource.h"
 #include "log/shutdownguard.h"
 #include "logfixture.h"
 #include "modemlogbuilder.h"
@@ -135,11 +136,11 @@ private Q_SLOTS:
         const QByteArray grown =
             log + ModemLogBuilder().call("04-02-2000", "20:00:00", "20:30:00").bytes();
         files.writeModemLog(grown);
-        QCOMPARE(ShutdownGuard::empty(files.logpath(), log.size()),
-                 ShutdownGuard::Emptying::Changed);
+        QCOMPARE(ModemLogSource::empty(files.logpath(), log.size()),
+                 ConnectionSource::Emptying::Changed);
         QCOMPARE(files.modemLog(), grown);
-        QCOMPARE(ShutdownGuard::empty(files.logpath(), grown.size()),
-                 ShutdownGuard::Emptying::Emptied);
+        QCOMPARE(ModemLogSource::empty(files.logpath(), grown.size()),
+                 ConnectionSource::Emptying::Emptied);
         QCOMPARE(files.modemLog(), QByteArray());
     }
 

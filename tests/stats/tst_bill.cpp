@@ -116,7 +116,7 @@ private Q_SLOTS:
         const BillStatistics::Figures bill = BillStatistics::billBack(table, 15, billsBack, today);
         QCOMPARE(QStringList({BillStatistics::heading(bill), bill.time,
                               Formats::currency(bill.cost), QString::number(bill.calls),
-                              bill.volume ? BillStatistics::volumeText(*bill.volume) : QString(),
+                              bill.volume ? Formats::dataSize(*bill.volume) : QString(),
                               BillStatistics::projection(bill)})
                      .join('|'),
                  figures);

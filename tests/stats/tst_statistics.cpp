@@ -88,6 +88,17 @@ private Q_SLOTS:
             << "week(s) (from Sat 15 Apr 00)"
             << "1 hrs 0 mins 0 secs|£0.40|0 hrs 30 mins 0 secs|£0.20";
     }
+    void volumeWhereTheCallsRecordIt()
+    {
+        // Sent and received added up over the calls that record them; a period without any
+        // shows none (a modem log's calls never record bytes).
+        Records records{call("2000-04-27", 0, 5, 0, 0.05f), call("2000-04-28", 0, 10, 0, 0.1f)};
+        QCOMPARE(Statistics::lastWeeks(tableOf(records), 1, Today).totals.volume, QString());
+        records[0].sentBytes = 300000;
+        records[0].receivedBytes = 900000;
+        records[1].receivedBytes = 100000;
+        QCOMPARE(Statistics::lastWeeks(tableOf(records), 1, Today).totals.volume, "1.3 MB");
+    }
     void lastWeeks()
     {
         QFETCH(Records, records);

@@ -85,6 +85,30 @@ private Q_SLOTS:
         QCOMPARE(progress.values.last(), 0);
     }
 
+    void bytesShowAfterTheDesignsColumnsAndSortExactly()
+    {
+        // Where the source records bytes: in units a reader takes in, the exact count in the
+        // tip, and sorted by the count, not by the text (850 kB before 1.2 MB).
+        ConnectionTable table;
+        fillTwoADay(table, 3);
+        table[1].receivedBytes = 1200000;
+        table[2].receivedBytes = 850000;
+        table[2].sentBytes = 0;
+        RecordingProgress progress;
+        TableView view(table, progress);
+        QVERIFY(view.displaygrid(false));
+        QTableWidget* grid = view.grid();
+        QCOMPARE(grid->columnCount(), 8);
+        QCOMPARE(grid->horizontalHeaderItem(TableSort::Received)->text().trimmed(), "Received");
+        QCOMPARE(columnTexts(view, TableSort::Received), (QStringList{"1.2 MB", "850.0 kB", ""}));
+        QCOMPARE(grid->item(0, TableSort::Received)->toolTip(), "1,200,000 bytes");
+        view.setCurrentColumn(TableSort::Received);
+        view.grid_click();
+        QCOMPARE(columnTexts(view, 0), (QStringList{"2", "1", "3"}));
+        QCOMPARE(caption(view), "Connections to the Internet established, sorted by bytes "
+                                "received...");
+    }
+
     void unreadableConnectionStopsTheFill()
     {
         ConnectionTable table;

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "journallocation.h"
+
+#include <QString>
+
+struct sd_journal;
+
+// An open sd-journal of one location, closed when the handle ends: the one place that opens
+// the journal, for the reader and the watcher alike.
+class JournalHandle
+{
+public:
+    explicit JournalHandle(const JournalLocation& location);
+    ~JournalHandle();
+    JournalHandle(const JournalHandle&) = delete;
+    JournalHandle& operator=(const JournalHandle&) = delete;
+
+    // Null when the journal could not be opened.
+    sd_journal* get() const { return m_journal; }
+    // Why it could not be opened, for the user.
+    QString errorString() const { return m_error; }
+    const JournalLocation& location() const { return m_location; }
+
+    // Keeps the journal to pppd's own records: NetworkManager repeats pppd's lines under its own
+    // identifier, so the text alone would count each line twice.
+    bool matchPppd();
+
+private:
+    JournalLocation m_location;
+    sd_journal* m_journal = nullptr;
+    QString m_error;
+};

@@ -1,0 +1,224 @@
+#include "journalreader.h"
+
+#include "journalfilecheck.h"
+#include "sigbusguard.h"
+
+#include <QByteArrayView>
+
+#include <cerrno>
+#include <charconv>
+#include <cstdlib>
+#include <limits>
+#include <optional>
+#include <systemd/sd-journal.h>
+
+namespace
+{
+const QString DamagedEntries =
+    QStringLiteral("Some entries of the journal are damaged and were skipped.");
+const QString DamagedFile = QStringLiteral(
+    "Part of the journal is damaged and could not be read. The records before the damage were "
+    "read.");
+const QString CutShort = QStringLiteral(
+    "A journal file was cut short while it was read. The records read before that were kept.");
+
+void addError(QString& error, const QString& text)
+{
+    if (error.contains(text))
+        return;
+    if (!error.isEmpty())
+        error += QLatin1Char('\n');
+    error += text;
+}
+
+// The value of field in the current entry; nullopt when the entry has no such field, and an
+// error code when the entry cannot be read.
+struct Field {
+    std::optional<QByteArrayView> value;
+    int error = 0;
+};
+
+Field field(sd_journal* journal, const char* name, size_t nameLength)
+{
+    const void* data = nullptr;
+    size_t length = 0;
+    const int result = sd_journal_get_data(journal, name, &data, &length);
+    if (result == -ENOENT)
+        return {};
+    if (result < 0)
+        return {std::nullopt, result};
+    // The data is "NAME=value".
+    const char* bytes = static_cast<const char*>(data);
+    if (length <= nameLength)
+        return {QByteArrayView(), 0};
+    return {QByteArrayView(bytes + nameLength + 1, qsizetype(length - nameLength - 1)), 0};
+}
+
+std::optional<qint64> number(const std::optional<QByteArrayView>& text)
+{
+    if (!text)
+        return std::nullopt;
+    qint64 value = 0;
+    const char* end = text->data() + text->size();
+    const auto [stop, error] = std::from_chars(text->data(), end, value);
+    if (error != std::errc() || stop != end)
+        return std::nullopt;
+    return value;
+}
+
+// The journal's moments as the local time they were logged at. Asking the time zone for each
+// record would take most of the read (glibc looks at /etc/localtime every time unless TZ is
+// set); the offset is asked once per quarter of an hour, the finest step at which any time
+// zone's offset changes.
+class LocalMoments
+{
+public:
+    QDateTime at(qint64 msecs)
+    {
+        constexpr qint64 Quarter = 15 * 60 * 1000;
+        const qint64 quarter = msecs >= 0 ? msecs / Quarter : (msecs - Quarter + 1) / Quarter;
+        if (quarter != m_quarter) {
+            m_quarter = quarter;
+            m_offset = QDateTime::fromMSecsSinceEpoch(quarter * Quarter).offsetFromUtc();
+        }
+        return QDateTime::fromMSecsSinceEpoch(msecs, Qt::OffsetFromUTC, m_offset);
+    }
+
+private:
+    qint64 m_quarter = std::numeric_limits<qint64>::min();
+    int m_offset = 0;
+};
+
+QString cursorHere(sd_journal* journal)
+{
+    char* cursor = nullptr;
+    if (sd_journal_get_cursor(journal, &cursor) < 0)
+        return {};
+    const QString text = QString::fromLatin1(cursor);
+    free(cursor);
+    return text;
+}
+} // namespace
+
+JournalReader::JournalReader(const JournalLocation& location) : m_handle(location)
+{
+    if (!m_handle.get())
+        return;
+    if (!m_handle.matchPppd()) {
+        m_matchFailed = true;
+        return;
+    }
+    m_skipped = JournalFileCheck::skippedFiles(m_handle.get(), location);
+}
+
+bool JournalReader::seekCursor(const QString& cursor)
+{
+    sd_journal* journal = m_handle.get();
+    const QByteArray text = cursor.toLatin1();
+    // A cursor whose entry is gone leaves the journal at the next entry in time, which
+    // test_cursor tells apart.
+    return sd_journal_seek_cursor(journal, text.constData()) >= 0 && sd_journal_next(journal) > 0 &&
+           sd_journal_test_cursor(journal, text.constData()) > 0;
+}
+
+void JournalReader::seekStart(const JournalStart& start)
+{
+    sd_journal* journal = m_handle.get();
+    if (start.notBefore.isValid())
+        sd_journal_seek_realtime_usec(journal,
+                                      uint64_t(start.notBefore.toMSecsSinceEpoch()) * 1000);
+    else
+        sd_journal_seek_head(journal);
+}
+
+JournalReadResult JournalReader::read(const JournalStart& start)
+{
+    JournalReadResult result;
+    sd_journal* journal = m_handle.get();
+    if (!journal || m_matchFailed) {
+        result.error = journal
+                           ? QStringLiteral("The journal cannot be searched for pppd's records.")
+                           : m_handle.errorString();
+        result.lastCursor = start.cursor;
+        return result;
+    }
+    for (const QString& problem : m_skipped)
+        addError(result.error, problem);
+
+    const SigbusGuard guard;
+    uint64_t usageBefore = 0;
+    sd_journal_get_usage(journal, &usageBefore);
+    const std::optional<uint64_t> floor =
+        start.notBefore.isValid()
+            ? std::optional<uint64_t>(uint64_t(start.notBefore.toMSecsSinceEpoch()) * 1000)
+            : std::nullopt;
+
+    bool atCursor = false;
+    if (!start.cursor.isEmpty()) {
+        atCursor = seekCursor(start.cursor);
+        result.cursorLost = !atCursor;
+    }
+    if (!atCursor)
+        seekStart(start);
+
+    bool moved = atCursor;
+    LocalMoments moments;
+    const auto takeCurrent = [&] {
+        uint64_t realtime = 0;
+        if (sd_journal_get_realtime_usec(journal, &realtime) < 0) {
+            addError(result.error, DamagedEntries);
+            return;
+        }
+        if (floor && realtime < *floor)
+            return;
+        const Field message = field(journal, "MESSAGE", 7);
+        // The pid in pppd's syslog line; the journal's own when a line came without one.
+        const Field syslogPid = field(journal, "SYSLOG_PID", 10);
+        std::optional<qint64> pid = number(syslogPid.value);
+        Field processPid;
+        if (!pid) {
+            processPid = field(journal, "_PID", 4);
+            pid = number(processPid.value);
+        }
+        if (message.error || syslogPid.error || processPid.error) {
+            addError(result.error, DamagedEntries);
+            return;
+        }
+        PppdRecord record;
+        record.when = moments.at(qint64(realtime / 1000));
+        record.pid = pid.value_or(0);
+        const QByteArrayView text = message.value.value_or(QByteArrayView());
+        record.message = QString::fromUtf8(text);
+        if (text.startsWith("Connect:"))
+            result.connectPoints.append({result.records.size(), cursorHere(journal)});
+        result.records.append(std::move(record));
+    };
+
+    if (atCursor && start.includeCursorEntry)
+        takeCurrent();
+    for (;;) {
+        const int step = sd_journal_next(journal);
+        if (step == 0)
+            break;
+        if (step < 0) {
+            addError(result.error, DamagedFile);
+            break;
+        }
+        moved = true;
+        takeCurrent();
+    }
+
+    // A file sd-journal gave up on while reading has left the usage.
+    uint64_t usageAfter = 0;
+    if (sd_journal_get_usage(journal, &usageAfter) >= 0 && usageAfter < usageBefore)
+        addError(result.error, DamagedFile);
+    if (guard.faulted())
+        addError(result.error, CutShort);
+
+    if (moved)
+        result.lastCursor = cursorHere(journal);
+    // Without a cursor of its own, the next read goes over this one's ground again.
+    if (result.lastCursor.isEmpty() && atCursor)
+        result.lastCursor = start.cursor;
+    return result;
+}

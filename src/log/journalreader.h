@@ -1,0 +1,31 @@
+#pragma once
+
+#include "journalhandle.h"
+#include "journallocation.h"
+#include "journalreadresult.h"
+#include "journalstart.h"
+
+#include <QStringList>
+
+// Reads pppd's records (identifier "pppd") from the systemd journal: this computer's system
+// journal, or the journal files of a folder. The journal is opened when the reader is made and
+// read as it was then: files the journal creates later (a rotation) need a new reader, so make
+// one for each read. A failure never throws: it is told in the result's error, with the records
+// read before it.
+class JournalReader
+{
+public:
+    explicit JournalReader(const JournalLocation& location);
+
+    JournalReadResult read(const JournalStart& start);
+
+private:
+    // Puts the journal at the entry of start's cursor; false when the cursor is not usable.
+    bool seekCursor(const QString& cursor);
+    void seekStart(const JournalStart& start);
+
+    JournalHandle m_handle;
+    bool m_matchFailed = false;
+    // Files the journal left out when it opened, one text each.
+    QStringList m_skipped;
+};

@@ -1,0 +1,83 @@
+#include "journalsource.h"
+
+#include "journalaccess.h"
+#include "journalreader.h"
+#include "journalwatcher.h"
+
+namespace
+{
+QString nameOf(const JournalLocation& location)
+{
+    return location.isSystem() ? QStringLiteral("This computer's PPP connections")
+                               : QStringLiteral("PPP connections in ") +
+                                     PppdSource::nameFor(location.directoryPath());
+}
+} // namespace
+
+JournalSource::JournalSource(const JournalLocation& location, QString dataDirectory)
+    : PppdSource(nameOf(location), std::move(dataDirectory)), m_location(location)
+{
+}
+
+QString JournalSource::description() const
+{
+    return m_location.isSystem()
+               ? QStringLiteral("this computer's PPP connections (the system journal)")
+               : QStringLiteral("the PPP connections in the journal files of ") +
+                     m_location.directoryPath();
+}
+
+QString JournalSource::noConnectionsMessage() const
+{
+    return JournalAccess::noRecordsMessage(m_location);
+}
+
+std::optional<PppdSource::Records> JournalSource::readRecords(ProgressSink&, bool fromStart,
+                                                              QString* error)
+{
+    // Never anything from before Start New Log, however the read begins.
+    const QDateTime since = startOfLog();
+    JournalStart start = fromStart ? JournalStart::since(since) : m_next;
+    start.notBefore = since;
+    // The journal as it is now: files it made since the last read (a rotation) are seen.
+    JournalReadResult result = JournalReader(m_location).read(start);
+    // A folder that is not there (or not a journal) cannot be read at all; the system journal
+    // always can, though it may show a user nothing.
+    if (!result.ok() && result.records.isEmpty() && !m_location.isSystem()) {
+        if (error)
+            *error = result.error;
+        return std::nullopt;
+    }
+    Records records{result.records, result.error};
+    if (!fromStart)
+        m_last = std::move(result);
+    return records;
+}
+
+void JournalSource::resumeAt(qsizetype index)
+{
+    const QDateTime since = startOfLog();
+    for (const JournalReadResult::ConnectPoint& point : m_last.connectPoints) {
+        if (point.record == index) {
+            m_next = JournalStart::at(point.cursor, since);
+            return;
+        }
+    }
+    if (index == 0 && !m_last.records.isEmpty())
+        return; // read again from where the last read began
+    if (!m_last.lastCursor.isEmpty())
+        m_next = JournalStart::after(m_last.lastCursor, since);
+}
+
+std::unique_ptr<SourceWatch> JournalSource::watch()
+{
+    auto watch = std::make_unique<SourceWatch>();
+    auto* journal = new JournalWatcher(m_location, watch.get());
+    QObject::connect(journal, &JournalWatcher::changed, watch.get(), &SourceWatch::changed);
+    return watch;
+}
+
+bool JournalSource::holdsRecords(const JournalLocation& location)
+{
+    return !JournalReader(location).read(JournalStart::fromBeginning()).records.isEmpty();
+}

@@ -1,0 +1,97 @@
+#include "pppdmessage.h"
+
+#include <limits>
+
+namespace
+{
+
+// The decimal number at the front of text, and what follows it.
+std::optional<quint64> number(QStringView& text)
+{
+    quint64 value = 0;
+    qsizetype digits = 0;
+    while (digits < text.size() && text.at(digits) >= u'0' && text.at(digits) <= u'9') {
+        const quint64 digit = quint64(text.at(digits).unicode() - u'0');
+        if (value > (std::numeric_limits<quint64>::max() - digit) / 10)
+            return std::nullopt;
+        value = value * 10 + digit;
+        ++digits;
+    }
+    if (digits == 0)
+        return std::nullopt;
+    text = text.sliced(digits);
+    return value;
+}
+
+bool skip(QStringView& text, QLatin1String expected)
+{
+    if (!text.startsWith(expected))
+        return false;
+    text = text.sliced(expected.size());
+    return true;
+}
+
+} // namespace
+
+PppdMessage::Kind PppdMessage::kind(QStringView message)
+{
+    if (message.isEmpty())
+        return Kind::Other;
+    switch (message.front().unicode()) {
+    case u'C':
+        if (message.startsWith(QLatin1String("Connect: ")))
+            return Kind::Connect;
+        // Older versions leave out the full stop.
+        if (message.startsWith(QLatin1String("Connection terminated")))
+            return Kind::End;
+        break;
+    case u'E':
+        if (message == QLatin1String("Exit."))
+            return Kind::Exit;
+        break;
+    case u'H':
+        if (message == QLatin1String("Hangup (SIGHUP)"))
+            return Kind::End;
+        break;
+    case u'M':
+        if (message == QLatin1String("Modem hangup"))
+            return Kind::End;
+        break;
+    case u'S':
+        if (counters(message))
+            return Kind::Stats;
+        break;
+    case u'T':
+        // Some versions end it with a full stop.
+        if (message.startsWith(QLatin1String("Terminating on signal ")))
+            return Kind::End;
+        break;
+    case u'l':
+        // Two blanks: "local  LL address" is IPv6CP's, and no IP link.
+        if (message.startsWith(QLatin1String("local  IP address ")))
+            return Kind::IpUp;
+        break;
+    case u'p':
+        if (message.startsWith(QLatin1String("pppd ")) &&
+            message.contains(QLatin1String(" started by ")))
+            return Kind::Started;
+        break;
+    default:
+        break;
+    }
+    return Kind::Other;
+}
+
+std::optional<PppdMessage::Counters> PppdMessage::counters(QStringView message)
+{
+    QStringView rest = message;
+    if (!skip(rest, QLatin1String("Sent ")))
+        return std::nullopt;
+    const std::optional<quint64> sent = number(rest);
+    if (!sent || !skip(rest, QLatin1String(" bytes, received ")))
+        return std::nullopt;
+    const std::optional<quint64> received = number(rest);
+    if (!received || rest != QLatin1String(" bytes."))
+        return std::nullopt;
+    return Counters{*sent, *received};
+}

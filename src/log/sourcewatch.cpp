@@ -1,0 +1,3 @@
+#include "sourcewatch.h"
+
+SourceWatch::SourceWatch(QObject* parent) : QObject(parent) {}

@@ -1,0 +1,46 @@
+#include "syslogsource.h"
+
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+
+SyslogSource::SyslogSource(const QString& path, QString dataDirectory)
+    : PppdSource(QStringLiteral("PPP connections in ") + nameFor(path), std::move(dataDirectory)),
+      m_reader(path)
+{
+}
+
+QString SyslogSource::noConnectionsMessage() const
+{
+    return QStringLiteral("There were no PPP connections found in the file, ") + m_reader.path();
+}
+
+std::optional<PppdSource::Records> SyslogSource::readRecords(ProgressSink& progress, bool fromStart,
+                                                             QString* error)
+{
+    // A whole read leaves the place of the next Refresh alone.
+    SyslogReader whole(m_reader.path());
+    SyslogReader& reader = fromStart ? whole : m_reader;
+    std::optional<SyslogReader::Batch> batch = reader.read(error, &progress);
+    if (!batch)
+        return std::nullopt;
+    return Records{std::move(batch->records), QString()};
+}
+
+std::unique_ptr<SourceWatch> SyslogSource::watch()
+{
+    auto watch = std::make_unique<SourceWatch>();
+    auto* files = new QFileSystemWatcher(watch.get());
+    // The folder too: logrotate moves the file away and a new one takes its place.
+    files->addPath(m_reader.path());
+    files->addPath(QFileInfo(m_reader.path()).absolutePath());
+    SourceWatch* signal = watch.get();
+    const QString path = m_reader.path();
+    QObject::connect(files, &QFileSystemWatcher::fileChanged, signal, &SourceWatch::changed);
+    QObject::connect(files, &QFileSystemWatcher::directoryChanged, signal, [files, signal, path] {
+        // A file watched is dropped when it is replaced: watch the new one.
+        if (!files->files().contains(path) && QFileInfo::exists(path))
+            files->addPath(path);
+        Q_EMIT signal->changed();
+    });
+    return watch;
+}
