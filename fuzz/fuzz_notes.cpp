@@ -1,7 +1,7 @@
 // The extra information file on a notes file of any bytes: at most one note per slot, each on
 // one line; laid over a table of some connections, every note lands on its own slot; saved,
-// the file reads back to the table's notes (markers as empty notes) and keeps every note the
-// table did not reach; and saving again writes the same bytes.
+// the file reads back to the table's notes (under a marker, the note the file held, or none) and
+// keeps every note the table did not reach; and saving again writes the same bytes.
 #include "fuzzsupport.h"
 
 #include "log/extrainfofile.h"
@@ -62,8 +62,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Fuzz::require(saved->size() >= texts->size(), "no note line dropped");
     for (int slot = 1; slot <= saved->size(); ++slot) {
         const QString& note = table[slot].otherinfo;
-        const QString expected = slot <= count ? (ExtraInfoFile::isMarker(note) ? QString() : note)
-                                               : texts->value(slot - 1);
+        const QString stored = texts->value(slot - 1);
+        const QString hidden = ExtraInfoFile::isMarker(stored) ? QString() : stored;
+        const QString expected =
+            slot <= count ? (ExtraInfoFile::isMarker(note) ? hidden : note) : stored;
         Fuzz::require(saved->at(slot - 1) == expected, "saved note reads back",
                       QString::number(slot) + QStringLiteral(": ") + saved->at(slot - 1) +
                           QStringLiteral(" | ") + expected);

@@ -139,8 +139,12 @@ bool ExtraInfoFile::savetheextrabits(const ConnectionTable& table, QString* erro
         if (texts.size() < line)
             texts.resize(line);
         const QString& text = table[slot].otherinfo;
+        // Where the table shows a marker, the note it could not show stays; a marker word that
+        // an older version stored is costing's, not the user's, and goes.
         if (!isMarker(text))
             texts[line - 1] = oneLine(text);
+        else if (isMarker(texts.at(line - 1)))
+            texts[line - 1].clear();
     }
     QStringList fileLines;
     fileLines.reserve(texts.size());

@@ -35,9 +35,10 @@ public:
     // Lays the file's texts over the whole table; false when the file cannot be read.
     bool gettheextrabits(ConnectionTable& table, const NoteLines& lines = {}) const;
     // Writes otherinfo of slots 1 to connectioncount, each note on one line. Where a slot shows a
-    // marker the line keeps what the file holds (empty, or a note the table could not show, as
-    // when costing failed), so a save never erases a note it did not show. Lines of no slot (those
-    // beyond the table's count, and the notes of own log lines that could not be read) are kept.
+    // marker the line keeps the note the file holds (one the table could not show, as when
+    // costing failed), so a save never erases a note it did not show; a stored marker is cleared.
+    // Lines of no slot (those beyond the table's count, and the notes of own log lines that could
+    // not be read) are kept.
     bool savetheextrabits(const ConnectionTable& table, QString* error = nullptr,
                           const NoteLines& lines = {}) const;
 

@@ -79,13 +79,14 @@ private Q_SLOTS:
         LogFixture files;
         QDir().mkpath(files.programDirectory());
         const ExtraInfoFile extra(files.logpath(), files.programDirectory());
-        LogFixture::write(extra.path(), "\"\"\r\n\"my text\"\r\n\"\"\r\n\"surplus\"\r\n");
+        // An older version stored costing's "ERROR" as a note: it goes at the next save.
+        LogFixture::write(extra.path(), "\"ERROR\"\r\n\"my text\"\r\n\"\"\r\n\"surplus\"\r\n");
         ConnectionTable table;
         table.append(LogFixture::connection("2000-04-01", "10:00:00", "10:10:00", "Peak Rate"));
         table.append(LogFixture::connection("2000-04-01", "11:00:00", "11:10:00", "Peak Rate"));
         table.append(LogFixture::connection("2000-04-01", "12:00:00", "12:10:00", "Peak Rate"));
         QVERIFY(extra.gettheextrabits(table));
-        QCOMPARE(table[1].otherinfo, QString("Peak Rate"));
+        QCOMPARE(table[1].otherinfo, QString("ERROR"));
         QCOMPARE(table[2].otherinfo, QString("my text"));
         QCOMPARE(table[4].otherinfo, QString("surplus")); // above the count: no view reads it
         // A note the table shows no longer (its costing failed) is not erased by a save.
