@@ -2,6 +2,7 @@
 
 #include "connectionrecord.h"
 
+#include <QList>
 #include <QString>
 #include <array>
 
@@ -18,6 +19,8 @@ public:
     int connectioncount() const { return m_count; }
     void setConnectioncount(int count);
     bool isEmpty() const { return m_count == 0; }
+    // Every connection's number, 1 to connectioncount.
+    QList<int> numbers() const;
     // Empties the table for a new load: count 0, every slot blank.
     void clear();
     // Appends after the last connection; false (and nothing stored) when the table is full.

@@ -3,6 +3,7 @@
 #include "log/connectiontable.h"
 #include "platform/dateparser.h"
 #include "platform/formats.h"
+#include "platform/quotedfields.h"
 #include "platform/textfile.h"
 
 #include <QLocale>
@@ -58,12 +59,9 @@ QStringList CsvExport::fields(const ConnectionTable& table, int n)
 
 QString CsvExport::quoted(const QString& field)
 {
-    if (!field.contains(QLatin1Char(',')) && !field.contains(QLatin1Char('"')) &&
-        !field.contains(QLatin1Char('\n')) && !field.contains(QLatin1Char('\r')))
-        return field;
-    QString text = field;
-    text.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + text + QLatin1Char('"');
+    const bool plain = !field.contains(QLatin1Char(',')) && !field.contains(QLatin1Char('"')) &&
+                       !field.contains(QLatin1Char('\n')) && !field.contains(QLatin1Char('\r'));
+    return plain ? field : QuotedFields::quote(field);
 }
 
 QByteArray CsvExport::document(const ConnectionTable& table, const QList<int>& numbers)
@@ -76,10 +74,7 @@ QByteArray CsvExport::document(const ConnectionTable& table, const QList<int>& n
 
 QByteArray CsvExport::document(const ConnectionTable& table)
 {
-    QList<int> numbers;
-    for (int n = 1; n <= table.connectioncount(); ++n)
-        numbers << n;
-    return document(table, numbers);
+    return document(table, table.numbers());
 }
 
 bool CsvExport::save(const QString& path, const ConnectionTable& table, QString* error)

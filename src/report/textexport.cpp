@@ -49,11 +49,7 @@ QString TextExport::fileName(const ConnectionTable& table, const QString& extens
 std::optional<QStringList> TextExport::connectionLines(const ConnectionTable& table,
                                                        bool twelveHour, QString* error)
 {
-    QList<int> numbers;
-    numbers.reserve(table.connectioncount());
-    for (int n = 1; n <= table.connectioncount(); ++n)
-        numbers << n;
-    return linesOf(table, numbers, twelveHour, error);
+    return linesOf(table, table.numbers(), twelveHour, error);
 }
 
 QStringList TextExport::totalLines(const ConnectionTable& table)
@@ -67,11 +63,7 @@ QStringList TextExport::totalLines(const ConnectionTable& table)
 std::optional<QStringList> TextExport::lines(const ConnectionTable& table, bool twelveHour,
                                              QString* error)
 {
-    std::optional<QStringList> result = connectionLines(table, twelveHour, error);
-    if (!result)
-        return std::nullopt;
-    *result << QString() << totalLines(table);
-    return result;
+    return lines(table, table.numbers(), twelveHour, error);
 }
 
 std::optional<QStringList> TextExport::lines(const ConnectionTable& table,

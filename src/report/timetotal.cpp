@@ -1,6 +1,7 @@
 #include "timetotal.h"
 
-#include "log/connectionrecord.h"
+#include "log/connectiontable.h"
+#include "platform/dateparser.h"
 #include "platform/formats.h"
 
 void TimeTotal::add(const ConnectionRecord& record)
@@ -12,6 +13,18 @@ void TimeTotal::add(const ConnectionRecord& record)
     if (record.sentBytes || record.receivedBytes)
         m_volume =
             m_volume.value_or(0) + record.sentBytes.value_or(0) + record.receivedBytes.value_or(0);
+}
+
+TimeTotal TimeTotal::dated(const ConnectionTable& table, const QDate& first,
+                           const std::optional<QDate>& last)
+{
+    TimeTotal total;
+    for (int n = 1; n <= table.connectioncount(); ++n) {
+        const std::optional<QDate> day = DateParser::parseDate(table[n].conndate);
+        if (day && *day >= first && (!last || *day <= *last))
+            total.add(table[n]);
+    }
+    return total;
 }
 
 QString TimeTotal::timeText() const

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QtGlobal>
 #include <optional>
 
+class ConnectionTable;
 struct ConnectionRecord;
 
 // Adds up the length, cost and volume of connections; seconds carry into minutes, and the minutes
@@ -12,6 +14,10 @@ class TimeTotal
 {
 public:
     void add(const ConnectionRecord& record);
+    // The connections of a table dated from first on, and up to last when there is one; one
+    // whose date cannot be read is in no span.
+    static TimeTotal dated(const ConnectionTable& table, const QDate& first,
+                           const std::optional<QDate>& last = std::nullopt);
     int count() const { return m_count; }
     double cost() const { return m_cost; }
     // Bytes sent and received by the connections that record them; none when none does.

@@ -10,14 +10,7 @@
 BillStatistics::Figures BillStatistics::figures(const ConnectionTable& table,
                                                 const BillPeriod& period, const QDate& today)
 {
-    TimeTotal total;
-    for (int n = 1; n <= table.connectioncount(); ++n) {
-        const ConnectionRecord& record = table[n];
-        const std::optional<QDate> day = DateParser::parseDate(record.conndate);
-        if (!day || !period.contains(*day))
-            continue;
-        total.add(record);
-    }
+    const TimeTotal total = TimeTotal::dated(table, period.first(), period.last());
     Figures result{period,       period.contains(today), total.count(), total.timeText(),
                    total.cost(), total.volume(),         std::nullopt};
     if (result.current)

@@ -1,7 +1,6 @@
 #include "statistics.h"
 
 #include "log/connectiontable.h"
-#include "platform/dateparser.h"
 #include "platform/formats.h"
 #include "report/timetotal.h"
 
@@ -9,19 +8,6 @@
 
 namespace
 {
-
-// The connections dated from first on, and up to last when there is one.
-TimeTotal totalFrom(const ConnectionTable& table, const QDate& first,
-                    const std::optional<QDate>& last = std::nullopt)
-{
-    TimeTotal total;
-    for (int n = 1; n <= table.connectioncount(); ++n) {
-        const std::optional<QDate> day = DateParser::parseDate(table[n].conndate);
-        if (day && *day >= first && (!last || *day <= *last))
-            total.add(table[n]);
-    }
-    return total;
-}
 
 Statistics::Totals totalsOver(const TimeTotal& total, int parts)
 {
@@ -41,7 +27,7 @@ Statistics::DaySpan Statistics::daySpan(const ConnectionTable& table, int since,
     const QDate last = today.addDays(-(sto - 1));
     return {Formats::dddDdMmmYy(first), Formats::dddDdMmmYy(last),
             QLatin1Char('(') + QString::number(days) + QLatin1String(" days)"),
-            totalsOver(totalFrom(table, first, last), days)};
+            totalsOver(TimeTotal::dated(table, first, last), days)};
 }
 
 Statistics::LastWeeks Statistics::lastWeeks(const ConnectionTable& table, int weeks,
@@ -51,7 +37,7 @@ Statistics::LastWeeks Statistics::lastWeeks(const ConnectionTable& table, int we
     const QDate first = today.addDays(-(7 * qint64(weeks) - 1));
     return {QString::number(weeks),
             QLatin1String("week(s) (from ") + Formats::dddDdMmmYy(first) + QLatin1Char(')'),
-            totalsOver(totalFrom(table, first), weeks)};
+            totalsOver(TimeTotal::dated(table, first), weeks)};
 }
 
 Statistics::PerConnection Statistics::perConnection(const ConnectionTable& table)
