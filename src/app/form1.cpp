@@ -443,11 +443,14 @@ void Form1::useSource(const SourceChoice& choice)
     m_source = choice.open(m_table.logpath, m_services.programDirectory);
     m_loader.setSource(*m_source);
     m_sourceErrorShown.clear();
-    // News of a live source is read a moment after it comes, so a burst of lines is read once.
+    // News of a live source is read a moment after it first comes, so a burst of lines is read
+    // once; later news does not put the read off, or a log written every second would never be.
     m_watch = m_source->watch();
     if (m_watch)
-        connect(m_watch.get(), &SourceWatch::changed, this,
-                [this] { m_liveRefresh.start(LiveRefreshDelayMs); });
+        connect(m_watch.get(), &SourceWatch::changed, this, [this] {
+            if (!m_liveRefresh.isActive())
+                m_liveRefresh.start(LiveRefreshDelayMs);
+        });
 }
 
 bool Form1::offerThisComputersConnections()
@@ -481,7 +484,7 @@ void Form1::refreshLive()
     }
     const QList<int> selected = m_written->selectedConnections();
     lookinlog(Interaction::Quiet);
-    displaywhere();
+    refillShownView();
     m_written->reselect(selected);
 }
 
@@ -491,14 +494,12 @@ void Form1::updateCallInProgress()
                              ? CallInProgress::statusText(m_table, m_coster, m_services.clock.now())
                              : QString();
     if (text.isEmpty()) {
-        m_callTimer.stop();
-        if (m_showingCall)
+        if (m_callTimer.isActive())
             setStatus(QString());
-        m_showingCall = false;
+        m_callTimer.stop();
         return;
     }
     setStatus(text);
-    m_showingCall = true;
     if (!m_callTimer.isActive())
         m_callTimer.start(1000);
 }
@@ -536,6 +537,15 @@ void Form1::switchTo(View view)
         entry.button->setEnabled(&entry != &chosen);
     m_popbit->setEnabled(view == View::Written);
     chosen.focus->setFocus();
+}
+
+// The view on show, filled again without moving the keyboard focus the user has put elsewhere.
+void Form1::refillShownView()
+{
+    for (const ViewEntry& entry : m_views) {
+        if (entry.item->isChecked())
+            (this->*entry.fill)();
+    }
 }
 
 void Form1::fillWritten()

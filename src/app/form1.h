@@ -96,6 +96,7 @@ private:
     QAction* addItem(QMenu* menu, const QString& name, const QString& caption,
                      void (Form1::*handler)(), const QKeySequence& shortcut = {});
     void switchTo(View view);
+    void refillShownView();
     void fillWritten();
     void fillTable();
     void fillStatistics();
@@ -193,5 +194,4 @@ private:
     static constexpr int LiveRefreshDelayMs = 1000;
     QTimer m_liveRefresh;
     QTimer m_callTimer;
-    bool m_showingCall = false;
 };
