@@ -96,10 +96,9 @@ void Selectlogfrm::Form_Load()
     // The folder of the modem log in use, where the user last found it; else the home
     // directory, which stands where the modem driver's Windows directory would be.
     const SourceChoice stored = SourceChoice::load(m_settings);
-    const QFileInfo current(
-        stored.kind == SourceChoice::Kind::Journal
-            ? m_settings.read(QStringLiteral("Logfile"), QStringLiteral("Path"), QString())
-            : stored.path);
+    const QFileInfo current(stored.kind == SourceChoice::Kind::Journal
+                                ? SourceChoice::storedModemLog(m_settings)
+                                : stored.path);
     // A system log has no extension: it is listed only among every file.
     if (stored.kind == SourceChoice::Kind::SystemLog)
         m_check2->setChecked(true);

@@ -32,7 +32,7 @@ QString openError(const JournalLocation& location, int error)
 }
 } // namespace
 
-JournalHandle::JournalHandle(const JournalLocation& location) : m_location(location)
+JournalHandle::JournalHandle(const JournalLocation& location)
 {
     int result = 0;
     if (location.isSystem()) {

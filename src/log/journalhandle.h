@@ -20,14 +20,12 @@ public:
     sd_journal* get() const { return m_journal; }
     // Why it could not be opened, for the user.
     QString errorString() const { return m_error; }
-    const JournalLocation& location() const { return m_location; }
 
     // Keeps the journal to pppd's own records: NetworkManager repeats pppd's lines under its own
     // identifier, so the text alone would count each line twice.
     bool matchPppd();
 
 private:
-    JournalLocation m_location;
     sd_journal* m_journal = nullptr;
     QString m_error;
 };

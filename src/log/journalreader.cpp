@@ -131,7 +131,7 @@ void JournalReader::seekStart(const JournalStart& start)
         sd_journal_seek_head(journal);
 }
 
-JournalReadResult JournalReader::read(const JournalStart& start)
+JournalReadResult JournalReader::read(const JournalStart& start, qsizetype enough)
 {
     JournalReadResult result;
     sd_journal* journal = m_handle.get();
@@ -196,7 +196,7 @@ JournalReadResult JournalReader::read(const JournalStart& start)
 
     if (atCursor && start.includeCursorEntry)
         takeCurrent();
-    for (;;) {
+    while (enough < 0 || result.records.size() < enough) {
         const int step = sd_journal_next(journal);
         if (step == 0)
             break;

@@ -17,7 +17,9 @@ class JournalReader
 public:
     explicit JournalReader(const JournalLocation& location);
 
-    JournalReadResult read(const JournalStart& start);
+    // Stops once `enough` records are read, when it is not negative: a question of whether there
+    // are any need not read them all.
+    JournalReadResult read(const JournalStart& start, qsizetype enough = -1);
 
 private:
     // Puts the journal at the entry of start's cursor; false when the cursor is not usable.

@@ -79,5 +79,5 @@ std::unique_ptr<SourceWatch> JournalSource::watch()
 
 bool JournalSource::holdsRecords(const JournalLocation& location)
 {
-    return !JournalReader(location).read(JournalStart::fromBeginning()).records.isEmpty();
+    return !JournalReader(location).read(JournalStart::fromBeginning(), 1).records.isEmpty();
 }

@@ -16,7 +16,6 @@ public:
     QString noConnectionsMessage() const override;
     std::unique_ptr<SourceWatch> watch() override;
 
-    const JournalLocation& location() const { return m_location; }
     // Whether the journal holds any record of pppd this user may read.
     static bool holdsRecords(const JournalLocation& location);
 

@@ -31,8 +31,6 @@ public:
     // the last read saw: the check and the truncation go through one open file, so a call the
     // driver appended since is not erased unseen. Anything else leaves the file as it was.
     static Emptying empty(const QString& logpath, qint64 expectedSize);
-    // The modem log's size when the last read read it; -1 when it could not be read.
-    qint64 seenSize() const { return m_seenSize; }
 
     QString noConnectionsMessage() const override
     {

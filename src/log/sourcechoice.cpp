@@ -24,7 +24,12 @@ SourceChoice SourceChoice::load(const SettingsStore& settings)
         return {Kind::Journal, QString()};
     if (source == kSystemLogValue)
         return {Kind::SystemLog, settings.read(kLogfile, kSystemLog, QString())};
-    return {Kind::ModemLog, settings.read(kLogfile, kPath, QString())};
+    return {Kind::ModemLog, storedModemLog(settings)};
+}
+
+QString SourceChoice::storedModemLog(const SettingsStore& settings)
+{
+    return settings.read(kLogfile, kPath, QString());
 }
 
 SourceChoice SourceChoice::ofFile(const QString& path)

@@ -19,6 +19,8 @@ struct SourceChoice {
     QString path;
 
     static SourceChoice load(const SettingsStore& settings);
+    // The modem log chosen last, kept while another source is in use.
+    static QString storedModemLog(const SettingsStore& settings);
     // A file chosen by the user: a syslog-style file is a system log, anything else a modem log.
     static SourceChoice ofFile(const QString& path);
     void save(SettingsStore& settings) const;
