@@ -25,22 +25,18 @@ QList<PppdRecord> records(const QStringList& lines)
     return out;
 }
 
-QString bytes(const std::optional<quint64>& count)
-{
-    return count ? QString::number(*count) : QStringLiteral("?");
-}
-
 // "start-end sent/received"; the end is "..." in progress and "lost" when the process vanished.
 QStringList rows(const QList<PppdConnection>& connections)
 {
+    const auto count = [](std::optional<quint64> n) { return n ? QString::number(*n) : "?"; };
     QStringList out;
     for (const PppdConnection& c : connections) {
         const QString end = c.end            ? c.end->time().toString(QStringLiteral("hh:mm:ss"))
                             : c.inProgress() ? QStringLiteral("...")
                                              : QStringLiteral("lost");
         out << c.start.time().toString(QStringLiteral("hh:mm:ss")) + QLatin1Char('-') + end +
-                   QLatin1Char(' ') + bytes(c.sentBytes) + QLatin1Char('/') +
-                   bytes(c.receivedBytes);
+                   QLatin1Char(' ') + count(c.sentBytes) + QLatin1Char('/') +
+                   count(c.receivedBytes);
     }
     return out;
 }
