@@ -138,10 +138,27 @@ private Q_SLOTS:
                            "05 Jan 23 19:41:47 20:31:40 00:49:53 150500 1289700",
                            "07 Jan 23 10:12:38 10:12:38 lost ? ?",
                            "07 Jan 23 11:31:49 12:02:19 00:30:30 183211 2873400"};
+        QTest::newRow("classic syslog: the year turns")
+            << "classic-newyear.log" << QDateTime(QDate(2024, 1, 2), QTime(8, 0))
+            << QStringList{"30 Dec 23 17:59:12 18:30:59 00:31:47 155402 1870231",
+                           "31 Dec 23 23:41:07 00:35:52 00:54:45 301877 4023112",
+                           "01 Jan 24 18:02:38 18:14:05 00:11:27 20544 190876"};
         QTest::newRow("rsyslog RFC 3339: PPPoE, 64-bit counters, summer and winter")
             << "rfc3339-debian.log" << QDateTime(QDate(2027, 1, 1), QTime(0, 0))
             << QStringList{"14 Jul 26 08:55:02 01:12:44 16:17:42 6442450944 21474836480",
                            "08 Dec 26 14:20:08 16:02:58 01:42:50 18446744073 98121"};
+        QTest::newRow("journalctl short: NetworkManager's repeats, 32-bit counters")
+            << "journal-short.txt" << QDateTime(QDate(2024, 3, 10), QTime(20, 0))
+            << QStringList{"09 Mar 24 08:02:11 21:47:30 13:45:19 398311023 4101228077",
+                           "10 Mar 24 18:20:05 19:52:29 01:32:24 12043388 187230455"};
+        QTest::newRow("journalctl short-iso from another zone: pppd 2.5.0 without stats")
+            << "journal-short-iso.txt" << QDateTime(QDate(2025, 2, 5), QTime(0, 0))
+            << QStringList{"03 Feb 25 18:30:40 19:05:21 00:34:41 ? ?",
+                           "04 Feb 25 21:04:19 21:41:07 00:36:48 ? ?"};
+        QTest::newRow("journalctl short-iso-precise: two modems, a call in progress")
+            << "journal-short-iso-precise.txt" << QDateTime(QDate(2024, 6, 21), QTime(12, 0))
+            << QStringList{"21 Jun 24 10:58:58 11:31:07 00:32:09 2203991 48812330",
+                           "21 Jun 24 11:05:09 11:05:09 in-progress ? ?"};
     }
 
     void fixtures()
