@@ -1,10 +1,8 @@
 #include "log/logfilekind.h"
+#include "logfixture.h"
 #include "testenvironment.h"
 #include "testregistry.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 Q_DECLARE_METATYPE(LogFileKind::Kind)
@@ -13,10 +11,8 @@ namespace
 {
 QByteArray dataFile(const QString& name)
 {
-    QFile file(TestEnvironment::sourceDir() + QStringLiteral("/tests/log/data/") + name);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("missing %s", qPrintable(name));
-    return file.readAll();
+    return TextFile::readBytes(TestEnvironment::sourceDir() + "/tests/log/data/" + name)
+        .value_or("<missing>");
 }
 } // namespace
 
@@ -55,12 +51,9 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, contents);
         QFETCH(LogFileKind::Kind, kind);
-        QTemporaryDir dir;
-        QFile file(dir.filePath(QStringLiteral("log")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(contents);
-        file.close();
-        QCOMPARE(LogFileKind::ofFile(file.fileName()), kind);
+        const LogFixture files;
+        files.writeModemLog(contents);
+        QCOMPARE(LogFileKind::ofFile(files.logpath()), kind);
     }
 
     void aFolderIsNoLog()

@@ -25,34 +25,35 @@ QList<PppdRecord> records(const QStringList& lines)
     return out;
 }
 
-QString bytes(const std::optional<quint64>& count)
-{
-    return count ? QString::number(*count) : QStringLiteral("?");
-}
-
 // "start-end sent/received"; the end is "..." in progress and "lost" when the process vanished.
 QStringList rows(const QList<PppdConnection>& connections)
 {
+    const auto count = [](std::optional<quint64> n) { return n ? QString::number(*n) : "?"; };
     QStringList out;
     for (const PppdConnection& c : connections) {
         const QString end = c.end            ? c.end->time().toString(QStringLiteral("hh:mm:ss"))
                             : c.inProgress() ? QStringLiteral("...")
                                              : QStringLiteral("lost");
         out << c.start.time().toString(QStringLiteral("hh:mm:ss")) + QLatin1Char('-') + end +
-                   QLatin1Char(' ') + bytes(c.sentBytes) + QLatin1Char('/') +
-                   bytes(c.receivedBytes);
+                   QLatin1Char(' ') + count(c.sentBytes) + QLatin1Char('/') +
+                   count(c.receivedBytes);
     }
     return out;
 }
 
-// The lines of one call of process 100 that went well.
-QStringList call(const QString& connect, const QString& end)
+// A link of a process coming up: its Connect: and its IP address.
+QStringList up(const QString& at, const QString& pid = QStringLiteral("100"))
 {
-    return {connect + QStringLiteral(" 100 Connect: ppp0 <--> /dev/ttyS0"),
-            connect + QStringLiteral(" 100 local  IP address 10.0.0.2"),
-            end + QStringLiteral(" 100 Modem hangup"),
-            end + QStringLiteral(" 100 Sent 10 bytes, received 20 bytes."),
-            end + QStringLiteral(" 100 Connection terminated.")};
+    return {at + u' ' + pid + QStringLiteral(" Connect: ppp0 <--> /dev/ttyS0"),
+            at + u' ' + pid + QStringLiteral(" local  IP address 10.0.0.2")};
+}
+
+// The end of a link of process 100 that went well.
+QStringList down(const QString& at)
+{
+    return {at + QStringLiteral(" 100 Modem hangup"),
+            at + QStringLiteral(" 100 Sent 10 bytes, received 20 bytes."),
+            at + QStringLiteral(" 100 Connection terminated.")};
 }
 } // namespace
 
@@ -68,15 +69,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("resumeAt");
 
         QTest::newRow("a call, its stats after the end line")
-            << call("10:00:00", "10:30:00") << QStringList{"10:00:00-10:30:00 10/20"} << 5;
+            << up("10:00:00") + down("10:30:00") << QStringList{"10:00:00-10:30:00 10/20"} << 5;
         QTest::newRow("the first end line ends it; stats before it count")
-            << QStringList{"10:00:00 100 Connect: ppp0 <--> /dev/ttyS0",
-                           "10:00:03 100 local  IP address 10.0.0.2",
-                           "10:30:00 100 LCP terminated by peer",
-                           "10:30:00 100 Sent 7 bytes, received 8 bytes.",
-                           "10:30:03 100 Connection terminated.",
-                           "10:30:04 100 Modem hangup",
-                           "10:30:04 100 Exit."}
+            << up("10:00:00") + QStringList{"10:30:00 100 LCP terminated by peer",
+                                            "10:30:00 100 Sent 7 bytes, received 8 bytes.",
+                                            "10:30:03 100 Connection terminated.",
+                                            "10:30:04 100 Modem hangup", "10:30:04 100 Exit."}
             << QStringList{"10:00:00-10:30:03 7/8"} << 7;
         QTest::newRow("no IP: a failed negotiation, not a connection")
             << QStringList{"10:00:00 100 Connect: ppp0 <--> /dev/ttyS0",
@@ -88,61 +86,45 @@ private Q_SLOTS:
                            "10:00:12 100 Connect script failed", "10:00:13 100 Exit."}
             << QStringList{} << 3;
         QTest::newRow("two IP sessions in one link are one connection")
-            << QStringList{"10:00:00 100 Connect: ppp0 <--> /dev/ttyS0",
-                           "10:00:03 100 local  IP address 10.0.0.2",
-                           "10:20:00 100 IPCP terminated by peer",
-                           "10:20:00 100 Sent 1 bytes, received 2 bytes.",
-                           "10:20:03 100 local  IP address 10.0.0.3",
-                           "10:30:00 100 Modem hangup",
-                           "10:30:00 100 Sent 10 bytes, received 20 bytes.",
-                           "10:30:01 100 Connection terminated."}
+            << up("10:00:00") +
+                   QStringList{"10:20:00 100 IPCP terminated by peer",
+                               "10:20:00 100 Sent 1 bytes, received 2 bytes.",
+                               "10:20:03 100 local  IP address 10.0.0.3"} +
+                   down("10:30:00")
             << QStringList{"10:00:00-10:30:00 11/22"} << 8;
         QTest::newRow("one process, two links")
-            << call("10:00:00", "10:30:00") + call("10:31:00", "11:00:00")
+            << up("10:00:00") + down("10:30:00") + up("10:31:00") + down("11:00:00")
             << QStringList{"10:00:00-10:30:00 10/20", "10:31:00-11:00:00 10/20"} << 10;
         QTest::newRow("the next Connect: ends a link without an end line")
-            << QStringList{"10:00:00 100 Connect: ppp0 <--> /dev/ttyS0",
-                           "10:00:03 100 local  IP address 10.0.0.2",
-                           "10:40:00 100 Connect: ppp0 <--> /dev/ttyS0",
-                           "10:40:03 100 local  IP address 10.0.0.3"}
+            << up("10:00:00") + up("10:40:00")
             << QStringList{"10:00:00-10:40:00 ?/?", "10:40:00-... ?/?"} << 2;
         QTest::newRow("interleaved processes, one still in progress")
-            << QStringList{"10:00:00 1 Connect: ppp0 <--> /dev/ttyUSB0",
-                           "10:00:02 1 local  IP address 10.0.0.2",
-                           "10:05:00 2 Connect: ppp1 <--> /dev/ttyACM0",
-                           "10:05:02 2 local  IP address 10.0.0.9",
-                           "10:30:00 1 Terminating on signal 15",
-                           "10:30:00 1 Sent 5 bytes, received 6 bytes.",
-                           "10:30:01 1 Exit."}
+            << up("10:00:00", "1") + up("10:05:00", "2") +
+                   QStringList{"10:30:00 1 Terminating on signal 15",
+                               "10:30:00 1 Sent 5 bytes, received 6 bytes.", "10:30:01 1 Exit."}
             << QStringList{"10:00:00-10:30:00 5/6", "10:05:00-... ?/?"} << 2;
         QTest::newRow("a link still negotiating holds the place to read on from")
             << QStringList{"10:00:00 100 Connect: ppp0 <--> /dev/ttyS0"} << QStringList{} << 0;
         QTest::newRow("stats due: read on from the Connect:")
-            << QStringList{"10:00:00 100 Connect: ppp0 <--> /dev/ttyS0",
-                           "10:00:03 100 local  IP address 10.0.0.2", "10:30:00 100 Modem hangup"}
+            << up("10:00:00") + QStringList{"10:30:00 100 Modem hangup"}
             << QStringList{"10:00:00-10:30:00 ?/?"} << 0;
         QTest::newRow("pppd 2.5.0 without stats: unknown bytes, settled at Exit.")
-            << QStringList{"10:00:00 100 Connect: ppp0 <--> /dev/ttyS0",
-                           "10:00:03 100 local  IP address 10.0.0.2", "10:30:00 100 Modem hangup",
-                           "10:30:00 100 Connection terminated.", "10:30:01 100 Exit."}
+            << up("10:00:00") + QStringList{"10:30:00 100 Modem hangup",
+                                            "10:30:00 100 Connection terminated.",
+                                            "10:30:01 100 Exit."}
             << QStringList{"10:00:00-10:30:00 ?/?"} << 5;
         QTest::newRow("zero bytes are known")
-            << QStringList{"10:00:00 100 Connect: ppp0 <--> /dev/ttyS0",
-                           "10:00:03 100 local  IP address 10.0.0.2", "10:00:09 100 Modem hangup",
-                           "10:00:09 100 Sent 0 bytes, received 0 bytes."}
+            << up("10:00:00") + QStringList{"10:00:09 100 Modem hangup",
+                                            "10:00:09 100 Sent 0 bytes, received 0 bytes."}
             << QStringList{"10:00:00-10:00:09 0/0"} << 4;
         QTest::newRow("a pid used again after Exit. is a new process")
-            << call("10:00:00", "10:30:00") +
+            << up("10:00:00") + down("10:30:00") +
                    QStringList{"10:30:01 100 Exit.", "11:00:00 100 Sent 3 bytes, received 4 bytes.",
                                "11:00:01 100 Exit."}
             << QStringList{"10:00:00-10:30:00 10/20"} << 8;
         QTest::newRow("a process started again under the pid: the old call was lost")
-            << QStringList{"10:00:00 100 Connect: ppp0 <--> /dev/ttyS0",
-                           "10:00:03 100 local  IP address 10.0.0.2",
-                           "11:00:00 100 pppd 2.4.9 started by root, uid 0",
-                           "11:00:30 100 Connect: ppp0 <--> /dev/ttyS0",
-                           "11:00:33 100 local  IP address 10.0.0.3",
-                           "11:10:00 100 Modem hangup"}
+            << up("10:00:00") + QStringList{"11:00:00 100 pppd 2.4.9 started by root, uid 0"} +
+                   up("11:00:30") + QStringList{"11:10:00 100 Modem hangup"}
             << QStringList{"10:00:00-lost ?/?", "11:00:30-11:10:00 ?/?"} << 3;
     }
 

@@ -58,29 +58,23 @@ private Q_SLOTS:
         QTest::newRow("CR LF line end") << QByteArray("Jan  3 21:16:29 host pppd[6537]: Exit.\r")
                                         << "6537|1-3 21:16:29.000|Exit.";
 
-        QTest::newRow("NetworkManager repeating pppd")
-            << QByteArray("Mar 09 21:47:30 lark NetworkManager[812]: Modem hangup") << QString();
-        QTest::newRow("pppd[ in another program's message")
-            << QByteArray("Mar 09 21:47:30 lark nm[812]: pppd[2210]: Modem hangup") << QString();
-        QTest::newRow("no pid") << QByteArray("Mar 09 21:47:30 lark pppd: Modem hangup")
-                                << QString();
-        QTest::newRow("no host") << QByteArray("Mar 09 21:47:30 pppd[2210]: Modem hangup")
-                                 << QString();
-        QTest::newRow("pid not a number")
-            << QByteArray("Mar 09 21:47:30 lark pppd[22a0]: Modem hangup") << QString();
-        QTest::newRow("month unknown")
-            << QByteArray("Mai 09 21:47:30 lark pppd[2210]: Modem hangup") << QString();
-        QTest::newRow("day 32") << QByteArray("Mar 32 21:47:30 lark pppd[2210]: Exit.")
-                                << QString();
-        QTest::newRow("30 February")
-            << QByteArray("2024-02-30T10:00:00+00:00 h pppd[1]: Exit.") << QString();
-        QTest::newRow("offset cut short")
-            << QByteArray("2024-02-03T10:00:00+01 h pppd[1]: Exit.") << QString();
-        QTest::newRow("modem log line")
-            << QByteArray("03-14-2000 19:42:34.12 - Connection established at 49333bps.")
-            << QString();
-        QTest::newRow("cut after the stamp") << QByteArray("Mar 09 21:47:30") << QString();
-        QTest::newRow("empty") << QByteArray() << QString();
+        // Not lines of pppd's.
+        for (const auto& [name, line] : std::initializer_list<std::pair<const char*, const char*>>{
+                 {"NetworkManager repeating pppd",
+                  "Mar 09 21:47:30 lark NetworkManager[812]: Modem hangup"},
+                 {"pppd[ in another program's message",
+                  "Mar 09 21:47:30 lark nm[812]: pppd[2210]: Modem hangup"},
+                 {"no pid", "Mar 09 21:47:30 lark pppd: Modem hangup"},
+                 {"no host", "Mar 09 21:47:30 pppd[2210]: Modem hangup"},
+                 {"pid not a number", "Mar 09 21:47:30 lark pppd[22a0]: Modem hangup"},
+                 {"month unknown", "Mai 09 21:47:30 lark pppd[2210]: Modem hangup"},
+                 {"day 32", "Mar 32 21:47:30 lark pppd[2210]: Exit."},
+                 {"30 February", "2024-02-30T10:00:00+00:00 h pppd[1]: Exit."},
+                 {"offset cut short", "2024-02-03T10:00:00+01 h pppd[1]: Exit."},
+                 {"modem log line", "03-14-2000 19:42:34.12 - Connection established at 49333bps."},
+                 {"cut after the stamp", "Mar 09 21:47:30"},
+                 {"empty", ""}})
+            QTest::newRow(name) << QByteArray(line) << QString();
     }
 
     void parsePppd()
