@@ -53,43 +53,32 @@ private Q_SLOTS:
         // so a call made since the first one's load is still in the modem log.
         QTemporaryDir home;
         const QString log = home.filePath("Standard Modem.log");
-        QVERIFY(TextFile::writeBytes(
-            log, ModemLogBuilder().call("04-02-2000", "10:00:00", "10:10:00").bytes()));
+        ModemLogBuilder calls;
+        QVERIFY(
+            TextFile::writeBytes(log, calls.call("04-02-2000", "10:00:00", "10:10:00").bytes()));
         QVERIFY(QDir().mkpath(home.filePath(".config/Modemtally")));
         QVERIFY(TextFile::writeBytes(home.filePath(".config/Modemtally/Modemtally.conf"),
                                      "[Logfile]\nPath=" + log.toUtf8() + "\n"));
-        QVERIFY(QDir().mkpath(home.filePath("runtime")));
-        QFile::setPermissions(home.filePath("runtime"),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const QString runtime = home.filePath("runtime");
+        QVERIFY(QDir().mkpath(runtime));
+        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("HOME", home.path());
         env.insert("XDG_CONFIG_HOME", home.filePath(".config"));
         env.insert("XDG_DATA_HOME", home.filePath(".local/share"));
-        env.insert("XDG_RUNTIME_DIR", home.filePath("runtime"));
+        env.insert("XDG_RUNTIME_DIR", runtime);
         env.insert("QT_QPA_PLATFORM", "offscreen");
-        const auto start = [&](QProcess& process) {
-            process.setProcessEnvironment(env);
-            process.start(DIALTRAK_PROGRAM, QStringList());
-            QVERIFY(process.waitForStarted());
-        };
-        QProcess first;
-        start(first);
+        QProcess first, second;
+        for (QProcess* process : {&first, &second})
+            process->setProcessEnvironment(env);
+        first.start(DIALTRAK_PROGRAM, QStringList());
         // Running once its socket is there.
         QVERIFY(QTest::qWaitFor(
-            [&] {
-                return !QDir(home.filePath("runtime"))
-                            .entryList({"*.socket"}, QDir::System)
-                            .isEmpty();
-            },
-            20000));
-        const QByteArray withNewCall = ModemLogBuilder()
-                                           .call("04-02-2000", "10:00:00", "10:10:00")
-                                           .call("04-02-2000", "11:00:00", "11:20:00")
-                                           .bytes();
+            [&] { return !QDir(runtime).entryList({"*.socket"}, QDir::System).isEmpty(); }, 20000));
+        const QByteArray withNewCall = calls.call("04-02-2000", "11:00:00", "11:20:00").bytes();
         QVERIFY(TextFile::writeBytes(log, withNewCall));
 
-        QProcess second;
-        start(second);
+        second.start(DIALTRAK_PROGRAM, QStringList());
         QVERIFY(second.waitForFinished(20000));
         QCOMPARE(second.exitStatus(), QProcess::NormalExit);
         QCOMPARE(second.exitCode(), 0);

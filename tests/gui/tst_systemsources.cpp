@@ -8,40 +8,32 @@
 
 namespace
 {
-// Three calls of one pppd each, the first logged 40 days before the run's clock.
-JournalExport threeCalls(const QDateTime& first, qint64 firstPid)
-{
-    JournalExport calls;
-    for (int i = 0; i < 3; ++i) {
-        const QDateTime start = first.addDays(i);
-        const qint64 pid = firstPid + i;
-        calls.pppd(start, pid, "Connect: ppp0 <--> /dev/ttyUSB0")
-            .pppd(start.addSecs(4), pid, "local  IP address 10.64.1.2")
-            .pppd(start.addSecs(4), pid, "remote IP address 10.64.64.64")
-            .pppd(start.addSecs(600 + 60 * i), pid, "Terminating on signal 15")
-            .pppd(start.addSecs(600 + 60 * i), pid, "Sent 1000 bytes, received 250000 bytes.")
-            .pppd(start.addSecs(601 + 60 * i), pid, "Connection terminated.")
-            .pppd(start.addSecs(602 + 60 * i), pid, "Exit.");
-    }
-    return calls;
-}
+// Three calls of one pppd each, a day apart, as journal entries and as the syslog-style file
+// Debian's rsyslog writes.
+struct ThreeCalls {
+    JournalExport journal;
+    QByteArray syslog;
 
-// The same calls as a syslog-style file, as Debian's rsyslog writes it.
-QByteArray asSyslog(const JournalExport& calls)
-{
-    QByteArray text, when, pid;
-    for (const QByteArray& entry : calls.text().split('\n')) {
-        if (entry.startsWith("__REALTIME_TIMESTAMP="))
-            when = QDateTime::fromMSecsSinceEpoch(entry.mid(21).toLongLong() / 1000, Qt::UTC)
-                       .toString(Qt::ISODateWithMs)
-                       .toLatin1();
-        else if (entry.startsWith("SYSLOG_PID="))
-            pid = entry.mid(11);
-        else if (entry.startsWith("MESSAGE="))
-            text += when + " modembox pppd[" + pid + "]: " + entry.mid(8) + '\n';
+    ThreeCalls(const QDateTime& first, qint64 firstPid)
+    {
+        for (int i = 0; i < 3; ++i) {
+            const qint64 pid = firstPid + i;
+            const auto log = [&](int seconds, const char* message) {
+                const QDateTime when = first.addDays(i).addSecs(seconds);
+                journal.pppd(when, pid, message);
+                syslog += when.toUTC().toString(Qt::ISODateWithMs).toLatin1() + " modembox pppd[" +
+                          QByteArray::number(pid) + "]: " + message + '\n';
+            };
+            log(0, "Connect: ppp0 <--> /dev/ttyUSB0");
+            log(4, "local  IP address 10.64.1.2");
+            log(4, "remote IP address 10.64.64.64");
+            log(600 + 60 * i, "Terminating on signal 15");
+            log(600 + 60 * i, "Sent 1000 bytes, received 250000 bytes.");
+            log(601 + 60 * i, "Connection terminated.");
+            log(602 + 60 * i, "Exit.");
+        }
     }
-    return text;
-}
+};
 } // namespace
 
 // pppd's records in the journal or in a syslog-style file: read (and read again as they grow),
@@ -61,21 +53,19 @@ private Q_SLOTS:
     {
         QFETCH(bool, journal);
         Run run;
-        const QString system = run.dir.filePath("system");
-        QVERIFY(QDir().mkpath(system));
-        const JournalExport calls = threeCalls(run.clock.now().addDays(-40), 4000);
+        const JournalFixture system;
+        const ThreeCalls calls(run.clock.now().addDays(-40), 4000); // 40 days before the clock
         if (journal) {
-            QString error;
-            QVERIFY2(calls.writeTo(system + "/system.journal", &error), qPrintable(error));
+            QVERIFY(system.write(calls.journal, "system.journal"));
         } else {
-            QVERIFY(TextFile::writeBytes(system + "/syslog", asSyslog(calls)));
-            SourceChoice{SourceChoice::Kind::SystemLog, system + "/syslog"}.save(run.settings);
+            QVERIFY(TextFile::writeBytes(system.path("syslog"), calls.syslog));
+            SourceChoice{SourceChoice::Kind::SystemLog, system.path("syslog")}.save(run.settings);
         }
-        const QMap<QString, QByteArray> before = folderSnapshot(system);
+        const QMap<QString, QByteArray> before = folderSnapshot(system.dir());
 
         run.window = std::make_unique<Form1>(run.services);
         if (journal)
-            run.window->setJournalDirectory(system);
+            run.window->setJournalDirectory(system.dir());
         run.window->startup();
         QCOMPARE(run.window->table().connectioncount(), 3);
         const ConnectionRecord& third = run.window->table()[3];
@@ -94,25 +84,19 @@ private Q_SLOTS:
         // Nothing from before Start New Log in the new log, though the system still has it.
         QCOMPARE(run.window->table().connectioncount(), 0);
         run.window->close();
-        QCOMPARE(folderSnapshot(system), before);
+        QCOMPARE(folderSnapshot(system.dir()), before);
     }
 
     void aCallThatEndsAppearsWithoutARefresh()
     {
         Run run;
-        const QString system = run.dir.filePath("journal");
-        QVERIFY(QDir().mkpath(system));
-        QString error;
-        QVERIFY2(
-            threeCalls(run.clock.now().addDays(-3), 5000).writeTo(system + "/x.journal", &error),
-            qPrintable(error));
+        const JournalFixture system;
+        QVERIFY(system.write(ThreeCalls(run.clock.now().addDays(-3), 5000).journal));
         run.window = std::make_unique<Form1>(run.services);
-        run.window->setJournalDirectory(system);
+        run.window->setJournalDirectory(system.dir());
         run.window->startup();
         QCOMPARE(run.window->table().connectioncount(), 3);
-        QVERIFY2(
-            threeCalls(run.clock.now().addDays(-1), 6000).writeTo(system + "/x.journal", &error),
-            qPrintable(error));
+        QVERIFY(system.write(ThreeCalls(run.clock.now().addDays(-1), 6000).journal));
         QTRY_COMPARE_WITH_TIMEOUT(run.window->table().connectioncount(), 6, 10000);
         QVERIFY(run.prompter.shown.isEmpty());
     }

@@ -1,4 +1,4 @@
-#include "journalfixture.h"
+#include "journalexport.h"
 #include "log/journalaccess.h"
 #include "log/journalreader.h"
 #include "testregistry.h"
@@ -7,11 +7,6 @@
 
 #include <QFile>
 #include <QTest>
-
-namespace
-{
-const QList<uint> Readers{101, 4}; // systemd-journal, adm
-} // namespace
 
 // Who may read the system journal, and what a user who may not is told.
 class TstJournalAccess : public QObject
@@ -34,7 +29,8 @@ private Q_SLOTS:
         QFETCH(uint, uid);
         QFETCH(QList<uint>, groups);
         QFETCH(bool, granted);
-        QCOMPARE(JournalAccess::grants(uid, groups, Readers), granted);
+        const QList<uint> readers{101, 4}; // systemd-journal, adm
+        QCOMPARE(JournalAccess::grants(uid, groups, readers), granted);
     }
 
     // This machine's own journal, as this process sees it: read cleanly, whatever it holds.
@@ -58,7 +54,6 @@ class TstJournalUnprivileged : public UnprivilegedTest
     Q_OBJECT
 
 private Q_SLOTS:
-
     void toldToJoinTheGroup()
     {
         QVERIFY(!JournalAccess::canReadSystemJournal());
@@ -88,19 +83,14 @@ private Q_SLOTS:
         JournalFixture journal;
         QVERIFY(journal.write(JournalFixture::first()));
         QVERIFY(QFile::setPermissions(journal.path(what), QFile::Permissions()));
-        const JournalReadResult result = readAll(journal.dir());
+        const JournalReadResult result =
+            JournalReader(JournalLocation::directory(journal.dir())).read({});
         QFile::setPermissions(journal.path(what),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY2(result.error.contains(error + ' ') &&
                      result.error.contains("you have no permission to read it"),
                  qPrintable(result.error));
         QVERIFY(result.records.isEmpty());
-    }
-
-private:
-    static JournalReadResult readAll(const QString& folder)
-    {
-        return JournalReader(JournalLocation::directory(folder)).read({});
     }
 };
 

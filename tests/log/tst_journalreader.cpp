@@ -1,9 +1,11 @@
-#include "journalfixture.h"
+#include "journalexport.h"
+#include "localzone.h"
 #include "log/journalreader.h"
 #include "testregistry.h"
 
 #include <QFile>
 #include <QTest>
+#include <optional>
 
 namespace
 {
@@ -36,35 +38,19 @@ class TstJournalReader : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void readsPppdsOwnRecords()
-    {
-        F journal;
-        QVERIFY(journal.write(F::first()));
-        const JournalReadResult result = read(journal.dir());
-        QVERIFY2(result.ok(), qPrintable(result.error));
-        QCOMPARE(F::recordLines(result.records), F::pppdLines(F::first()));
-        QCOMPARE(result.connectPoints.size(), 2);
-        QCOMPARE(result.connectPoints[0].record, 4);
-        QCOMPARE(result.connectPoints[1].record, 13);
-        QVERIFY(!result.cursorLost);
-    }
-
     // Each record at the local time it was logged, on both sides of a clock change.
     void localTimes()
     {
-        const QByteArray zone = qgetenv("TZ");
-        qputenv("TZ", "Europe/London");
+        const LocalZone london;
         JournalExport log;
         for (const QDate day : {QDate(2024, 3, 31), QDate(2024, 10, 27)})
             for (const QTime time : {QTime(0, 59, 30), QTime(1, 0, 30)})
                 log.pppd(QDateTime(day, time, Qt::UTC), 7, "Exit.");
         F journal;
-        const bool written = journal.write(log, "x.journal");
+        QVERIFY(journal.write(log));
         QStringList local;
         for (const PppdRecord& record : read(journal.dir()).records)
             local << record.when.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
-        zone.isNull() ? qunsetenv("TZ") : qputenv("TZ", zone);
-        QVERIFY(written);
         QCOMPARE(local, QStringList({"2024-03-31 00:59:30", "2024-03-31 02:00:30",
                                      "2024-10-27 01:59:30", "2024-10-27 01:00:30"}));
     }
@@ -72,38 +58,42 @@ private Q_SLOTS:
     void resumes_data()
     {
         QTest::addColumn<QString>("start");
-        QTest::addColumn<QString>("appendTo");
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<bool>("lost");
-        const QStringList first = F::pppdLines(F::first());
-        const QStringList second = F::pppdLines(F::second());
-        QTest::newRow("after the last cursor, same file") << "after"
-                                                          << "x.journal" << second << false;
-        QTest::newRow("after the last cursor, new file") << "after"
-                                                         << "y.journal" << second << false;
-        QTest::newRow("after the last cursor, nothing new") << "after"
-                                                            << "" << QStringList() << false;
-        QTest::newRow("at the call in progress") << "at"
-                                                 << "x.journal" << first.mid(13) + second << false;
-        QTest::newRow("since a moment") << "since"
-                                        << "x.journal" << first.mid(14) + second << false;
-        QTest::newRow("invalid cursor") << "invalid"
-                                        << "x.journal" << first + second << true;
-        QTest::newRow("cursor of another journal") << "foreign"
-                                                   << "x.journal" << first + second << true;
+        QTest::addColumn<QString>("appendTo"); // the second batch's file; empty for none
+        const QStringList first = F::first().pppdLines();
+        const QStringList second = F::second().pppdLines();
+        QTest::newRow("after the last cursor") << "after" << second << false << "x.journal";
+        QTest::newRow("after the last cursor, new file")
+            << "after" << second << false << "y.journal";
+        QTest::newRow("after the last cursor, nothing new")
+            << "after" << QStringList() << false << "";
+        QTest::newRow("at the call in progress")
+            << "at" << first.mid(13) + second << false << "x.journal";
+        QTest::newRow("since a moment")
+            << "since" << first.mid(14) + second << false << "x.journal";
+        QTest::newRow("invalid cursor") << "invalid" << first + second << true << "x.journal";
+        QTest::newRow("cursor of another journal")
+            << "foreign" << first + second << true << "x.journal";
         QTest::newRow("cursor of another journal, since a moment")
-            << "foreign since"
-            << "x.journal" << first.mid(14) + second << true;
+            << "foreign since" << first.mid(14) + second << true << "x.journal";
     }
     void resumes()
     {
         QFETCH(QString, start);
-        QFETCH(QString, appendTo);
         QFETCH(QStringList, expected);
         QFETCH(bool, lost);
+        QFETCH(QString, appendTo);
         F journal;
         QVERIFY(journal.write(F::first()));
+        // Read from the start: pppd's own records, the calls' "Connect:" records as their points.
         const JournalReadResult first = read(journal.dir());
+        QVERIFY2(first.ok(), qPrintable(first.error));
+        QCOMPARE(F::recordLines(first.records), F::first().pppdLines());
+        QCOMPARE(first.connectPoints.size(), 2);
+        QCOMPARE(first.connectPoints[0].record, 4);
+        QCOMPARE(first.connectPoints[1].record, 13);
+        QVERIFY(!first.cursorLost);
         if (!appendTo.isEmpty())
             QVERIFY(journal.write(F::second(), appendTo));
 
@@ -124,82 +114,59 @@ private Q_SLOTS:
         QVERIFY(!again.cursorLost);
     }
 
-    void reportsFailures_data()
+    // Failures are reported with the records read before them. The journal is read as it was
+    // opened: a file rotated away or vacuumed after that is read whole, and the next reader
+    // finds what was written since; a file cut short is reported.
+    void changesAndDamage_data()
     {
-        QTest::addColumn<QString>("damage");
-        QTest::addColumn<QString>("error");
         QTest::addColumn<int>("kept"); // how many of the first batch's records are read
-        QTest::newRow("missing folder") << "missing folder"
-                                        << "does not exist" << 0;
-        QTest::newRow("not a folder") << "not a folder"
-                                      << "is not a folder" << 0;
+        QTest::addColumn<QString>("error");
+        QTest::newRow("missing folder") << 0 << "does not exist";
+        QTest::newRow("not a folder") << 0 << "is not a folder";
         // The other file is read whole.
-        QTest::newRow("damaged file header") << "damaged header"
-                                             << "y.journal is damaged and was not read" << 16;
+        QTest::newRow("damaged file header") << 16 << "y.journal is damaged and was not read";
         // Damaged from the first call's end on.
-        QTest::newRow("damaged entries") << "damaged entries"
-                                         << "Part of the journal is damaged" << 7;
+        QTest::newRow("damaged entries") << 7 << "Part of the journal is damaged";
+        QTest::newRow("rotated while open") << 16 << "";
+        QTest::newRow("vacuumed while open") << 16 << "";
+        QTest::newRow("cut short while open") << 0 << "cut short";
     }
-    void reportsFailures()
+    void changesAndDamage()
     {
-        QFETCH(QString, damage);
-        QFETCH(QString, error);
         QFETCH(int, kept);
+        QFETCH(QString, error);
+        const QString change = QTest::currentDataTag();
         F journal;
         QVERIFY(journal.write(F::first()));
+        std::optional<JournalReader> open;
+        if (change.endsWith(" while open"))
+            open.emplace(JournalLocation::directory(journal.dir()));
         QString folder = journal.dir();
-        if (damage == "missing folder")
+        if (change == "missing folder")
             folder = journal.path("none");
-        else if (damage == "not a folder")
+        else if (change == "not a folder")
             folder = journal.path("x.journal");
-        else if (damage == "damaged header")
+        else if (change == "damaged file header")
             QVERIFY(journal.write(F::second(), "y.journal") &&
                     ::damage(journal.path("y.journal"), {}));
-        else
+        else if (change == "damaged entries")
             QVERIFY(::damage(journal.path("x.journal"), "MESSAGE=Modem hangup"));
-        const JournalReadResult result = read(folder);
-        QVERIFY2(result.error.contains(error), qPrintable(result.error));
-        QCOMPARE(F::recordLines(result.records), F::pppdLines(F::first()).mid(0, kept));
-    }
-
-    // The journal is read as it was opened: a file rotated away or vacuumed after that is read
-    // whole, and the next reader finds what was written since; a file cut short is reported.
-    void filesChangingWhileOpen_data()
-    {
-        QTest::addColumn<QString>("change");
-        QTest::addColumn<QString>("error");
-        QTest::addColumn<QStringList>("records");
-        QTest::addColumn<QStringList>("next");
-        const QStringList first = F::pppdLines(F::first());
-        QTest::newRow("rotated") << "rotated"
-                                 << "" << first << F::pppdLines(F::second());
-        QTest::newRow("vacuumed") << "vacuumed"
-                                  << "" << first << QStringList();
-        QTest::newRow("cut short") << "cut short"
-                                   << "cut short" << QStringList() << QStringList();
-    }
-    void filesChangingWhileOpen()
-    {
-        QFETCH(QString, change);
-        QFETCH(QString, error);
-        QFETCH(QStringList, records);
-        QFETCH(QStringList, next);
-        F journal;
-        QVERIFY(journal.write(F::first()));
-        JournalReader reader(JournalLocation::directory(journal.dir()));
-        if (change == "rotated")
+        else if (change == "rotated while open")
             QVERIFY(QFile::rename(journal.path("x.journal"), journal.path("x@0001.journal~")) &&
                     journal.write(F::second()));
-        else if (change == "vacuumed")
+        else if (change == "vacuumed while open")
             QVERIFY(QFile::remove(journal.path("x.journal")));
         else
             QVERIFY(QFile::resize(journal.path("x.journal"), 4096));
-        const JournalReadResult result = reader.read({});
+        const JournalReadResult result = open ? open->read({}) : read(folder);
         QVERIFY2(error.isEmpty() ? result.ok() : result.error.contains(error),
                  qPrintable(result.error));
-        QCOMPARE(F::recordLines(result.records), records);
-        const JournalReadResult after = read(journal.dir(), JournalStart::after(result.lastCursor));
-        QCOMPARE(F::recordLines(after.records), next);
+        QCOMPARE(F::recordLines(result.records), F::first().pppdLines().mid(0, kept));
+        if (open) {
+            const JournalReadResult next = read(folder, JournalStart::after(result.lastCursor));
+            QCOMPARE(F::recordLines(next.records),
+                     change.startsWith("rotated") ? F::second().pppdLines() : QStringList());
+        }
     }
 };
 
