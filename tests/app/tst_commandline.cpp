@@ -29,11 +29,9 @@ struct Profile {
             SettingsStore store(settings);
             if (chosen)
                 store.write("Logfile", "Path", modemLog);
-            for (const char* key : {"Rate1", "Rate2", "Rate3"})
-                store.write("TimesAndTarifs", key, "0.02");
-            store.write("TimesAndTarifs", "ID rates", "0");
-            store.write("TimesAndTarifs", "12hour", "0");
-            store.write("TimesAndTarifs", "Budget", "0.7");
+            for (const QString& pair :
+                 {"Rate1=0.02", "Rate2=0.02", "Rate3=0.02", "ID rates=0", "12hour=0", "Budget=0.7"})
+                store.write("TimesAndTarifs", pair.section('=', 0, 0), pair.section('=', 1));
         }
         const ModemLogBuilder log =
             ModemLogBuilder()
@@ -148,14 +146,13 @@ private Q_SLOTS:
         QFETCH(QString, error);
         Profile profile;
         QVERIFY(profile.write(chosen));
-        const bool csv = arguments.contains("--csv");
-        const auto day = [](const QDate& d, bool iso) {
-            return iso ? Formats::isoDate(d) : Formats::dddDdMmmYy(d);
+        const auto day = [csv = arguments.contains("--csv")](const QDate& d) {
+            return csv ? Formats::isoDate(d) : Formats::dddDdMmmYy(d);
         };
-        arguments.replaceInStrings("{today}", day(profile.today, true));
-        output.replace("{today}", day(profile.today, csv))
-            .replace("{earlier}", day(profile.earlier, csv))
-            .replace("{first}", day(QDate(profile.today.year(), profile.today.month(), 1), csv));
+        arguments.replaceInStrings("{today}", Formats::isoDate(profile.today));
+        output.replace("{today}", day(profile.today))
+            .replace("{earlier}", day(profile.earlier))
+            .replace("{first}", day(QDate(profile.today.year(), profile.today.month(), 1)));
         const QByteArray before = profile.files();
 
         QProcess process;

@@ -27,24 +27,23 @@ private Q_SLOTS:
         int reloads = 0;
         window.setReloadHandler([&reloads] { ++reloads; });
         window.show();
-        const auto child = [&window](const char* name) { return window.findChild<QWidget*>(name); };
 
-        qobject_cast<QSpinBox*>(child("billday"))->setValue(15);
-        QTest::keyClicks(child("budget"), "5");
-        qobject_cast<QSpinBox*>(child("holidayyear"))->setValue(2026);
-        qobject_cast<QPushButton*>(child("addbankholidays"))->click();
-        qobject_cast<QDateEdit*>(child("holidaydate"))->setDate(QDate(2026, 12, 24));
-        qobject_cast<QPushButton*>(child("addholiday"))->click();
-        auto* list = qobject_cast<QListWidget*>(child("holidays"));
+        window.findChild<QSpinBox*>("billday")->setValue(15);
+        QTest::keyClicks(window.findChild<QWidget*>("budget"), "5");
+        window.findChild<QSpinBox*>("holidayyear")->setValue(2026);
+        window.findChild<QPushButton*>("addbankholidays")->click();
+        window.findChild<QDateEdit*>("holidaydate")->setDate(QDate(2026, 12, 24));
+        window.findChild<QPushButton*>("addholiday")->click();
+        auto* list = window.findChild<QListWidget*>("holidays");
         QCOMPARE(list->count(), 9);
         QCOMPARE(list->item(6)->text(), QString("Thu 24 Dec 26"));
         list->setCurrentRow(0);
-        qobject_cast<QPushButton*>(child("removeholiday"))->click();
+        window.findChild<QPushButton*>("removeholiday")->click();
         QCOMPARE(list->item(0)->text(), QString("Fri 03 Apr 26"));
 
         // Nothing counts until Apply.
         QCOMPARE(tariff.dayRow(QDate(2026, 12, 24)), 3);
-        qobject_cast<QPushButton*>(child("cmdapply"))->click();
+        window.findChild<QPushButton*>("cmdapply")->click();
         QCOMPARE(tariff.dayRow(QDate(2026, 12, 24)), 6);
         QCOMPARE(settings.read("TimesAndTarifs", "Holidays", QString()),
                  QString("2026-04-03 2026-04-06 2026-05-04 2026-05-25 2026-08-31 2026-12-24 "
