@@ -4,6 +4,7 @@
 #include "programrun.h"
 #include "testregistry.h"
 
+#include <QPushButton>
 #include <QTest>
 
 namespace
@@ -87,17 +88,47 @@ private Q_SLOTS:
         QCOMPARE(folderSnapshot(system.dir()), before);
     }
 
+    void aCallThatEndsAppearsWithoutARefresh_data() { readNeverWritten_data(); }
     void aCallThatEndsAppearsWithoutARefresh()
     {
+        QFETCH(bool, journal);
         Run run;
         const JournalFixture system;
-        QVERIFY(system.write(ThreeCalls(run.clock.now().addDays(-3), 5000).journal));
+        const QString syslog = system.path("syslog");
+        const ThreeCalls first(run.clock.now().addDays(-3), 5000);
+        const ThreeCalls more(run.clock.now().addDays(-1), 6000);
+        if (journal) {
+            QVERIFY(system.write(first.journal));
+        } else {
+            QVERIFY(TextFile::writeBytes(syslog, first.syslog));
+            SourceChoice{SourceChoice::Kind::SystemLog, syslog}.save(run.settings);
+        }
         run.window = std::make_unique<Form1>(run.services);
-        run.window->setJournalDirectory(system.dir());
+        run.window->setJournalDirectory(journal ? system.dir() : QString());
         run.window->startup();
         QCOMPARE(run.window->table().connectioncount(), 3);
-        QVERIFY(system.write(ThreeCalls(run.clock.now().addDays(-1), 6000).journal));
-        QTRY_COMPARE_WITH_TIMEOUT(run.window->table().connectioncount(), 6, 10000);
+        // The user is busy elsewhere in the window: news read meanwhile must not take the focus.
+        QPushButton* busy = run.window->findChild<QPushButton*>("Command4");
+        QVERIFY(busy && busy->isEnabled());
+        busy->setFocus();
+        QCOMPARE(run.window->focusWidget(), busy);
+        if (journal) {
+            QVERIFY(system.write(more.journal));
+            QTRY_COMPARE_WITH_TIMEOUT(run.window->table().connectioncount(), 6, 10000);
+        } else {
+            // Other programs write to a system log all the time: that must not put the read off.
+            QFile file(syslog);
+            QVERIFY(file.open(QIODevice::Append));
+            file.write(more.syslog);
+            file.flush();
+            for (int i = 0; i < 15 && run.window->table().connectioncount() != 6; ++i) {
+                file.write("2026-12-08T10:00:00Z modembox cron[7]: (root) CMD (true)\n");
+                file.flush();
+                QTest::qWait(200);
+            }
+            QCOMPARE(run.window->table().connectioncount(), 6);
+        }
+        QCOMPARE(run.window->focusWidget(), busy);
         QVERIFY(run.prompter.shown.isEmpty());
     }
 };
