@@ -2,7 +2,7 @@
 
 #include "benchreport.h"
 #include "journalexport.h"
-#include "log/journalreader.h"
+#include "sources/pppd/journal/journalreader.h"
 
 #include <QTemporaryDir>
 #include <cstdio>

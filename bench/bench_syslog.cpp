@@ -1,8 +1,8 @@
 #include "bench_syslog.h"
 
 #include "benchreport.h"
-#include "log/pppdconnectionbuilder.h"
-#include "log/syslogreader.h"
+#include "sources/pppd/pppdconnectionbuilder.h"
+#include "sources/pppd/syslog/syslogreader.h"
 
 #include <QDateTime>
 #include <QFile>

@@ -4,10 +4,10 @@
 // connections found in it, and compacting again changes nothing.
 #include "fuzzsupport.h"
 
-#include "log/modemlogcompactor.h"
-#include "log/modemlogscanner.h"
 #include "log/ownlogfile.h"
 #include "platform/formats.h"
+#include "sources/modemlog/modemlogcompactor.h"
+#include "sources/modemlog/modemlogscanner.h"
 
 namespace
 {

@@ -6,8 +6,8 @@
 #include "fuzzsupport.h"
 
 #include "log/logmerger.h"
-#include "log/modemlogscanner.h"
 #include "log/ownlogfile.h"
+#include "sources/modemlog/modemlogscanner.h"
 
 #include <QSet>
 

@@ -3,7 +3,7 @@
 // pictures the same whenever they are remade.
 #include "app/form1.h"
 #include "platform/clock.h"
-#include "platform/desktoplauncher.h"
+#include "platform/desktop/desktoplauncher.h"
 #include "platform/homepage.h"
 #include "platform/programdirectory.h"
 #include "platform/prompter.h"

@@ -1,10 +1,10 @@
 #include "commandline.h"
 
-#include "log/sourcechoice.h"
 #include "platform/clock.h"
 #include "platform/programdirectory.h"
 #include "platform/settingsstore.h"
 #include "report/commandreport.h"
+#include "sources/sourcechoice.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -3,8 +3,8 @@
 #include "appearance/colourscheme.h"
 #include "log/connectiontable.h"
 #include "log/logloader.h"
-#include "log/sourcechoice.h"
 #include "platform/progresssink.h"
+#include "sources/sourcechoice.h"
 #include "tariff/callcoster.h"
 #include "tariff/tarifftable.h"
 

@@ -1,16 +1,16 @@
-#include "app/commandline.h"
-#include "app/form1.h"
-#include "app/singleinstance.h"
+#include "commandline.h"
+#include "form1.h"
 #include "platform/clock.h"
-#include "platform/desktoplauncher.h"
-#include "platform/desktopnotifier.h"
+#include "platform/desktop/desktoplauncher.h"
+#include "platform/desktop/desktopnotifier.h"
+#include "platform/desktop/messageboxprompter.h"
 #include "platform/homepage.h"
-#include "platform/messageboxprompter.h"
 #include "platform/programdirectory.h"
 #include "platform/programinfo.h"
 #include "platform/services.h"
 #include "platform/settingsstore.h"
 #include "platform/shortcutmaker.h"
+#include "singleinstance.h"
 
 #include <QApplication>
 #include <QMessageBox>

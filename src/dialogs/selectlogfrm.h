@@ -1,6 +1,6 @@
 #pragma once
 
-#include "log/sourcechoice.h"
+#include "sources/sourcechoice.h"
 
 #include <QDialog>
 #include <QString>

@@ -3,10 +3,10 @@
 #include "connectiontable.h"
 #include "extrainfofile.h"
 #include "logmerger.h"
-#include "modemlogsource.h"
 #include "ownlogfile.h"
 #include "platform/formats.h"
 #include "platform/progresssink.h"
+#include "sources/modemlog/modemlogsource.h"
 #include "volumefile.h"
 
 namespace

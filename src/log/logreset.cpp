@@ -1,8 +1,8 @@
 #include "logreset.h"
 
-#include "connectionsource.h"
-#include "modemlogsource.h"
 #include "ownlogfile.h"
+#include "sources/connectionsource.h"
+#include "sources/modemlog/modemlogsource.h"
 
 #include <QFile>
 

@@ -1,8 +1,8 @@
 #include "shutdownguard.h"
 
-#include "connectionsource.h"
 #include "connectiontable.h"
 #include "logloader.h"
+#include "sources/connectionsource.h"
 
 ShutdownGuard::Outcome ShutdownGuard::decide(const ConnectionTable& table, const LoadReport& report)
 {

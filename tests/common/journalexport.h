@@ -1,6 +1,6 @@
 #pragma once
 
-#include "log/pppdrecord.h"
+#include "sources/pppd/pppdrecord.h"
 
 #include <QByteArray>
 #include <QDateTime>

@@ -1,9 +1,9 @@
-#include "log/sourcechoice.h"
 #include "modemlogbuilder.h"
 #include "platform/notifier.h"
 #include "platform/textfile.h"
 #include "programrun.h"
 #include "report/commandreport.h"
+#include "sources/sourcechoice.h"
 #include "testregistry.h"
 
 #include <QFileDialog>

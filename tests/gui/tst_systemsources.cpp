@@ -1,7 +1,7 @@
 #include "foldersnapshot.h"
 #include "journalexport.h"
-#include "log/sourcechoice.h"
 #include "programrun.h"
+#include "sources/sourcechoice.h"
 #include "testregistry.h"
 
 #include <QPushButton>

@@ -4,12 +4,12 @@
 #include "log/connectiontable.h"
 #include "log/extrainfofile.h"
 #include "log/logloader.h"
-#include "log/modemlogcompactor.h"
 #include "log/shutdownguard.h"
 #include "modemlogbuilder.h"
 #include "platform/progresssink.h"
 #include "platform/textfile.h"
 #include "report/textexport.h"
+#include "sources/modemlog/modemlogcompactor.h"
 #include "testregistry.h"
 
 #include <QDirIterator>

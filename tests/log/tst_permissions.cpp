@@ -3,12 +3,12 @@
 #include "log/extrainfofile.h"
 #include "log/logloader.h"
 #include "log/logreset.h"
-#include "log/modemlogcompactor.h"
 #include "log/shutdownguard.h"
 #include "logfixture.h"
 #include "modemlogbuilder.h"
 #include "platform/progresssink.h"
 #include "report/textexport.h"
+#include "sources/modemlog/modemlogcompactor.h"
 #include "testregistry.h"
 #include "unprivilegedtest.h"
 

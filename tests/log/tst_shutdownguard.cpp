@@ -2,13 +2,13 @@
 #include "log/extrainfofile.h"
 #include "log/logloader.h"
 #include "log/logreset.h"
-#include "log/modemlogsource.h"
 #include "log/shutdownguard.h"
 #include "logfixture.h"
 #include "modemlogbuilder.h"
 #include "platform/progresssink.h"
 #include "platform/textfile.h"
 #include "report/textexport.h"
+#include "sources/modemlog/modemlogsource.h"
 #include "testregistry.h"
 
 #include <QTest>

@@ -1,5 +1,5 @@
 #include "log/connectiontable.h"
-#include "report/connectionprinter.h"
+#include "report/print/connectionprinter.h"
 #include "reporttable.h"
 #include "testregistry.h"
 

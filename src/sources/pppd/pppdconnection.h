@@ -1,0 +1,30 @@
+#pragma once
+
+#include "log/datedconnection.h"
+
+#include <QDateTime>
+#include <QtGlobal>
+#include <optional>
+
+// One pppd link that carried IP: from its "Connect:" line to the first line that ends it.
+struct PppdConnection {
+    QDateTime start;
+    // None while the call is in progress, or when its process went away without logging an end.
+    std::optional<QDateTime> end;
+    // The sum of the link's stats lines; none when pppd logged none (not zero).
+    std::optional<quint64> sentBytes;
+    std::optional<quint64> receivedBytes;
+    qint64 pid = 0;
+    // The index of the "Connect:" record in the list the connection was built from, so that a
+    // reader can read a call in progress again from its start.
+    qsizetype connectRecord = -1;
+    // A new process of the same pid started before this one logged the end of the link.
+    bool processLost = false;
+
+    bool inProgress() const { return !end && !processLost; }
+    // In the local time zone, as the load collects connections: the end is the start when it is
+    // unknown.
+    DatedConnection toDated() const;
+
+    bool operator==(const PppdConnection&) const = default;
+};

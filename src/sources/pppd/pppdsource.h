@@ -1,0 +1,55 @@
+#pragma once
+
+#include "pppdrecord.h"
+#include "sources/connectionsource.h"
+
+#include <QDateTime>
+
+// The connections in pppd's records, from the system's own logs. Those logs are read, never
+// written: the close leaves them alone, compaction writes the call lines to a file of the
+// program's own, and Start New Log remembers when it ran so that older records stay out of the
+// new log. The own log, the notes and the bytes of the connections live in the program's data
+// folder, named after the source. Each read reads only what is new since the last, but never
+// past the start of a call still in progress, so its end is read when it comes.
+class PppdSource : public ConnectionSource
+{
+public:
+    // `name` names the files of this source in `dataDirectory`.
+    PppdSource(QString name, QString dataDirectory);
+
+    QString ownLogPath() const override;
+    QString notesPath() const override;
+    QString volumePath() const override;
+
+    Read read(ProgressSink& progress) override;
+    void settle(bool kept) override;
+    bool changedSinceRead() const override { return true; } // only news is read again
+
+    std::optional<QString> compact(ProgressSink& progress, QString* error) override;
+    bool startAfresh(QString* error) override;
+    bool followsCallsLive() const override { return true; }
+
+    // The moment Start New Log last ran for this source; invalid when it never did.
+    QDateTime startOfLog() const;
+    // A name for a file's path, fit to name files after: "/var/log/syslog" -> "var_log_syslog".
+    static QString nameFor(const QString& path);
+
+protected:
+    struct Records {
+        QList<PppdRecord> records;
+        QString error; // read only in part when not empty
+    };
+    // pppd's records since the last settled read, oldest first; none (with the reason) when the
+    // source cannot be read at all. `fromStart` reads it all, as a fresh reader would.
+    virtual std::optional<Records> readRecords(ProgressSink& progress, bool fromStart,
+                                               QString* error) = 0;
+    // The next read starts at record `index` of the last one (its size: behind it).
+    virtual void resumeAt(qsizetype index) = 0;
+
+private:
+    QString filePath(const QString& suffix) const;
+
+    QString m_name;
+    QString m_dataDirectory;
+    qsizetype m_resumeAt = 0;
+};

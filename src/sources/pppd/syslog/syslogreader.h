@@ -1,0 +1,79 @@
+#pragma once
+
+#include "classicyear.h"
+#include "sources/pppd/pppdrecord.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <optional>
+#include <vector>
+
+class QFile;
+class ProgressSink;
+
+// Reads pppd's records from a syslog-style text file (/var/log/syslog, a copy from another
+// machine, a journalctl export), and on each later read only what was written since. It
+// remembers where it stopped and what tells the file apart, so a file that was replaced, rotated
+// or truncated is read from its start again; when logrotate has just moved it aside, the rest of
+// the moved file ("<path>.1") is read first. The file is read with read() into one buffer, never
+// mapped: a file cut short while it is read ends the read, it cannot end the program.
+class SyslogReader
+{
+public:
+    static constexpr qsizetype BlockSize = 1 << 20;
+
+    struct Batch {
+        QList<PppdRecord> records;
+        // The records start at the start of the file: the first read, or the file was replaced,
+        // rotated or truncated since the last read, or shrank while the last read read it.
+        bool fromStart = false;
+    };
+
+    explicit SyslogReader(QString path);
+
+    const QString& path() const { return m_path; }
+    // pppd's records written since the last read, or from where resumeAt put it; all of them
+    // the first time. None, with the reason, when the file cannot be read: the next read then
+    // starts where this one would have. The progress shows how much of the file has been read.
+    std::optional<Batch> read(QString* error = nullptr, ProgressSink* progress = nullptr);
+    // The next read starts at record `index` of the last batch (the "Connect:" of a call still in
+    // progress), or behind the last batch when index is its size. Without a call the next read
+    // starts behind the last batch.
+    void resumeAt(qsizetype index);
+    // The next read starts at the start of the file.
+    void restart();
+
+private:
+    // What tells a file apart from the one that replaced it.
+    struct FileId {
+        quint64 device = 0;
+        quint64 inode = 0;
+        QByteArray head; // its first bytes
+
+        bool sameFile(const FileId& other) const
+        {
+            return device == other.device && inode == other.inode;
+        }
+    };
+    // A place in a file to read on from, with some bytes that must still be there.
+    struct Spot {
+        int file = -1; // in m_files; -1: the start of the file at m_path
+        qint64 offset = 0;
+        qint64 checkFrom = 0;
+        qint64 checkLength = 0;
+        size_t checkHash = 0;
+        ClassicYear::State year;
+    };
+    struct Pass;
+
+    bool holds(QFile& file, const FileId& id, const Spot& spot) const;
+    bool readFrom(Pass& pass, QFile& file, qint64 from, ProgressSink* progress, QString* error);
+
+    QString m_path;
+    QByteArray m_buffer;
+    Spot m_next;                 // where the next read starts
+    std::vector<FileId> m_files; // the files the last batch came from
+    std::vector<Spot> m_marks;   // where each record of the last batch starts
+    Spot m_end;                  // behind the last batch
+};

@@ -1,0 +1,164 @@
+#include "sources/pppd/pppdconnectionbuilder.h"
+#include "sources/pppd/pppdmessage.h"
+#include "testregistry.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(PppdMessage::Kind)
+
+namespace
+{
+const QDate Day(2024, 1, 15);
+
+// "hh:mm:ss pid message", all on one winter day.
+QList<PppdRecord> records(const QStringList& lines)
+{
+    QList<PppdRecord> out;
+    for (const QString& line : lines) {
+        PppdRecord record;
+        record.when = QDateTime(Day, QTime::fromString(line.first(8), QStringLiteral("hh:mm:ss")));
+        const qsizetype space = line.indexOf(QLatin1Char(' '), 9);
+        record.pid = line.sliced(9, space - 9).toLongLong();
+        record.message = line.sliced(space + 1);
+        out << record;
+    }
+    return out;
+}
+
+// "start-end sent/received"; the end is "..." in progress and "lost" when the process vanished.
+QStringList rows(const QList<PppdConnection>& connections)
+{
+    const auto count = [](std::optional<quint64> n) { return n ? QString::number(*n) : "?"; };
+    QStringList out;
+    for (const PppdConnection& c : connections) {
+        const QString end = c.end            ? c.end->time().toString(QStringLiteral("hh:mm:ss"))
+                            : c.inProgress() ? QStringLiteral("...")
+                                             : QStringLiteral("lost");
+        out << c.start.time().toString(QStringLiteral("hh:mm:ss")) + QLatin1Char('-') + end +
+                   QLatin1Char(' ') + count(c.sentBytes) + QLatin1Char('/') +
+                   count(c.receivedBytes);
+    }
+    return out;
+}
+
+// A link of a process coming up: its Connect: and its IP address.
+QStringList up(const QString& at, const QString& pid = QStringLiteral("100"))
+{
+    return {at + u' ' + pid + QStringLiteral(" Connect: ppp0 <--> /dev/ttyS0"),
+            at + u' ' + pid + QStringLiteral(" local  IP address 10.0.0.2")};
+}
+
+// The end of a link of process 100 that went well.
+QStringList down(const QString& at)
+{
+    return {at + QStringLiteral(" 100 Modem hangup"),
+            at + QStringLiteral(" 100 Sent 10 bytes, received 20 bytes."),
+            at + QStringLiteral(" 100 Connection terminated.")};
+}
+} // namespace
+
+class TstPppdConnectionBuilder : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void build_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<int>("resumeAt");
+
+        QTest::newRow("a call, its stats after the end line")
+            << up("10:00:00") + down("10:30:00") << QStringList{"10:00:00-10:30:00 10/20"} << 5;
+        QTest::newRow("the first end line ends it; stats before it count")
+            << up("10:00:00") + QStringList{"10:30:00 100 LCP terminated by peer",
+                                            "10:30:00 100 Sent 7 bytes, received 8 bytes.",
+                                            "10:30:03 100 Connection terminated.",
+                                            "10:30:04 100 Modem hangup", "10:30:04 100 Exit."}
+            << QStringList{"10:00:00-10:30:03 7/8"} << 7;
+        QTest::newRow("no IP: a failed negotiation, not a connection")
+            << QStringList{"10:00:00 100 Connect: ppp0 <--> /dev/ttyS0",
+                           "10:00:30 100 LCP: timeout sending Config-Requests",
+                           "10:00:30 100 Connection terminated."}
+            << QStringList{} << 3;
+        QTest::newRow("no Connect: a failed dial")
+            << QStringList{"10:00:00 100 pppd 2.4.9 started by root, uid 0",
+                           "10:00:12 100 Connect script failed", "10:00:13 100 Exit."}
+            << QStringList{} << 3;
+        QTest::newRow("two IP sessions in one link are one connection")
+            << up("10:00:00") +
+                   QStringList{"10:20:00 100 IPCP terminated by peer",
+                               "10:20:00 100 Sent 1 bytes, received 2 bytes.",
+                               "10:20:03 100 local  IP address 10.0.0.3"} +
+                   down("10:30:00")
+            << QStringList{"10:00:00-10:30:00 11/22"} << 8;
+        QTest::newRow("one process, two links")
+            << up("10:00:00") + down("10:30:00") + up("10:31:00") + down("11:00:00")
+            << QStringList{"10:00:00-10:30:00 10/20", "10:31:00-11:00:00 10/20"} << 10;
+        QTest::newRow("the next Connect: ends a link without an end line")
+            << up("10:00:00") + up("10:40:00")
+            << QStringList{"10:00:00-10:40:00 ?/?", "10:40:00-... ?/?"} << 2;
+        QTest::newRow("interleaved processes, one still in progress")
+            << up("10:00:00", "1") + up("10:05:00", "2") +
+                   QStringList{"10:30:00 1 Terminating on signal 15",
+                               "10:30:00 1 Sent 5 bytes, received 6 bytes.", "10:30:01 1 Exit."}
+            << QStringList{"10:00:00-10:30:00 5/6", "10:05:00-... ?/?"} << 2;
+        QTest::newRow("a link still negotiating holds the place to read on from")
+            << QStringList{"10:00:00 100 Connect: ppp0 <--> /dev/ttyS0"} << QStringList{} << 0;
+        QTest::newRow("stats due: read on from the Connect:")
+            << up("10:00:00") + QStringList{"10:30:00 100 Modem hangup"}
+            << QStringList{"10:00:00-10:30:00 ?/?"} << 0;
+        QTest::newRow("pppd 2.5.0 without stats: unknown bytes, settled at Exit.")
+            << up("10:00:00") + QStringList{"10:30:00 100 Modem hangup",
+                                            "10:30:00 100 Connection terminated.",
+                                            "10:30:01 100 Exit."}
+            << QStringList{"10:00:00-10:30:00 ?/?"} << 5;
+        QTest::newRow("zero bytes are known")
+            << up("10:00:00") + QStringList{"10:00:09 100 Modem hangup",
+                                            "10:00:09 100 Sent 0 bytes, received 0 bytes."}
+            << QStringList{"10:00:00-10:00:09 0/0"} << 4;
+        QTest::newRow("a pid used again after Exit. is a new process")
+            << up("10:00:00") + down("10:30:00") +
+                   QStringList{"10:30:01 100 Exit.", "11:00:00 100 Sent 3 bytes, received 4 bytes.",
+                               "11:00:01 100 Exit."}
+            << QStringList{"10:00:00-10:30:00 10/20"} << 8;
+        QTest::newRow("a process started again under the pid: the old call was lost")
+            << up("10:00:00") + QStringList{"11:00:00 100 pppd 2.4.9 started by root, uid 0"} +
+                   up("11:00:30") + QStringList{"11:10:00 100 Modem hangup"}
+            << QStringList{"10:00:00-lost ?/?", "11:00:30-11:10:00 ?/?"} << 3;
+    }
+
+    void build()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QStringList, expected);
+        QFETCH(int, resumeAt);
+        const PppdConnectionBuilder::Result result = PppdConnectionBuilder::build(records(lines));
+        QCOMPARE(rows(result.connections), expected);
+        QCOMPARE(result.resumeAt, qsizetype(resumeAt));
+    }
+
+    void kind_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<PppdMessage::Kind>("kind");
+        using Kind = PppdMessage::Kind;
+        QTest::newRow("connect time is no connect") << "Connect time 28.7 minutes." << Kind::Other;
+        QTest::newRow("one blank is not pppd's") << "local IP address 10.0.0.2" << Kind::Other;
+        QTest::newRow("IPv6CP is no IP link") << "local  LL address fe80::1" << Kind::Other;
+        QTest::newRow("signal, with a full stop") << "Terminating on signal 15." << Kind::End;
+        QTest::newRow("stats cut short") << "Sent 412876 bytes, received 51" << Kind::Other;
+        QTest::newRow("stats above 64 bits")
+            << "Sent 18446744073709551616 bytes, received 1 bytes." << Kind::Other;
+    }
+
+    void kind()
+    {
+        QFETCH(QString, message);
+        QFETCH(PppdMessage::Kind, kind);
+        QCOMPARE(PppdMessage::kind(message), kind);
+    }
+};
+
+DIALTRAK_TEST(TstPppdConnectionBuilder)
+#include "tst_pppdconnectionbuilder.moc"

@@ -1,0 +1,93 @@
+#include "log/volumefile.h"
+#include "logfixture.h"
+#include "modemlogbuilder.h"
+#include "platform/settingsstore.h"
+#include "sources/sourcechoice.h"
+#include "testregistry.h"
+
+#include <QTest>
+
+namespace
+{
+DatedConnection call(const QString& start, std::optional<quint64> sent = {},
+                     std::optional<quint64> received = {})
+{
+    DatedConnection connection;
+    connection.date = QDate(2026, 12, 8);
+    connection.record.starttime = start;
+    connection.record.endtime = "23:00:00";
+    connection.record.sentBytes = sent;
+    connection.record.receivedBytes = received;
+    return connection;
+}
+} // namespace
+
+class TstSources : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void theChoiceIsStoredApartFromTheModemLog()
+    {
+        LogFixture files;
+        SettingsStore store(files.dir() + "/Modemtally.conf");
+        const SourceChoice modemLog{SourceChoice::Kind::ModemLog, "/x/Standard Modem.log"};
+        modemLog.save(store);
+        // A modem log's settings are what every earlier version stored, and nothing more.
+        QCOMPARE(store.read("Logfile", "Source", "<none>"), QString("<none>"));
+        QCOMPARE(SourceChoice::load(store), modemLog);
+
+        for (const SourceChoice& other :
+             {SourceChoice{SourceChoice::Kind::SystemLog, "/var/log/syslog"},
+              SourceChoice{SourceChoice::Kind::Journal, QString()}}) {
+            other.save(store);
+            QCOMPARE(SourceChoice::load(store), other);
+            // An earlier version still finds its modem log, and never a system log to empty.
+            QCOMPARE(store.read("Logfile", "Path", QString()), modemLog.path);
+        }
+        modemLog.save(store);
+        QCOMPARE(SourceChoice::load(store), modemLog);
+    }
+
+    void aFileIsChosenByWhatItHolds_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<int>("kind");
+        QTest::newRow("modem log")
+            << ModemLogBuilder().call("04-02-2000", "10:00:00", "10:10:00").bytes()
+            << int(SourceChoice::Kind::ModemLog);
+        QTest::newRow("system log") << QByteArray("2026-12-08T14:20:08.437916+00:00 box "
+                                                  "pppd[15438]: Connect: ppp0 <--> /dev/ttyUSB0\n")
+                                    << int(SourceChoice::Kind::SystemLog);
+        // An emptied modem log looks like nothing at all: it stays a modem log.
+        QTest::newRow("empty") << QByteArray() << int(SourceChoice::Kind::ModemLog);
+    }
+    void aFileIsChosenByWhatItHolds()
+    {
+        QFETCH(QByteArray, contents);
+        QFETCH(int, kind);
+        LogFixture files;
+        files.writeModemLog(contents);
+        QCOMPARE(int(SourceChoice::ofFile(files.logpath()).kind), kind);
+    }
+
+    void bytesOutliveTheRecords()
+    {
+        // Read now, stored; once the system log no longer holds them, given back from the store.
+        LogFixture files;
+        const VolumeFile volume(files.dir() + "/bytes.dtk");
+        QList<DatedConnection> read{call("10:00:00", 100, 2000), call("11:00:00")};
+        QVERIFY(volume.keep(read));
+        QList<DatedConnection> later{call("10:00:00"), call("11:00:00"), call("12:00:00", 5)};
+        QVERIFY(volume.keep(later));
+        QCOMPARE(later.at(0).record.sentBytes, std::optional<quint64>(100));
+        QCOMPARE(later.at(0).record.receivedBytes, std::optional<quint64>(2000));
+        QCOMPARE(later.at(1).record.sentBytes, std::nullopt); // never known: not zero
+        QCOMPARE(*TextFile::readLines(volume.path()),
+                 (QStringList{"\"2026-12-08\",\"10:00:00\",\"23:00:00\",\"100\",\"2000\"",
+                              "\"2026-12-08\",\"12:00:00\",\"23:00:00\",\"5\",\"\""}));
+    }
+};
+
+DIALTRAK_TEST(TstSources)
+#include "tst_sources.moc"
