@@ -125,17 +125,18 @@ struct CoreLoad {
     TariffTable tariff;
     CallCoster coster{tariff};
     StatusLine status;
+    ModemLogSource source;
     LogLoader loader;
 
     explicit CoreLoad(Setup& setup)
-        : loader(
+        : source(setup.logpath, setup.program),
+          loader(
               table, [this](ConnectionTable& t, int slot) { return coster.findvariables(t, slot); },
-              status, setup.program)
+              status, source)
     {
         status.resize(600, 24);
         status.show();
         tariff.load(setup.settings, status);
-        table.logpath = setup.logpath;
     }
     double timeMs()
     {

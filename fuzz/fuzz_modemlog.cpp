@@ -50,9 +50,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     const QString folder = Fuzz::scratch();
     ConnectionTable table;
-    table.logpath = folder + QStringLiteral("/Standard Modem.log");
-    Fuzz::writeRaw(table.logpath, log);
-    Fuzz::CostedLoader loader(table, folder + QStringLiteral("/program"));
+    const QString logpath = folder + QStringLiteral("/Standard Modem.log");
+    Fuzz::writeRaw(logpath, log);
+    Fuzz::CostedLoader loader(table, logpath, folder + QStringLiteral("/program"));
     const LoadReport report = loader.lookinlog();
 
     Fuzz::require(report.modemLogOpened, "modem log opened");
@@ -65,19 +65,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (scanned.isEmpty())
         return 0;
     Fuzz::require(report.ownLogWritten, "own log written", report.ownLogError);
-    const OwnLogFile::ReadResult own = OwnLogFile(table.logpath).read();
+    const OwnLogFile::ReadResult own = OwnLogFile(OwnLogFile::pathFor(logpath)).read();
     Fuzz::require(own.status == OwnLogFile::ReadStatus::Read && own.skipped == 0,
                   "own log reads back whole");
     Fuzz::require(Fuzz::rows(own.records) == Fuzz::rows(scanned), "own log holds every connection");
 
     QString error;
-    Fuzz::require(ModemLogCompactor::cleanup(table.logpath, loader.progress(), &error), "compacted",
+    Fuzz::require(ModemLogCompactor::cleanup(logpath, loader.progress(), &error), "compacted",
                   error);
-    const QByteArray compacted = Fuzz::readRaw(table.logpath);
+    const QByteArray compacted = Fuzz::readRaw(logpath);
     Fuzz::require(Fuzz::rows(ModemLogScanner::scan(compacted)) == Fuzz::rows(scanned),
                   "compacting keeps every connection");
-    Fuzz::require(ModemLogCompactor::cleanup(table.logpath, loader.progress(), &error),
-                  "compacted again", error);
-    Fuzz::require(Fuzz::readRaw(table.logpath) == compacted, "compacting twice changes nothing");
+    Fuzz::require(ModemLogCompactor::cleanup(logpath, loader.progress(), &error), "compacted again",
+                  error);
+    Fuzz::require(Fuzz::readRaw(logpath) == compacted, "compacting twice changes nothing");
     return 0;
 }

@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     const QString folder = Fuzz::scratch();
     const QString logpath = folder + QStringLiteral("/Standard Modem.log");
-    const ExtraInfoFile notes(logpath, folder);
+    const ExtraInfoFile notes(ExtraInfoFile::pathFor(logpath, folder));
     Fuzz::writeRaw(notes.path(), bytes);
 
     const std::optional<QStringList> texts = notes.read();

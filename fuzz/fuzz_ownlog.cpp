@@ -51,9 +51,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     const QString folder = Fuzz::scratch();
     ConnectionTable table;
-    table.logpath = folder + QStringLiteral("/Standard Modem.log");
-    Fuzz::writeRaw(table.logpath, ModemLog);
-    const OwnLogFile ownLog(table.logpath);
+    const QString logpath = folder + QStringLiteral("/Standard Modem.log");
+    Fuzz::writeRaw(logpath, ModemLog);
+    const OwnLogFile ownLog(OwnLogFile::pathFor(logpath));
     Fuzz::writeRaw(ownLog.path(), bytes);
     const OwnLogFile::ReadResult before = ownLog.read();
     Fuzz::require(before.status == OwnLogFile::ReadStatus::Read, "own log read");
@@ -70,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                       OwnLogFile::formatRecord(c));
     }
 
-    Fuzz::CostedLoader loader(table, folder + QStringLiteral("/program"));
+    Fuzz::CostedLoader loader(table, logpath, folder + QStringLiteral("/program"));
     const LoadReport report = loader.lookinlog();
     Fuzz::checkTable(table);
     Fuzz::require(report.ownLogWritten, "own log written", report.ownLogError);

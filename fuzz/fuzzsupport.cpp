@@ -70,12 +70,12 @@ TariffTable sampleTariff()
     return tariff;
 }
 
-CostedLoader::CostedLoader(ConnectionTable& table, const QString& programDirectory)
-    : m_tariff(sampleTariff()), m_coster(m_tariff),
-      m_loader(
-          table, [this](ConnectionTable& t, int slot) { return m_coster.findvariables(t, slot); },
-          m_progress, programDirectory)
+CostedLoader::CostedLoader(ConnectionTable& table, const QString& logpath,
+                           const QString& programDirectory)
+    : m_tariff(sampleTariff()), m_session(table, m_tariff, m_progress, programDirectory)
 {
+    // Whatever the input looks like, it is read as the modem log it was chosen as.
+    m_session.use({SourceChoice::Kind::ModemLog, logpath});
 }
 
 bool isCanonicalTime(const QString& text)

@@ -2,9 +2,8 @@
 
 #include "log/connectiontable.h"
 #include "log/datedconnection.h"
-#include "log/logloader.h"
+#include "log/loadsession.h"
 #include "platform/progresssink.h"
-#include "tariff/callcoster.h"
 #include "tariff/tarifftable.h"
 
 #include <QByteArray>
@@ -31,19 +30,19 @@ QByteArray readRaw(const QString& path);
 // A tariff with amounts in every rate, so that costing has something to multiply.
 TariffTable sampleTariff();
 
-// The program's load cycle on a table, each connection costed with the sample tariff.
+// The program's load cycle on a table from the modem log at `logpath`, each connection costed
+// with the sample tariff.
 class CostedLoader
 {
 public:
-    CostedLoader(ConnectionTable& table, const QString& programDirectory);
-    LoadReport lookinlog() { return m_loader.lookinlog(); }
+    CostedLoader(ConnectionTable& table, const QString& logpath, const QString& programDirectory);
+    LoadReport lookinlog() { return m_session.load(); }
     ProgressSink& progress() { return m_progress; }
 
 private:
     TariffTable m_tariff;
-    CallCoster m_coster;
     SilentProgress m_progress;
-    LogLoader m_loader;
+    LoadSession m_session;
 };
 
 // The table after a load: count 0..1000; each kept slot an ISO date, hh:mm:ss times, lengths

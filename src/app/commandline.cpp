@@ -1,10 +1,10 @@
 #include "commandline.h"
 
+#include "log/loadsession.h"
 #include "platform/clock.h"
 #include "platform/programdirectory.h"
 #include "platform/settingsstore.h"
 #include "report/commandreport.h"
-#include "sources/sourcechoice.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -141,12 +141,9 @@ int CommandLine::run(int argc, char** argv, const Parsed& parsed)
     }
     SettingsStore settings;
     const SystemClock clock;
-    const SourceChoice source =
-        parsed.journalDirectory.isEmpty()
-            ? SourceChoice::load(settings)
-            : SourceChoice{SourceChoice::Kind::Journal, parsed.journalDirectory};
-    const CommandReport::Outcome outcome =
-        CommandReport::run(parsed.request, settings, source, clock, ProgramDirectory::path());
+    const CommandReport::Outcome outcome = CommandReport::run(
+        parsed.request, settings, LoadSession::chosen(settings, parsed.journalDirectory), clock,
+        ProgramDirectory::path());
     print(stdout, outcome.output);
     if (!outcome.error.isEmpty())
         print(stderr,

@@ -13,10 +13,6 @@
 #include "dialogs/setcostsform.h"
 #include "dialogs/splashfrm.h"
 #include "dialogs/textviewer.h"
-#include "log/extrainfofile.h"
-#include "log/logreset.h"
-#include "log/ownlogfile.h"
-#include "log/shutdownguard.h"
 #include "platform/launcher.h"
 #include "platform/programinfo.h"
 #include "platform/prompter.h"
@@ -27,8 +23,7 @@
 #include "report/csvexport.h"
 #include "report/print/connectionprinter.h"
 #include "report/textexport.h"
-#include "sources/modemlog/modemlogcompactor.h"
-#include "sources/pppd/journal/journalsource.h"
+#include "sources/connectionsource.h"
 #include "tariff/tariffview.h"
 #include "views/billpanel.h"
 #include "views/extrainfoeditor.h"
@@ -69,22 +64,14 @@ const QString kGraph = QStringLiteral("graph");
 } // namespace
 
 Form1::Form1(Services& services, QWidget* parent)
-    : QMainWindow(parent), m_services(services), m_coster(m_tariff),
-      m_loader(
-          m_table,
-          [this](ConnectionTable& table, int slot) { return m_coster.findvariables(table, slot); },
-          *this, services.programDirectory)
+    : QMainWindow(parent), m_services(services),
+      m_session(m_table, m_tariff, *this, services.programDirectory)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(ProgramInfo::title());
     m_extraInfoEditor = std::make_unique<ExtraInfoEditor>(m_table, m_services.prompter, [this] {
-        const ExtraInfoFile file = ExtraInfoFile::at(m_source->notesPath());
-        // Otherwise the note would silently be gone at the next load.
-        if (!file.savetheextrabits(m_table, nullptr, m_lastLoad.noteLines))
-            m_services.prompter.message(
-                QStringLiteral("The extra connection information could not be saved to ") +
-                    file.path(),
-                Prompter::Icon::Warning);
+        if (const std::optional<LoadMessages::Message> failed = m_session.savetheextrabits())
+            tell(*failed);
     });
     buildWindow();
     buildMenus();
@@ -281,28 +268,11 @@ void Form1::startup()
     splashfrm splash(this);
     splash.showNow();
     // A folder of journal files given on the command line is read this once, not stored.
-    useSource(m_journalDirectory.isEmpty()
-                  ? SourceChoice::load(m_services.settings)
-                  : SourceChoice{SourceChoice::Kind::Journal, m_journalDirectory});
+    useSource(LoadSession::chosen(m_services.settings, m_journalDirectory));
     const QStringList unreadableAmounts = m_tariff.load(m_services.settings, *this);
     if (!unreadableAmounts.isEmpty())
-        m_services.prompter.message(
-            QStringLiteral("The stored amount for \"%1\" could not be read, so it is 0 until you "
-                           "set it again with \"Set Phone Tarifs and Times\" on the Options "
-                           "menu.")
-                .arg(unreadableAmounts.join(QStringLiteral("\", \""))),
-            Prompter::Icon::Warning);
-    lookinlog();
-    if (m_lastLoad.notesUsable) {
-        const ExtraInfoFile notes = ExtraInfoFile::at(m_source->notesPath());
-        if (!notes.gettheextrabits(m_table, m_lastLoad.noteLines) &&
-            QFileInfo::exists(notes.path()))
-            m_services.prompter.message(
-                QStringLiteral("The extra connection information file %1 could not be read, so "
-                               "no extra connection information is shown.")
-                    .arg(notes.path()),
-                Prompter::Icon::Warning);
-    }
+        tell(LoadMessages::unreadableAmounts(unreadableAmounts));
+    load(Interaction::Told, LogLoader::Notes::Everywhere);
     displaywhere();
     splash.hide();
     unsetCursor();
@@ -333,7 +303,12 @@ void Form1::bringToFront()
 
 void Form1::lookinlog(Interaction interaction)
 {
-    m_lastLoad = m_loader.lookinlog();
+    load(interaction, LogLoader::Notes::AsCosted);
+}
+
+void Form1::load(Interaction interaction, LogLoader::Notes notes)
+{
+    const LoadReport& report = m_session.load(notes);
     // Also when the modem log could not be opened: the figures must not go on describing
     // connections the emptied table no longer holds.
     m_stats->refresh();
@@ -342,75 +317,29 @@ void Form1::lookinlog(Interaction interaction)
     updateCallInProgress();
     if (interaction == Interaction::Quiet)
         return; // news of a live source: the user is told what matters at the next Refresh
-    if (!m_lastLoad.modemLogOpened) {
+    if (!report.modemLogOpened) {
         askForModemLog();
         return;
     }
-    setWindowTitle(QStringLiteral("Dialtrak - viewing log file ") + m_source->description());
-    if (m_lastLoad.overflow && !m_logFullShown) {
-        // Shown once per run: every connection is still kept in the own log file.
-        m_logFullShown = true;
-        m_services.prompter.message(
-            QStringLiteral("The connection log is full: only the first %1 of the %2 connections "
-                           "found can be shown. All of them are kept in the Dialtrak log file, and "
-                           "the modem log is not emptied on exit while some are not shown. Save "
-                           "the connections as a text file, then use \"Start New Log\" on the "
-                           "File menu: it removes the %1 connections shown (and their extra "
-                           "information) and keeps the other %3, which the new log then shows.")
-                .arg(ConnectionTable::Capacity)
-                .arg(m_lastLoad.connectionsRead)
-                .arg(m_lastLoad.beyondTable.size()),
-            Prompter::Icon::Warning);
-    }
-    if (!m_lastLoad.ownLogError.isEmpty() && !m_ownLogErrorShown) {
-        // Once per run: the modem log is then the only copy, and it is kept on exit.
-        m_ownLogErrorShown = true;
-        m_services.prompter.message(
-            QStringLiteral("The Dialtrak log file could not be updated (%1). Your connections "
-                           "are still in the modem log, which will not be emptied on exit.%2")
-                .arg(m_lastLoad.ownLogError,
-                     m_lastLoad.notesUsable
-                         ? QString()
-                         : QStringLiteral(" The extra connection information is not shown "
-                                          "until the Dialtrak log file can be read.")),
-            Prompter::Icon::Warning);
-    }
-    const qsizetype unreadable = m_lastLoad.unreadableLines.size();
-    if (unreadable > 0 && unreadable != m_unreadableShown) {
-        // Once for each new count: the lines wait in the file for a version that can read them.
-        m_unreadableShown = unreadable;
-        m_services.prompter.message(
-            QStringLiteral("Lines of the Dialtrak log file %1 that could not be read: %2. They "
-                           "are kept in the file as they are, each in its place, with their extra "
-                           "connection information.")
-                .arg(m_source->ownLogPath())
-                .arg(unreadable),
-            Prompter::Icon::Warning);
-    }
-    if (!m_lastLoad.sourceError.isEmpty() && m_lastLoad.sourceError != m_sourceErrorShown) {
-        // Read in part: what was read is shown, and the user knows the rest is missing.
-        m_sourceErrorShown = m_lastLoad.sourceError;
-        m_services.prompter.message(m_lastLoad.sourceError, Prompter::Icon::Warning);
-    }
-    if (m_table.connectioncount() == 0)
-        m_services.prompter.message(m_source->noConnectionsMessage(), Prompter::Icon::Information);
+    setWindowTitle(QStringLiteral("Dialtrak - viewing log file ") +
+                   m_session.source().description());
+    for (const LoadMessages::Message& message : m_session.news())
+        tell(message);
+}
+
+void Form1::tell(const LoadMessages::Message& message)
+{
+    m_services.prompter.message(message.text, message.warning ? Prompter::Icon::Warning
+                                                              : Prompter::Icon::Information);
 }
 
 void Form1::askForModemLog()
 {
     // Offered first, where this computer's own calls are in its journal: no file to look for.
-    if (m_choice == SourceChoice{} && offerThisComputersConnections())
+    if (m_session.choice().nothingChosen() && offerThisComputersConnections())
         return;
-    if (m_choice.kind == SourceChoice::Kind::ModemLog)
-        m_services.prompter.message(
-            QStringLiteral("Please select your modem log file which is found in your Windows "
-                           "directory, usually a file with the same name as your modem."),
-            Prompter::Icon::Warning);
-    else
-        m_services.prompter.message(
-            m_lastLoad.sourceError +
-                QStringLiteral(" Please choose where Dialtrak finds your connections."),
-            Prompter::Icon::Warning);
+    m_services.prompter.message(m_session.source().choosePrompt(m_session.lastReport().sourceError),
+                                Prompter::Icon::Warning);
     // Apply in an open selection window: the user is already choosing, so a second window
     // over the first would only trap them.
     if (m_openSelection && m_openSelection->isVisible())
@@ -438,14 +367,11 @@ void Form1::openSelectionWindow()
 
 void Form1::useSource(const SourceChoice& choice)
 {
-    m_choice = choice;
     m_watch.reset();
-    m_source = choice.open(m_table.logpath, m_services.programDirectory);
-    m_loader.setSource(*m_source);
-    m_sourceErrorShown.clear();
+    m_session.use(choice);
     // News of a live source is read a moment after it first comes, so a burst of lines is read
     // once; later news does not put the read off, or a log written every second would never be.
-    m_watch = m_source->watch();
+    m_watch = m_session.source().watch();
     if (m_watch)
         connect(m_watch.get(), &SourceWatch::changed, this, [this] {
             if (!m_liveRefresh.isActive())
@@ -455,20 +381,16 @@ void Form1::useSource(const SourceChoice& choice)
 
 bool Form1::offerThisComputersConnections()
 {
-    const SourceChoice journal{SourceChoice::Kind::Journal, QString()};
-    if (!JournalSource::holdsRecords(JournalLocation::system()))
+    const std::optional<SourceChoice::Offer> offer = SourceChoice::offerOnThisComputer();
+    if (!offer)
         return false;
     const Prompter::Answer answer = m_services.prompter.message(
-        QStringLiteral("This computer's journal holds records of PPP connections (a modem, a "
-                       "mobile broadband stick or a PPPoE line). Do you want Dialtrak to show "
-                       "this computer's PPP connections?\n\nChoose No to select a Windows "
-                       "modem log file instead."),
-        Prompter::Icon::None, Prompter::Buttons::YesNo, Prompter::Answer::Yes);
+        offer->question, Prompter::Icon::None, Prompter::Buttons::YesNo, Prompter::Answer::Yes);
     if (answer != Prompter::Answer::Yes)
         return false;
-    journal.save(m_services.settings);
+    offer->choice.save(m_services.settings);
     checkSettingsSaved();
-    useSource(journal);
+    useSource(offer->choice);
     lookinlog();
     displaywhere();
     return true;
@@ -490,9 +412,10 @@ void Form1::refreshLive()
 
 void Form1::updateCallInProgress()
 {
-    const QString text = m_source && m_source->followsCallsLive()
-                             ? CallInProgress::statusText(m_table, m_coster, m_services.clock.now())
-                             : QString();
+    const QString text =
+        m_session.hasSource() && m_session.source().followsCallsLive()
+            ? CallInProgress::statusText(m_table, m_session.coster(), m_services.clock.now())
+            : QString();
     if (text.isEmpty()) {
         if (m_callTimer.isActive())
             setStatus(QString());
@@ -652,36 +575,25 @@ void Form1::rememberPlace()
 void Form1::closeEvent(QCloseEvent* event)
 {
     rememberPlace();
-    if (!m_source) { // closed before it ever loaded
+    if (!m_session.hasSource()) { // closed before it ever loaded
         event->accept();
         return;
     }
     m_liveRefresh.stop();
     m_callTimer.stop();
-    if (!m_exitRequested && ShutdownGuard(m_loader, m_table).unload(m_lastLoad).outcome ==
-                                ShutdownGuard::Outcome::CannotEmpty)
-        m_services.prompter.message(
-            QStringLiteral("The modem log file %1 could not be emptied. Its connections are kept "
-                           "in the Dialtrak log file, and it will be emptied when Dialtrak next "
-                           "closes.")
-                .arg(m_source->description()),
-            Prompter::Icon::Warning);
+    if (!m_exitRequested) {
+        if (const std::optional<LoadMessages::Message> failed = m_session.unload())
+            tell(*failed);
+    }
     event->accept();
 }
 
 void Form1::newlog_Click()
 {
-    // A system log is never deleted: its records from before now are left out instead.
-    const QString whatHappens =
-        m_source->emptiedOnClose()
-            ? QStringLiteral("This command will start a new log by deleting both the windows "
-                             "modem log file and the Dialtrak log file.")
-            : QStringLiteral("This command will start a new log by deleting the Dialtrak log "
-                             "file. The system's own records are left as they are; those from "
-                             "before now are left out of the new log.");
     const Prompter::Answer save = m_services.prompter.message(
-        whatHappens + QStringLiteral("\n\nIf you have not already done so, do you want to save "
-                                     "the current connections as a text file now?"),
+        m_session.source().newLogExplanation() +
+            QStringLiteral("\n\nIf you have not already done so, do you want to save "
+                           "the current connections as a text file now?"),
         Prompter::Icon::None, Prompter::Buttons::YesNoCancel);
     if (save == Prompter::Answer::Yes) {
         if (m_table.isEmpty())
@@ -699,9 +611,9 @@ void Form1::newlog_Click()
     if (sure != Prompter::Answer::Yes)
         return;
     // Calls made since the last load decide what a full table leaves over for the new log.
-    if (m_loader.sourceChanged())
+    if (m_session.sourceChanged())
         lookinlog();
-    const bool started = LogReset::startnew(*m_source, m_lastLoad);
+    const bool started = m_session.startnew();
     if (!started)
         m_services.prompter.message(QStringLiteral("Could not delete the log file."));
     // Reloaded either way, so the views show what the files now hold; success only when it was.
@@ -756,24 +668,16 @@ void Form1::printconnect_Click()
 
 void Form1::cleanlog_Click()
 {
-    QString error;
-    const std::optional<QString> compacted = m_source->compact(*this, &error);
-    if (compacted)
-        showFile(*compacted);
-    else if (m_source->emptiedOnClose()) {
-        m_services.prompter.message(QStringLiteral("Log could not be compacted, file is in use."),
-                                    Prompter::Icon::Warning);
-        showFile(m_table.logpath);
-    } else
-        m_services.prompter.message(
-            QStringLiteral("The PPP records could not be written to a file of their own (%1).")
-                .arg(error),
-            Prompter::Icon::Warning);
+    const ConnectionSource::Compaction compaction = m_session.source().compact(*this);
+    if (!compaction.failure.isEmpty())
+        m_services.prompter.message(compaction.failure, Prompter::Icon::Warning);
+    if (!compaction.shown.isEmpty())
+        showFile(compaction.shown);
 }
 
 void Form1::viewdtklog_Click()
 {
-    showFile(m_source->ownLogPath());
+    showFile(m_session.source().ownLogPath());
 }
 
 void Form1::showFile(const QString& path)
@@ -810,13 +714,9 @@ void Form1::menurefresh_Click()
 
 bool Form1::notesCanChange()
 {
-    if (m_lastLoad.notesUsable)
+    if (m_session.lastReport().notesUsable)
         return true;
-    m_services.prompter.message(
-        QStringLiteral("The extra connection information cannot be changed while the Dialtrak "
-                       "log file cannot be read: without its connections, notes would be stored "
-                       "against the wrong connection numbers."),
-        Prompter::Icon::Warning);
+    tell(LoadMessages::notesLocked());
     return false;
 }
 
@@ -865,11 +765,12 @@ void Form1::selcolours_Click()
 
 void Form1::helpcont_Click()
 {
-    const bool chosen = !m_source->description().isEmpty();
+    const ConnectionSource& source = m_session.source();
+    const bool chosen = !source.description().isEmpty();
     helpfrm window(HelpText::text({.settingsFile = m_services.settings.fileName(),
-                                   .modemLog = m_source->description(),
-                                   .ownLog = chosen ? m_source->ownLogPath() : QString(),
-                                   .notes = chosen ? m_source->notesPath() : QString(),
+                                   .modemLog = source.description(),
+                                   .ownLog = chosen ? source.ownLogPath() : QString(),
+                                   .notes = chosen ? source.notesPath() : QString(),
                                    .homePage = m_weblink1->address()}),
                    this);
     window.exec();

@@ -2,10 +2,9 @@
 
 #include "appearance/colourscheme.h"
 #include "log/connectiontable.h"
-#include "log/logloader.h"
+#include "log/loadmessages.h"
+#include "log/loadsession.h"
 #include "platform/progresssink.h"
-#include "sources/sourcechoice.h"
-#include "tariff/callcoster.h"
 #include "tariff/tarifftable.h"
 
 #include <QMainWindow>
@@ -15,7 +14,6 @@
 
 class BillPanel;
 class BudgetWatch;
-class ConnectionSource;
 class ExtraInfoEditor;
 class Notifier;
 class SourceWatch;
@@ -115,6 +113,10 @@ private:
     bool notesCanChange();
     // Reads from now on the source chosen.
     void useSource(const SourceChoice& choice);
+    // Loads the table, refreshes the figures and, unless quiet, tells the user what the load
+    // found.
+    void load(Interaction interaction, LogLoader::Notes notes);
+    void tell(const LoadMessages::Message& message);
     // On a first start, where this computer's journal holds pppd's records: asks whether to show
     // them; true when the user took them.
     bool offerThisComputersConnections();
@@ -151,9 +153,7 @@ private:
     ConnectionTable m_table;
     TariffTable m_tariff;
     ColourScheme m_scheme;
-    CallCoster m_coster;
-    LogLoader m_loader;
-    LoadReport m_lastLoad;
+    LoadSession m_session;
     std::unique_ptr<ExtraInfoEditor> m_extraInfoEditor;
 
     StatusLine* m_statusLine = nullptr;
@@ -182,14 +182,8 @@ private:
     setcostsform* m_setcostsform = nullptr;
     weblink* m_weblink1 = nullptr;
     bool m_exitRequested = false;
-    bool m_logFullShown = false;
-    bool m_ownLogErrorShown = false;
-    qsizetype m_unreadableShown = 0;
-    QString m_sourceErrorShown;
 
     QString m_journalDirectory;
-    SourceChoice m_choice;
-    std::unique_ptr<ConnectionSource> m_source;
     std::unique_ptr<SourceWatch> m_watch;
     static constexpr int LiveRefreshDelayMs = 1000;
     QTimer m_liveRefresh;

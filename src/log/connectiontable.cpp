@@ -1,12 +1,5 @@
 #include "connectiontable.h"
 
-#include <algorithm>
-
-void ConnectionTable::setConnectioncount(int count)
-{
-    m_count = std::clamp(count, 0, Capacity);
-}
-
 void ConnectionTable::clear()
 {
     m_slots.fill(ConnectionRecord{});

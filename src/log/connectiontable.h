@@ -17,7 +17,6 @@ public:
     const ConnectionRecord& operator[](int slot) const { return m_slots.at(std::size_t(slot)); }
 
     int connectioncount() const { return m_count; }
-    void setConnectioncount(int count);
     bool isEmpty() const { return m_count == 0; }
     // Every connection's number, 1 to connectioncount.
     QList<int> numbers() const;
@@ -26,7 +25,6 @@ public:
     // Appends after the last connection; false (and nothing stored) when the table is full.
     bool append(const ConnectionRecord& record);
 
-    QString logpath;
     // Whether the written and the table view still show this table.
     bool writtenViewCurrent = false;
     bool tableViewCurrent = false;

@@ -14,12 +14,9 @@ QString ExtraInfoFile::pathFor(const QString& logpath, const QString& programDir
            LogNames::withoutExtension(LogNames::fileName(logpath)) + QStringLiteral(".dtk");
 }
 
-ExtraInfoFile ExtraInfoFile::at(const QString& path)
+ExtraInfoFile::ExtraInfoFile(const QString& path)
+    : m_directory(QFileInfo(path).absolutePath()), m_path(path)
 {
-    ExtraInfoFile file{QString(), QString()};
-    file.m_directory = QFileInfo(path).absolutePath();
-    file.m_path = path;
-    return file;
 }
 
 bool ExtraInfoFile::isMarker(const QString& text)
@@ -96,25 +93,20 @@ std::optional<QStringList> ExtraInfoFile::read(const NoteLines& lines) const
     return texts;
 }
 
-void ExtraInfoFile::overlay(ConnectionTable& table, const QStringList& texts,
-                            const std::function<bool(int)>& wanted, const NoteLines& lines)
-{
-    for (int slot = 1; slot <= ConnectionTable::Capacity; ++slot) {
-        const int line = lines.lineOf(slot);
-        if (line > texts.size())
-            break;
-        const QString& text = texts.at(line - 1);
-        if (!text.isEmpty() && (!wanted || wanted(slot)))
-            table[slot].otherinfo = text;
-    }
-}
-
-bool ExtraInfoFile::gettheextrabits(ConnectionTable& table, const NoteLines& lines) const
+bool ExtraInfoFile::gettheextrabits(ConnectionTable& table, const NoteLines& lines,
+                                    const std::function<bool(int)>& wanted) const
 {
     const std::optional<QStringList> texts = read(lines);
     if (!texts)
         return false;
-    overlay(table, *texts, {}, lines);
+    for (int slot = 1; slot <= ConnectionTable::Capacity; ++slot) {
+        const int line = lines.lineOf(slot);
+        if (line > texts->size())
+            break;
+        const QString& text = texts->at(line - 1);
+        if (!text.isEmpty() && (!wanted || wanted(slot)))
+            table[slot].otherinfo = text;
+    }
     return true;
 }
 

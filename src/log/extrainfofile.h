@@ -13,12 +13,8 @@ class ConnectionTable;
 class ExtraInfoFile
 {
 public:
-    ExtraInfoFile(const QString& logpath, const QString& programDirectory)
-        : m_directory(programDirectory), m_path(pathFor(logpath, programDirectory))
-    {
-    }
-    // The notes of a source that keeps them elsewhere.
-    static ExtraInfoFile at(const QString& path);
+    // The notes at `path`: pathFor() names a modem log's, a system source keeps its own.
+    explicit ExtraInfoFile(const QString& path);
     QString path() const { return m_path; }
     // "Extra information for " + the modem log's file name without its extension + ".dtk"
     static QString pathFor(const QString& logpath, const QString& programDirectory);
@@ -27,13 +23,10 @@ public:
     // be read (it does not exist yet, for instance).
     std::optional<QStringList> read(const NoteLines& lines = {}) const;
     // Sets otherinfo of each slot to its line's text where that is not empty (of the wanted slots
-    // only, when a filter is given); other slots keep what they hold.
-    static void overlay(ConnectionTable& table, const QStringList& texts,
-                        const std::function<bool(int slot)>& wanted = {},
-                        const NoteLines& lines = {});
-
-    // Lays the file's texts over the whole table; false when the file cannot be read.
-    bool gettheextrabits(ConnectionTable& table, const NoteLines& lines = {}) const;
+    // only, when a filter is given); other slots keep what they hold. False when the file cannot
+    // be read.
+    bool gettheextrabits(ConnectionTable& table, const NoteLines& lines = {},
+                         const std::function<bool(int slot)>& wanted = {}) const;
     // Writes otherinfo of slots 1 to connectioncount, each note on one line. Where a slot shows a
     // marker the line keeps the note the file holds (one the table could not show, as when
     // costing failed), so a save never erases a note it did not show; a stored marker is cleared.

@@ -36,4 +36,6 @@ struct LoadReport {
     // False while the own log cannot be read: the table then lacks its connections, so the
     // notes (kept by connection number) would land on the wrong calls.
     bool notesUsable = true;
+    // The notes file is there but could not be read: no note is shown.
+    bool notesUnreadable = false;
 };

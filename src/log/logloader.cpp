@@ -6,8 +6,10 @@
 #include "ownlogfile.h"
 #include "platform/formats.h"
 #include "platform/progresssink.h"
-#include "sources/modemlog/modemlogsource.h"
+#include "sources/connectionsource.h"
 #include "volumefile.h"
+
+#include <QFileInfo>
 
 namespace
 {
@@ -17,62 +19,50 @@ constexpr int MaxPasses = 4;
 } // namespace
 
 LogLoader::LogLoader(ConnectionTable& table, Coster coster, ProgressSink& progress,
-                     const QString& programDirectory)
-    : m_table(table), m_coster(std::move(coster)), m_progress(progress),
-      m_modemLog(std::make_unique<ModemLogSource>(table.logpath, programDirectory)),
-      m_source(m_modemLog.get())
-{
-}
-
-LogLoader::LogLoader(ConnectionTable& table, Coster coster, ProgressSink& progress,
                      ConnectionSource& source)
-    : m_table(table), m_coster(std::move(coster)), m_progress(progress), m_source(&source)
+    : m_table(table), m_coster(std::move(coster)), m_progress(progress), m_source(source)
 {
 }
-
-LogLoader::~LogLoader() = default;
 
 bool LogLoader::sourceChanged() const
 {
-    return m_source->changedSinceRead();
+    return m_source.changedSinceRead();
 }
 
-LoadReport LogLoader::lookinlog()
+LoadReport LogLoader::lookinlog(Notes notes)
 {
     LoadReport report;
-    m_progress.setStatus(m_source->openingStatus());
+    m_progress.setStatus(m_source.openingStatus());
     m_progress.setProgress(0);
     m_progress.setProgressEnabled(true);
 
     Pass pass;
     for (int passes = 1;; ++passes) {
         m_table.clear();
-        const ConnectionSource::Read read = m_source->read(m_progress);
+        const ConnectionSource::Read read = m_source.read(m_progress);
         report.sourceError = read.error;
         if (!read.opened) {
             // The window asks for another source; the table stays empty.
             finish();
-            m_lastReport = report;
             return report;
         }
         report.modemLogOpened = true;
         pass = readAndWriteBack(read.connections, report);
-        m_source->settle(report.ownLogWritten || pass.connections.isEmpty());
+        m_source.settle(report.ownLogWritten || pass.connections.isEmpty());
         // A log cut short or written to while it was read is read again, as it is now.
         if ((!pass.repeat && !read.changedWhileRead) || passes >= MaxPasses)
             break;
     }
 
     // The bytes of each connection, where the source gives them, outlive its records.
-    if (const QString volume = m_source->volumePath(); !volume.isEmpty())
+    if (const QString volume = m_source.volumePath(); !volume.isEmpty())
         VolumeFile(volume).keep(pass.connections, &report.volumeError, !m_readOnly);
     fillTable(pass.connections);
     report.connectionsRead = int(pass.connections.size());
     report.overflow = pass.connections.size() > ConnectionTable::Capacity;
     report.beyondTable = pass.connections.mid(ConnectionTable::Capacity);
-    costAndOverlay(report);
+    costAndOverlay(report, notes);
     finish();
-    m_lastReport = report;
     return report;
 }
 
@@ -82,7 +72,7 @@ LogLoader::Pass LogLoader::readAndWriteBack(const QList<DatedConnection>& scanne
     m_progress.setStatus(QStringLiteral("Opening dtk log file..."));
     m_progress.setProgress(0);
     m_progress.setStatus(QStringLiteral("Reading dtk log file..."));
-    const OwnLogFile ownLog = OwnLogFile::at(m_source->ownLogPath());
+    const OwnLogFile ownLog(m_source.ownLogPath());
     const OwnLogFile::ReadResult own = ownLog.read();
     const QList<DatedConnection> merged = LogMerger::merge(own.records, scanned);
 
@@ -152,7 +142,7 @@ void LogLoader::fillTable(const QList<DatedConnection>& connections)
     }
 }
 
-void LogLoader::costAndOverlay(const LoadReport& report)
+void LogLoader::costAndOverlay(LoadReport& report, Notes notes)
 {
     const int count = m_table.connectioncount();
     int lastCosted = 0;
@@ -166,16 +156,16 @@ void LogLoader::costAndOverlay(const LoadReport& report)
         if (m_coster && m_coster(m_table, slot))
             lastCosted = slot;
     }
-    if (lastCosted == 0 || !report.notesUsable)
+    const bool everywhere = notes == Notes::Everywhere;
+    if ((lastCosted == 0 && !everywhere) || !report.notesUsable)
         return;
     // Each normal costing lays the whole file over the table, so a text ends up in every slot
     // up to the last one costed that way, and in the unused slots above the count.
     const NoteLines& lines = report.noteLines;
-    const std::optional<QStringList> texts = ExtraInfoFile::at(m_source->notesPath()).read(lines);
-    if (!texts)
-        return;
-    ExtraInfoFile::overlay(
-        m_table, *texts, [&](int slot) { return slot <= lastCosted || slot > count; }, lines);
+    const ExtraInfoFile file(m_source.notesPath());
+    const bool read = file.gettheextrabits(
+        m_table, lines, [&](int slot) { return everywhere || slot <= lastCosted || slot > count; });
+    report.notesUnreadable = !read && QFileInfo::exists(file.path());
 }
 
 void LogLoader::finish()

@@ -6,7 +6,6 @@
 #include <QList>
 #include <QString>
 #include <functional>
-#include <memory>
 
 class ConnectionSource;
 class ConnectionTable;
@@ -21,22 +20,25 @@ public:
     // is due for every slot up to that one).
     using Coster = std::function<bool(ConnectionTable& table, int slot)>;
 
-    // Reads the modem log at table.logpath.
-    LogLoader(ConnectionTable& table, Coster coster, ProgressSink& progress,
-              const QString& programDirectory);
-    // Reads the source given, which outlives the loader or is replaced before.
+    // Reads the source given, which outlives the loader.
     LogLoader(ConnectionTable& table, Coster coster, ProgressSink& progress,
               ConnectionSource& source);
-    ~LogLoader();
 
-    ConnectionSource& source() const { return *m_source; }
-    void setSource(ConnectionSource& source) { m_source = &source; }
+    ConnectionSource& source() const { return m_source; }
 
+    // Where the user's notes are laid over the table after costing.
+    enum class Notes {
+        // Over the slots costed the normal way (and those above the count), as the costing of
+        // each connection lays them.
+        AsCosted,
+        // Over every slot: the start-up lays the whole file over the table once more after its
+        // load, so a note shows even on a call whose costing failed.
+        Everywhere,
+    };
     // Rebuilds the table from the source and its own log.
-    LoadReport lookinlog();
+    LoadReport lookinlog(Notes notes = Notes::AsCosted);
     // A read-only load leaves the own log as it is: the table is what a load would write there.
     void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
-    const LoadReport& lastReport() const { return m_lastReport; }
     // Whether the source differs from what the last load read (grown, changed, gone, or no
     // load has read it yet).
     bool sourceChanged() const;
@@ -48,14 +50,12 @@ private:
     };
     Pass readAndWriteBack(const QList<DatedConnection>& scanned, LoadReport& report);
     void fillTable(const QList<DatedConnection>& connections);
-    void costAndOverlay(const LoadReport& report);
+    void costAndOverlay(LoadReport& report, Notes notes);
     void finish();
 
     ConnectionTable& m_table;
     Coster m_coster;
     ProgressSink& m_progress;
-    std::unique_ptr<ConnectionSource> m_modemLog; // when no other source is given
-    ConnectionSource* m_source = nullptr;
-    LoadReport m_lastReport;
+    ConnectionSource& m_source;
     bool m_readOnly = false;
 };

@@ -2,7 +2,6 @@
 
 #include "ownlogfile.h"
 #include "sources/connectionsource.h"
-#include "sources/modemlog/modemlogsource.h"
 
 #include <QFile>
 
@@ -15,13 +14,6 @@ bool fail(QString* error, const QString& text)
     return false;
 }
 } // namespace
-
-bool LogReset::startnew(const QString& logpath, const QString& programDirectory,
-                        const LoadReport& lastLoad, QString* error)
-{
-    ModemLogSource modemLog(logpath, programDirectory);
-    return startnew(modemLog, lastLoad, error);
-}
 
 bool LogReset::startnew(ConnectionSource& source, const LoadReport& lastLoad, QString* error)
 {
@@ -45,7 +37,7 @@ bool LogReset::startnew(ConnectionSource& source, const LoadReport& lastLoad, QS
         return failWithNotesBack(reason);
 
     // Written in one step, so a failure keeps the old file whole.
-    const OwnLogFile ownLog = OwnLogFile::at(source.ownLogPath());
+    const OwnLogFile ownLog(source.ownLogPath());
     if (!lastLoad.beyondTable.isEmpty() || !lastLoad.unreadableLines.isEmpty()) {
         if (!ownLog.write(lastLoad.beyondTable, &reason, lastLoad.unreadableLines))
             return failWithNotesBack(reason);

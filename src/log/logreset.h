@@ -17,7 +17,4 @@ public:
     // own log or extra information file counts as deleted.
     static bool startnew(ConnectionSource& source, const LoadReport& lastLoad,
                          QString* error = nullptr);
-    // The modem log at logpath.
-    static bool startnew(const QString& logpath, const QString& programDirectory,
-                         const LoadReport& lastLoad, QString* error = nullptr);
 };

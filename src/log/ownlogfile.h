@@ -33,14 +33,8 @@ public:
     };
     enum class WriteStatus { Written, Changed, Failed };
 
-    explicit OwnLogFile(const QString& logpath) : m_path(pathFor(logpath)) {}
-    // The own log of a source that keeps it elsewhere.
-    static OwnLogFile at(const QString& path)
-    {
-        OwnLogFile file{QString()};
-        file.m_path = path;
-        return file;
-    }
+    // The own log at `path`: pathFor() names a modem log's, a system source keeps its own.
+    explicit OwnLogFile(QString path) : m_path(std::move(path)) {}
     QString path() const { return m_path; }
     // The modem log's name without its extension, plus the fixed suffix.
     static QString pathFor(const QString& logpath);

@@ -1,11 +1,11 @@
 #include "settingsstore.h"
 
+#include "programinfo.h"
+
 #include <QSettings>
 
 namespace
 {
-const QString kApplication = QStringLiteral("Modemtally");
-
 QString keyPath(const QString& section, const QString& key)
 {
     return section + QLatin1Char('/') + key;
@@ -14,7 +14,7 @@ QString keyPath(const QString& section, const QString& key)
 
 SettingsStore::SettingsStore()
     : m_settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                             kApplication, kApplication))
+                                             ProgramInfo::storeName(), ProgramInfo::storeName()))
 {
 }
 

@@ -2,19 +2,15 @@
 
 #include "csvexport.h"
 #include "log/connectiontable.h"
-#include "log/extrainfofile.h"
-#include "log/logloader.h"
-#include "log/ownlogfile.h"
+#include "log/loadsession.h"
 #include "platform/clock.h"
 #include "platform/dateparser.h"
 #include "platform/progresssink.h"
 #include "platform/settingsstore.h"
 #include "platform/textfile.h"
-#include "sources/connectionsource.h"
 #include "sources/sourcechoice.h"
 #include "stats/billstatistics.h"
 #include "stats/billsummary.h"
-#include "tariff/callcoster.h"
 #include "tariff/tarifftable.h"
 #include "textexport.h"
 
@@ -23,39 +19,6 @@ namespace
 CommandReport::Outcome failure(const QString& error)
 {
     return {CommandReport::SourceUnreadable, QByteArray(), error};
-}
-
-// The table as the window shows it after start-up: loaded, costed, with the notes laid over it.
-// Empty, with the reason, when the modem log or the own log cannot be read. A full table is
-// noted, since the figures then leave out the newest connections, as the window's do.
-QString load(ConnectionTable& table, const TariffTable& tariff, const SourceChoice& choice,
-             const QString& programDirectory, QString& note)
-{
-    if (choice.kind == SourceChoice::Kind::ModemLog && choice.path.isEmpty())
-        return QStringLiteral("No modem log has been chosen yet. Start Dialtrak and choose one "
-                              "with Options > Select Modem Log File.");
-    const std::unique_ptr<ConnectionSource> source = choice.open(table.logpath, programDirectory);
-    const CallCoster coster(tariff);
-    SilentProgress progress;
-    LogLoader loader(
-        table, [&coster](ConnectionTable& t, int slot) { return coster.findvariables(t, slot); },
-        progress, *source);
-    loader.setReadOnly(true);
-    const LoadReport report = loader.lookinlog();
-    if (!report.modemLogOpened)
-        return QStringLiteral("%1 cannot be read. %2")
-            .arg(source->description(), report.sourceError)
-            .trimmed();
-    // Without the own log's connections the figures would be wrong, and the notes misplaced.
-    if (!report.notesUsable)
-        return QStringLiteral("The Dialtrak log file cannot be read: ") + source->ownLogPath();
-    ExtraInfoFile::at(source->notesPath()).gettheextrabits(table, report.noteLines);
-    if (report.overflow)
-        note = QStringLiteral("Only the first %1 of the %2 connections are counted, as in the "
-                              "window; the Dialtrak log file holds them all.")
-                   .arg(ConnectionTable::Capacity)
-                   .arg(report.connectionsRead);
-    return QString();
 }
 } // namespace
 
@@ -79,20 +42,21 @@ CommandReport::Outcome CommandReport::run(const ReportRequest& request, Settings
 {
     TariffTable tariff;
     SilentProgress progress;
-    const QStringList unreadableAmounts = tariff.load(settings, progress);
-    ConnectionTable table;
-    QString note;
-    const QString error = load(table, tariff, source, programDirectory, note);
+    QStringList notes;
     // As the window says at start: the figures count such an amount as 0.
-    if (!unreadableAmounts.isEmpty())
-        note = QStringList{QStringLiteral("The stored amount for \"%1\" could not be read, so it "
-                                          "counts as 0.")
-                               .arg(unreadableAmounts.join(QStringLiteral("\", \""))),
-                           note}
-                   .join(QLatin1Char(' '))
-                   .trimmed();
-    if (!error.isEmpty())
-        return failure(error);
+    if (const QStringList unreadable = tariff.load(settings, progress); !unreadable.isEmpty())
+        notes << LoadMessages::unreadableAmounts(unreadable).text;
+    // The table as the window shows it after start-up, read without writing a file.
+    ConnectionTable table;
+    LoadSession session(table, tariff, progress, programDirectory);
+    session.setReadOnly(true);
+    session.use(source);
+    const LoadReport& report = session.load(LogLoader::Notes::Everywhere);
+    if (const std::optional<QString> error = LoadMessages::failure(report, session.source()))
+        return failure(*error);
+    for (const LoadMessages::Message& message : session.news())
+        notes << message.text;
+    const QString note = notes.join(QLatin1Char(' '));
 
     if (request.kind == ReportRequest::Kind::Summary) {
         const BillStatistics::Figures figures =

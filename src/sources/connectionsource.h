@@ -6,7 +6,6 @@
 #include <QList>
 #include <QString>
 #include <memory>
-#include <optional>
 
 class ProgressSink;
 
@@ -52,15 +51,25 @@ public:
     // Empties it, unless it changed since the last read.
     virtual Emptying empty() { return Emptying::Failed; }
 
-    // Writes the lines that describe calls where the user can look at them; the file to show,
-    // or none with the reason. Only the modem log is compacted in place.
-    virtual std::optional<QString> compact(ProgressSink& progress, QString* error) = 0;
+    struct Compaction {
+        QString shown;   // the file to show the user; empty for none
+        QString failure; // what the user is told when it failed; empty when it worked
+    };
+    // Writes the lines that describe calls where the user can look at them. Only the modem log
+    // is compacted in place.
+    virtual Compaction compact(ProgressSink& progress) = 0;
     // Start New Log's part of the source: the modem log is emptied; a system log is never
     // touched, its older records are left out of the new log instead.
     virtual bool startAfresh(QString* error) = 0;
 
+    // What Start New Log tells the user it will do.
+    virtual QString newLogExplanation() const = 0;
     // What the window says when a load found no connection at all.
     virtual QString noConnectionsMessage() const = 0;
+    // What the window asks of the user when a load could not open it: to choose a source.
+    virtual QString choosePrompt(const QString& reason) const;
+    // Why there is nothing to report, where no window can ask for another source.
+    virtual QString unreadableMessage(const QString& reason) const;
 
     // Tells of news while the window is open; none for a source read only on request.
     virtual std::unique_ptr<SourceWatch> watch() { return nullptr; }

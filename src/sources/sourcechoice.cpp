@@ -59,13 +59,27 @@ void SourceChoice::save(SettingsStore& settings) const
     }
 }
 
-std::unique_ptr<ConnectionSource> SourceChoice::open(QString& logpath,
-                                                     const QString& dataDirectory) const
+SourceChoice SourceChoice::journalFolder(const QString& directory)
 {
-    logpath = kind == Kind::ModemLog ? path : QString();
+    return {Kind::Journal, directory};
+}
+
+std::optional<SourceChoice::Offer> SourceChoice::offerOnThisComputer()
+{
+    if (!JournalSource::holdsRecords(JournalLocation::system()))
+        return std::nullopt;
+    return Offer{{Kind::Journal, QString()},
+                 QStringLiteral("This computer's journal holds records of PPP connections (a "
+                                "modem, a mobile broadband stick or a PPPoE line). Do you want "
+                                "Dialtrak to show this computer's PPP connections?\n\nChoose No "
+                                "to select a Windows modem log file instead.")};
+}
+
+std::unique_ptr<ConnectionSource> SourceChoice::open(const QString& dataDirectory) const
+{
     switch (kind) {
     case Kind::ModemLog:
-        return std::make_unique<ModemLogSource>(logpath, dataDirectory);
+        return std::make_unique<ModemLogSource>(path, dataDirectory);
     case Kind::SystemLog:
         return std::make_unique<SyslogSource>(path, dataDirectory);
     case Kind::Journal:

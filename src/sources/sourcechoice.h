@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
 
 class ConnectionSource;
 class SettingsStore;
@@ -19,15 +20,28 @@ struct SourceChoice {
     QString path;
 
     static SourceChoice load(const SettingsStore& settings);
+    // pppd's records in the journal files of a folder, as `journalctl -D` reads them.
+    static SourceChoice journalFolder(const QString& directory);
     // The modem log chosen last, kept while another source is in use.
     static QString storedModemLog(const SettingsStore& settings);
     // A file chosen by the user: a syslog-style file is a system log, anything else a modem log.
     static SourceChoice ofFile(const QString& path);
     void save(SettingsStore& settings) const;
+    // Nothing was ever chosen: the first start.
+    bool nothingChosen() const { return *this == SourceChoice{}; }
 
-    // The source it names. `logpath` (the table's) receives the modem log's path, which the modem
-    // log source goes on reading from, or is cleared for another source.
-    std::unique_ptr<ConnectionSource> open(QString& logpath, const QString& dataDirectory) const;
+    // A source found on this computer that a first start offers, so the user need not look for
+    // a file: this computer's journal, where it holds pppd's records.
+    struct Offer;
+    static std::optional<Offer> offerOnThisComputer();
+
+    // The source it names; its own files and notes are kept in `dataDirectory`.
+    std::unique_ptr<ConnectionSource> open(const QString& dataDirectory) const;
 
     bool operator==(const SourceChoice&) const = default;
+};
+
+struct SourceChoice::Offer {
+    SourceChoice choice;
+    QString question; // asked with Yes and No
 };

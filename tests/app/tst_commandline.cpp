@@ -29,7 +29,7 @@ struct Profile {
             SettingsStore store(settings);
             if (chosen)
                 store.write("Logfile", "Path", modemLog);
-            for (const QString& pair :
+            for (const QString pair :
                  {"Rate1=0.02", "Rate2=0.02", "Rate3=0.02", "ID rates=0", "12hour=0", "Budget=0.7"})
                 store.write("TimesAndTarifs", pair.section('=', 0, 0), pair.section('=', 1));
         }

@@ -3,12 +3,14 @@
 #include "log/connectiontable.h"
 #include "log/ownlogfile.h"
 #include "platform/textfile.h"
+#include "sources/modemlog/modemlogsource.h"
 
 #include <QDir>
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 
 // A modem log, its own log and a program directory in a temporary folder.
 class LogFixture
@@ -40,6 +42,11 @@ public:
     }
     QStringList ownLog() const { return TextFile::readLines(ownLogPath()).value_or(QStringList()); }
     QByteArray modemLog() const { return TextFile::readBytes(m_logpath).value_or("<missing>"); }
+    // The modem log as a source, as the program opens it at each start.
+    std::unique_ptr<ModemLogSource> modemLogSource() const
+    {
+        return std::make_unique<ModemLogSource>(m_logpath, m_programDirectory);
+    }
 
     // Slots 1..count as "date start end" texts.
     static QStringList rows(const ConnectionTable& table)

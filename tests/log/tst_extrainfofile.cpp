@@ -67,7 +67,8 @@ private Q_SLOTS:
             record.otherinfo = text;
             table.append(record);
         }
-        const ExtraInfoFile extra(files.logpath(), files.programDirectory());
+        const ExtraInfoFile extra(
+            ExtraInfoFile::pathFor(files.logpath(), files.programDirectory()));
         QVERIFY(!QDir(files.programDirectory()).exists());
         QVERIFY(extra.savetheextrabits(table));
         QCOMPARE(*TextFile::readBytes(extra.path()), file);
@@ -78,7 +79,8 @@ private Q_SLOTS:
     {
         LogFixture files;
         QDir().mkpath(files.programDirectory());
-        const ExtraInfoFile extra(files.logpath(), files.programDirectory());
+        const ExtraInfoFile extra(
+            ExtraInfoFile::pathFor(files.logpath(), files.programDirectory()));
         // An older version stored costing's "ERROR" as a note: it goes at the next save.
         LogFixture::write(extra.path(), "\"ERROR\"\r\n\"my text\"\r\n\"\"\r\n\"surplus\"\r\n");
         ConnectionTable table;
@@ -113,7 +115,8 @@ private Q_SLOTS:
         QFETCH(QStringList, texts);
         LogFixture files;
         QDir().mkpath(files.programDirectory());
-        const ExtraInfoFile extra(files.logpath(), files.programDirectory());
+        const ExtraInfoFile extra(
+            ExtraInfoFile::pathFor(files.logpath(), files.programDirectory()));
         LogFixture::write(extra.path(), file);
         QCOMPARE(*extra.read(), texts);
     }
@@ -124,7 +127,8 @@ private Q_SLOTS:
         // not be read, say) must not take the later notes with it.
         LogFixture files;
         QDir().mkpath(files.programDirectory());
-        const ExtraInfoFile extra(files.logpath(), files.programDirectory());
+        const ExtraInfoFile extra(
+            ExtraInfoFile::pathFor(files.logpath(), files.programDirectory()));
         LogFixture::write(extra.path(), "\"a\"\r\n\"b\"\r\n\"c\"\r\n\"d\"\r\n");
         ConnectionTable table;
         table.append(LogFixture::connection("2000-04-01", "10:00:00", "10:10:00", "new a"));
@@ -139,7 +143,7 @@ private Q_SLOTS:
         LogFixture files;
         ConnectionTable table;
         table.append(LogFixture::connection("2000-04-01", "10:00:00", "10:10:00", "Peak Rate"));
-        QVERIFY(!ExtraInfoFile(files.logpath(), files.programDirectory()).gettheextrabits(table));
+        QVERIFY(!ExtraInfoFile(files.modemLogSource()->notesPath()).gettheextrabits(table));
         QCOMPARE(table[1].otherinfo, QString("Peak Rate"));
     }
 
@@ -147,7 +151,8 @@ private Q_SLOTS:
     {
         LogFixture files;
         QDir().mkpath(files.programDirectory());
-        const ExtraInfoFile extra(files.logpath(), files.programDirectory());
+        const ExtraInfoFile extra(
+            ExtraInfoFile::pathFor(files.logpath(), files.programDirectory()));
         QByteArray bytes;
         for (int k = 1; k <= ConnectionTable::Capacity + 5; ++k)
             bytes += "\"line " + QByteArray::number(k) + "\"\r\n";

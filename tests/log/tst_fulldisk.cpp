@@ -10,6 +10,7 @@
 #include "platform/textfile.h"
 #include "report/textexport.h"
 #include "sources/modemlog/modemlogcompactor.h"
+#include "sources/modemlog/modemlogsource.h"
 #include "testregistry.h"
 
 #include <QDirIterator>
@@ -64,12 +65,12 @@ private Q_SLOTS:
 
         // Everything written once while there was room.
         ConnectionTable table;
-        table.logpath = logpath;
         SilentProgress progress;
-        LogLoader loader(table, costed, progress, program);
+        ModemLogSource source(logpath, program);
+        LogLoader loader(table, costed, progress, source);
         QVERIFY(loader.lookinlog().ownLogWritten);
         table[1].otherinfo = "old note";
-        const ExtraInfoFile notes(logpath, program);
+        const ExtraInfoFile notes(source.notesPath());
         QVERIFY(notes.savetheextrabits(table));
         const QString exported = disk.filePath("export.txt");
         QVERIFY(TextExport::savelinestofile(exported, table, false));

@@ -10,6 +10,8 @@
 #include <ctime>
 #include <memory>
 
+Q_DECLARE_METATYPE(LogLoader::Notes)
+
 namespace
 {
 // Records the slots it was asked to cost and marks each connection like costing does.
@@ -32,13 +34,9 @@ struct Load {
     ConnectionTable table;
     RecordingProgress progress;
     CountingCoster costs;
-    std::unique_ptr<LogLoader> loader;
-    Load()
-    {
-        table.logpath = files.logpath();
-        loader =
-            std::make_unique<LogLoader>(table, costs.coster(), progress, files.programDirectory());
-    }
+    std::unique_ptr<ModemLogSource> source = files.modemLogSource();
+    std::unique_ptr<LogLoader> loader =
+        std::make_unique<LogLoader>(table, costs.coster(), progress, *source);
 };
 } // namespace
 
@@ -99,7 +97,8 @@ private Q_SLOTS:
                           first + "\r\n" + unreadable + "\r\n" + third + "\r\n");
         load.files.writeModemLog(
             ModemLogBuilder().call("04-02-2000", "10:00:00", "10:10:00").bytes());
-        const ExtraInfoFile notes(load.files.logpath(), load.files.programDirectory());
+        const ExtraInfoFile notes(
+            ExtraInfoFile::pathFor(load.files.logpath(), load.files.programDirectory()));
         QDir().mkpath(load.files.programDirectory());
         LogFixture::write(notes.path(), "\"one\"\r\n\"kept aside\"\r\n\"three\"\r\n\"four\"\r\n");
 
@@ -333,20 +332,27 @@ private Q_SLOTS:
 
     void extraInformationOverlay_data()
     {
+        using Notes = LogLoader::Notes;
         QTest::addColumn<QList<int>>("failing");
+        QTest::addColumn<LogLoader::Notes>("notes");
         QTest::addColumn<QStringList>("otherinfo");
         // Texts for connections 1 and 3; connection 2 has none and keeps its marker.
-        QTest::newRow("all costed") << QList<int>{} << QStringList{"text 1", "Peak Rate", "text 3"};
+        QTest::newRow("all costed")
+            << QList<int>{} << Notes::AsCosted << QStringList{"text 1", "Peak Rate", "text 3"};
         QTest::newRow("last costing failed")
-            << QList<int>{3} << QStringList{"text 1", "Peak Rate", "ERROR"};
+            << QList<int>{3} << Notes::AsCosted << QStringList{"text 1", "Peak Rate", "ERROR"};
         QTest::newRow("a middle costing failed")
-            << QList<int>{1} << QStringList{"text 1", "Peak Rate", "text 3"};
+            << QList<int>{1} << Notes::AsCosted << QStringList{"text 1", "Peak Rate", "text 3"};
         QTest::newRow("none costed")
-            << QList<int>{1, 2, 3} << QStringList{"ERROR", "ERROR", "ERROR"};
+            << QList<int>{1, 2, 3} << Notes::AsCosted << QStringList{"ERROR", "ERROR", "ERROR"};
+        // The start-up lays every note over the table, whatever its costing did.
+        QTest::newRow("none costed, at start-up")
+            << QList<int>{1, 2, 3} << Notes::Everywhere << QStringList{"text 1", "ERROR", "text 3"};
     }
     void extraInformationOverlay()
     {
         QFETCH(QList<int>, failing);
+        QFETCH(LogLoader::Notes, notes);
         QFETCH(QStringList, otherinfo);
         Load load;
         load.costs.failing = failing;
@@ -359,14 +365,14 @@ private Q_SLOTS:
         LogFixture::write(
             ExtraInfoFile::pathFor(load.files.logpath(), load.files.programDirectory()),
             "\"text 1\"\r\n\"\"\r\n\"text 3\"\r\n\"surplus\"\r\n");
-        load.loader->lookinlog();
+        load.loader->lookinlog(notes);
         QStringList got;
         for (int slot = 1; slot <= load.table.connectioncount(); ++slot)
             got << load.table[slot].otherinfo;
         QCOMPARE(got, otherinfo);
-        // The surplus line lands above the count, where no view reads, once any costing ran.
+        // The surplus line lands above the count, where no view reads, once any note was laid.
         QCOMPARE(load.table[4].otherinfo,
-                 failing.size() == 3 ? QString() : QStringLiteral("surplus"));
+                 got.contains("text 1") ? QStringLiteral("surplus") : QString());
     }
 
     void notesAreLeftAloneWhileTheOwnLogCannotBeRead()

@@ -125,7 +125,7 @@ private Q_SLOTS:
     void readSkipsInvalidAndCreatesMissing()
     {
         LogFixture files;
-        const OwnLogFile own(files.logpath());
+        const OwnLogFile own(files.ownLogPath());
         const OwnLogFile::ReadResult missing = own.read();
         QCOMPARE(missing.status, OwnLogFile::ReadStatus::Created);
         QVERIFY(QFile::exists(files.ownLogPath()));

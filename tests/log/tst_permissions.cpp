@@ -58,16 +58,16 @@ private Q_SLOTS:
         files.writeOwnLog({LogFixture::record("2000-04-02", "10:05:00", "10:05:00")});
         files.writeModemLog(ModemLogBuilder().call("04-02-2000", "10:05:00", "11:00:12").bytes());
         QVERIFY(QDir().mkpath(files.programDirectory()));
-        const ExtraInfoFile notes(files.logpath(), files.programDirectory());
+        const ExtraInfoFile notes(files.modemLogSource()->notesPath());
         const QString exported = files.dir() + "/export.txt";
         LogFixture::write(notes.path(), "\"old note\"\r\n");
         LogFixture::write(exported, "old export\r\n");
         const QMap<QString, QByteArray> before = folderSnapshot(files.dir());
         ConnectionTable table;
-        table.logpath = files.logpath();
         table.append(LogFixture::connection("2000-04-02", "10:05:00", "11:00:12", "new note"));
         SilentProgress progress;
-        LogLoader loader(table, costed, progress, files.programDirectory());
+        ModemLogSource source(files.logpath(), files.programDirectory());
+        LogLoader loader(table, costed, progress, source);
 
         const QStringList folders{files.dir(), files.programDirectory()};
         QVERIFY(setWritable(folders, false));
@@ -81,7 +81,7 @@ private Q_SLOTS:
             QCOMPARE(ShutdownGuard(loader, table).unload(report).outcome,
                      ShutdownGuard::Outcome::OwnLogNotWritten);
         } else if (action == "start new log") {
-            done = LogReset::startnew(files.logpath(), files.programDirectory(), {}, &error);
+            done = LogReset::startnew(source, {}, &error);
         } else if (action == "compaction") {
             done = ModemLogCompactor::cleanup(files.logpath(), progress, &error);
         } else if (action == "notes") {
@@ -101,13 +101,13 @@ private Q_SLOTS:
         files.writeOwnLog({LogFixture::record("2000-04-01", "10:00:00", "10:10:00")});
         files.writeModemLog(ModemLogBuilder().call("04-02-2000", "11:00:00", "11:30:00").bytes());
         QDir().mkpath(files.programDirectory());
-        const ExtraInfoFile notes(files.logpath(), files.programDirectory());
+        const ExtraInfoFile notes(files.modemLogSource()->notesPath());
         LogFixture::write(notes.path(), "\"note of 2000-04-01\"\r\n");
         QVERIFY(QFile::setPermissions(files.ownLogPath(), QFile::WriteOwner));
         ConnectionTable table;
-        table.logpath = files.logpath();
         SilentProgress progress;
-        LogLoader loader(table, costed, progress, files.programDirectory());
+        ModemLogSource source(files.logpath(), files.programDirectory());
+        LogLoader loader(table, costed, progress, source);
         const LoadReport report = loader.lookinlog();
         QFile::setPermissions(files.ownLogPath(), QFile::ReadOwner | QFile::WriteOwner);
         QVERIFY(!report.ownLogWritten);

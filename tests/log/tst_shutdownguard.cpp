@@ -50,9 +50,9 @@ private Q_SLOTS:
         LogFixture files;
         files.writeModemLog(log);
         ConnectionTable table;
-        table.logpath = files.logpath();
         SilentProgress progress;
-        LogLoader loader(table, costed, progress, files.programDirectory());
+        ModemLogSource source(files.logpath(), files.programDirectory());
+        LogLoader loader(table, costed, progress, source);
         const LoadReport report = loader.lookinlog();
         const ShutdownGuard::Result result = ShutdownGuard(loader, table).unload(report);
         QVERIFY(!result.reloaded);
@@ -68,9 +68,9 @@ private Q_SLOTS:
         builder.call("04-02-2000", "10:00:00", "10:10:00");
         files.writeModemLog(builder.bytes());
         ConnectionTable table;
-        table.logpath = files.logpath();
         SilentProgress progress;
-        LogLoader loader(table, costed, progress, files.programDirectory());
+        ModemLogSource source(files.logpath(), files.programDirectory());
+        LogLoader loader(table, costed, progress, source);
         const LoadReport report = loader.lookinlog();
 
         // A call made after the load, while the window was open.
@@ -119,9 +119,9 @@ private Q_SLOTS:
         const QByteArray log = ModemLogBuilder().call("04-02-2000", "10:00:00", "10:10:00").bytes();
         files.writeModemLog(log);
         ConnectionTable table;
-        table.logpath = files.logpath();
         SilentProgress progress;
-        LogLoader loader(table, costed, progress, files.programDirectory());
+        ModemLogSource source(files.logpath(), files.programDirectory());
+        LogLoader loader(table, costed, progress, source);
         const LoadReport report = loader.lookinlog();
         const ShutdownGuard::Result result = ShutdownGuard(loader, table).unload(report);
         QCOMPARE(result.outcome, ShutdownGuard::Outcome::OwnLogNotWritten);
@@ -157,13 +157,13 @@ private Q_SLOTS:
         files.writeOwnLog(own);
         files.writeModemLog({});
         ConnectionTable table;
-        table.logpath = files.logpath();
         SilentProgress progress;
-        LogLoader loader(table, costed, progress, files.programDirectory());
+        ModemLogSource source(files.logpath(), files.programDirectory());
+        LogLoader loader(table, costed, progress, source);
         const LoadReport report = loader.lookinlog();
         const QString exported = files.dir() + "/export.txt";
         QVERIFY(TextExport::savelinestofile(exported, table, false));
-        QVERIFY(LogReset::startnew(files.logpath(), files.programDirectory(), report));
+        QVERIFY(LogReset::startnew(source, report));
         loader.lookinlog();
 
         const QStringList exportedLines = *TextFile::readLines(exported);
@@ -183,13 +183,13 @@ private Q_SLOTS:
         const QString extra = ExtraInfoFile::pathFor(files.logpath(), files.programDirectory());
         QDir().mkpath(files.programDirectory());
         LogFixture::write(extra, "\"text\"\r\n");
-        QVERIFY(LogReset::startnew(files.logpath(), files.programDirectory(), {}));
+        QVERIFY(LogReset::startnew(*files.modemLogSource(), {}));
         QCOMPARE(files.modemLog(), QByteArray());
         QVERIFY(!QFile::exists(files.ownLogPath()));
         QVERIFY(!QFile::exists(extra));
 
         // Nothing left to delete: still a fresh log.
-        QVERIFY(LogReset::startnew(files.logpath(), files.programDirectory(), {}));
+        QVERIFY(LogReset::startnew(*files.modemLogSource(), {}));
         QVERIFY(QFile::exists(files.logpath()));
     }
 
@@ -201,7 +201,7 @@ private Q_SLOTS:
         LogFixture::write(target,
                           ModemLogBuilder().call("04-02-2000", "10:00:00", "10:10:00").bytes());
         QVERIFY(QFile::link(target, files.logpath()));
-        QVERIFY(LogReset::startnew(files.logpath(), files.programDirectory(), {}));
+        QVERIFY(LogReset::startnew(*files.modemLogSource(), {}));
         QVERIFY(QFileInfo(files.logpath()).isSymLink());
         QCOMPARE(*TextFile::readBytes(target), QByteArray());
     }
@@ -221,14 +221,15 @@ private Q_SLOTS:
         const QByteArray modemLog =
             ModemLogBuilder().call("04-02-2000", "10:00:00", "10:10:00").bytes();
         files.writeModemLog(modemLog);
-        const ExtraInfoFile notes(files.logpath(), files.programDirectory());
+        const ExtraInfoFile notes(
+            ExtraInfoFile::pathFor(files.logpath(), files.programDirectory()));
         QVERIFY(QDir().mkpath(files.programDirectory()));
         LogFixture::write(notes.path(), "\"text\"\r\n");
         // A folder with something in it can be neither deleted nor replaced as a file can.
         QVERIFY(QDir().mkpath(
             (inTheWay == "notes" ? notes.path() + ".deleted" : files.ownLogPath()) + "/x"));
         QString error;
-        QVERIFY(!LogReset::startnew(files.logpath(), files.programDirectory(), {}, &error));
+        QVERIFY(!LogReset::startnew(*files.modemLogSource(), {}, &error));
         QVERIFY(error.contains(inTheWay == "notes" ? notes.path() : files.ownLogPath()));
         QCOMPARE(*TextFile::readBytes(notes.path()), QByteArray("\"text\"\r\n"));
         if (inTheWay == "notes")

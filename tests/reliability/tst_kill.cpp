@@ -5,6 +5,7 @@
 #include "platform/formats.h"
 #include "platform/progresssink.h"
 #include "platform/textfile.h"
+#include "sources/modemlog/modemlogsource.h"
 #include "testregistry.h"
 
 #include <QElapsedTimer>
@@ -123,9 +124,9 @@ private:
         *emptied += modem.isEmpty();
         // The next start finds every connection.
         ConnectionTable table;
-        table.logpath = m_logpath;
         SilentProgress progress;
-        LogLoader loader(table, {}, progress, m_dir.filePath(QStringLiteral("program")));
+        ModemLogSource source(m_logpath, m_dir.filePath(QStringLiteral("program")));
+        LogLoader loader(table, {}, progress, source);
         loader.lookinlog();
         QStringList rows;
         for (int slot = 1; slot <= table.connectioncount(); ++slot)

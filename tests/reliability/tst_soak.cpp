@@ -7,6 +7,7 @@
 #include "platform/formats.h"
 #include "platform/progresssink.h"
 #include "platform/textfile.h"
+#include "sources/modemlog/modemlogsource.h"
 #include "tariff/callcoster.h"
 #include "tariff/tarifftable.h"
 #include "testregistry.h"
@@ -108,10 +109,10 @@ private Q_SLOTS:
             }
 
             ConnectionTable table;
-            table.logpath = logpath;
+            ModemLogSource source(logpath, program);
             LogLoader loader(
                 table, [&](ConnectionTable& t, int slot) { return coster.findvariables(t, slot); },
-                progress, program);
+                progress, source);
             const LoadReport report = loader.lookinlog();
             QVERIFY(report.ownLogWritten);
             QCOMPARE(table.connectioncount(), int(calls.size()));
@@ -122,7 +123,7 @@ private Q_SLOTS:
             if (i % 10 == 9) {
                 const QString note = QStringLiteral("note on call %1").arg(i);
                 table[table.connectioncount()].otherinfo = note;
-                QVERIFY(ExtraInfoFile(logpath, program).savetheextrabits(table));
+                QVERIFY(ExtraInfoFile(source.notesPath()).savetheextrabits(table));
                 notes.insert(table.connectioncount(), note);
             }
             for (auto note = notes.cbegin(); note != notes.cend(); ++note)
@@ -154,16 +155,16 @@ private Q_SLOTS:
             append(logpath, hangUp(*inProgress));
 
         ConnectionTable table;
-        table.logpath = logpath;
+        ModemLogSource source(logpath, program);
         LogLoader loader(
             table, [&](ConnectionTable& t, int slot) { return coster.findvariables(t, slot); },
-            progress, program);
+            progress, source);
         loader.lookinlog();
         QStringList expected;
         for (const Call& call : calls)
             expected << call.row();
         QStringList stored;
-        for (const DatedConnection& c : OwnLogFile(logpath).read().records)
+        for (const DatedConnection& c : OwnLogFile(OwnLogFile::pathFor(logpath)).read().records)
             stored << Formats::isoDate(c.date) + ' ' + c.record.starttime + ' ' + c.record.endtime;
         QCOMPARE(stored, expected);
         for (int slot = 1; slot <= table.connectioncount(); ++slot) {

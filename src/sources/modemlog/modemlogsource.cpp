@@ -78,7 +78,6 @@ QString ModemLogSource::notesPath() const
 ConnectionSource::Read ModemLogSource::read(ProgressSink& progress)
 {
     const Pass pass = Pass::over(m_logpath, &progress, true);
-    m_seenPath = m_logpath;
     m_seenSize = pass.opened ? pass.size : -1;
     m_seenModified = pass.modified;
     m_seenRacy = pass.racy;
@@ -92,14 +91,14 @@ ConnectionSource::Read ModemLogSource::read(ProgressSink& progress)
 
 bool ModemLogSource::changedSinceRead() const
 {
-    if (m_seenSize < 0 || m_seenPath != m_logpath)
+    if (m_seenSize < 0)
         return true;
-    const QFileInfo info(m_seenPath);
+    const QFileInfo info(m_logpath);
     if (!info.isFile() || info.size() != m_seenSize)
         return true;
     if (!m_seenRacy)
         return info.lastModified() != m_seenModified;
-    const Pass now = Pass::over(m_seenPath, nullptr, false);
+    const Pass now = Pass::over(m_logpath, nullptr, false);
     return !now.opened || now.size != m_seenSize || now.contentHash != m_seenHash;
 }
 
@@ -119,12 +118,16 @@ ConnectionSource::Emptying ModemLogSource::empty(const QString& logpath, qint64 
     return file.resize(0) ? Emptying::Emptied : Emptying::Failed;
 }
 
-std::optional<QString> ModemLogSource::compact(ProgressSink& progress, QString* error)
+ConnectionSource::Compaction ModemLogSource::compact(ProgressSink& progress)
 {
     // Shown either way: unchanged when it could not be compacted.
-    if (!ModemLogCompactor::cleanup(m_logpath, progress, error))
-        return std::nullopt;
-    return m_logpath;
+    QString error;
+    if (ModemLogCompactor::cleanup(m_logpath, progress, &error))
+        return {m_logpath, QString()};
+    QString failure = QStringLiteral("Log could not be compacted, file is in use.");
+    if (!error.isEmpty())
+        failure += QStringLiteral("\n\n") + error;
+    return {m_logpath, failure};
 }
 
 bool ModemLogSource::startAfresh(QString* error)
@@ -145,4 +148,29 @@ bool ModemLogSource::startAfresh(QString* error)
     if (!created.open(QIODevice::WriteOnly))
         return fail(QStringLiteral("Cannot create ") + m_logpath);
     return true;
+}
+
+QString ModemLogSource::newLogExplanation() const
+{
+    return QStringLiteral("This command will start a new log by deleting both the windows modem "
+                          "log file and the Dialtrak log file.");
+}
+
+QString ModemLogSource::noConnectionsMessage() const
+{
+    return QStringLiteral("There were no connections found in the file, ") + m_logpath;
+}
+
+QString ModemLogSource::choosePrompt(const QString&) const
+{
+    return QStringLiteral("Please select your modem log file which is found in your Windows "
+                          "directory, usually a file with the same name as your modem.");
+}
+
+QString ModemLogSource::unreadableMessage(const QString& reason) const
+{
+    if (m_logpath.isEmpty())
+        return QStringLiteral("No modem log has been chosen yet. Start Dialtrak and choose one "
+                              "with Options > Select Modem Log File.");
+    return ConnectionSource::unreadableMessage(reason);
 }

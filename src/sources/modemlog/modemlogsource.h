@@ -11,9 +11,9 @@
 class ModemLogSource : public ConnectionSource
 {
 public:
-    // `logpath` is read anew at every use, so the table's path can change between loads.
-    ModemLogSource(const QString& logpath, QString programDirectory)
-        : m_logpath(logpath), m_programDirectory(std::move(programDirectory))
+    // An empty `logpath`: none chosen yet.
+    ModemLogSource(QString logpath, QString programDirectory)
+        : m_logpath(std::move(logpath)), m_programDirectory(std::move(programDirectory))
     {
     }
 
@@ -32,20 +32,20 @@ public:
     // driver appended since is not erased unseen. Anything else leaves the file as it was.
     static Emptying empty(const QString& logpath, qint64 expectedSize);
 
-    QString noConnectionsMessage() const override
-    {
-        return QStringLiteral("There were no connections found in the file, ") + m_logpath;
-    }
-    std::optional<QString> compact(ProgressSink& progress, QString* error) override;
+    Compaction compact(ProgressSink& progress) override;
     bool startAfresh(QString* error) override;
+
+    QString newLogExplanation() const override;
+    QString noConnectionsMessage() const override;
+    QString choosePrompt(const QString& reason) const override;
+    QString unreadableMessage(const QString& reason) const override;
 
 private:
     struct Pass;
 
-    const QString& m_logpath;
+    QString m_logpath;
     QString m_programDirectory;
     // What the last read saw.
-    QString m_seenPath;
     qint64 m_seenSize = -1;
     QDateTime m_seenModified;
     bool m_seenRacy = false;

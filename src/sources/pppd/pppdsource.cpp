@@ -82,16 +82,22 @@ void PppdSource::settle(bool kept)
     resumeAt(kept ? m_resumeAt : 0);
 }
 
-std::optional<QString> PppdSource::compact(ProgressSink& progress, QString* error)
+ConnectionSource::Compaction PppdSource::compact(ProgressSink& progress)
 {
+    QString error;
+    const auto failed = [&error] {
+        return Compaction{QString(), QStringLiteral("The PPP records could not be written to a "
+                                                    "file of their own (%1).")
+                                         .arg(error)};
+    };
     progress.setStatus(QStringLiteral("Compacting log file..."));
     progress.setProgressEnabled(true);
-    const std::optional<Records> records = readRecords(progress, true, error);
+    const std::optional<Records> records = readRecords(progress, true, &error);
     progress.setProgressEnabled(false);
     progress.setProgress(0);
     progress.setStatus(QString());
     if (!records)
-        return std::nullopt;
+        return failed();
     // pppd's own lines are the ones that describe calls; the system log stays as it is.
     QStringList lines;
     lines.reserve(records->records.size());
@@ -99,10 +105,13 @@ std::optional<QString> PppdSource::compact(ProgressSink& progress, QString* erro
         lines << record.when.toLocalTime().toString(Qt::ISODate) + QStringLiteral(" pppd[") +
                      QString::number(record.pid) + QStringLiteral("]: ") + record.message;
     const QString path = filePath(QStringLiteral(" compacted.log"));
-    if (!ProgramDirectory::ensureExists(m_dataDirectory) ||
-        !TextFile::writeLines(path, lines, error))
-        return std::nullopt;
-    return path;
+    if (!ProgramDirectory::ensureExists(m_dataDirectory)) {
+        error = QStringLiteral("Cannot create ") + m_dataDirectory;
+        return failed();
+    }
+    if (!TextFile::writeLines(path, lines, &error))
+        return failed();
+    return {path, QString()};
 }
 
 bool PppdSource::startAfresh(QString* error)
@@ -111,4 +120,12 @@ bool PppdSource::startAfresh(QString* error)
     const QString now = QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
     return ProgramDirectory::ensureExists(m_dataDirectory) &&
            TextFile::writeLines(filePath(QStringLiteral(" (Start of the log).dtk")), {now}, error);
+}
+
+QString PppdSource::newLogExplanation() const
+{
+    // A system log is never deleted: its records from before now are left out instead.
+    return QStringLiteral("This command will start a new log by deleting the Dialtrak log file. "
+                          "The system's own records are left as they are; those from before now "
+                          "are left out of the new log.");
 }

@@ -25,8 +25,9 @@ public:
     void settle(bool kept) override;
     bool changedSinceRead() const override { return true; } // only news is read again
 
-    std::optional<QString> compact(ProgressSink& progress, QString* error) override;
+    Compaction compact(ProgressSink& progress) override;
     bool startAfresh(QString* error) override;
+    QString newLogExplanation() const override;
     bool followsCallsLive() const override { return true; }
 
     // The moment Start New Log last ran for this source; invalid when it never did.

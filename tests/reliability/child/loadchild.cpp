@@ -5,6 +5,7 @@
 #include "log/logloader.h"
 #include "log/shutdownguard.h"
 #include "platform/progresssink.h"
+#include "sources/modemlog/modemlogsource.h"
 #include "tariff/callcoster.h"
 #include "tariff/tarifftable.h"
 
@@ -16,15 +17,15 @@ int main(int argc, char** argv)
         return 2;
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
     ConnectionTable table;
-    table.logpath = QString::fromLocal8Bit(argv[1]);
     TariffTable tariff;
     tariff.setRate(0, QStringLiteral("0.04"));
     tariff.setboxrates();
     const CallCoster coster(tariff);
     SilentProgress progress;
+    ModemLogSource source(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2]));
     LogLoader loader(
         table, [&](ConnectionTable& t, int slot) { return coster.findvariables(t, slot); },
-        progress, QString::fromLocal8Bit(argv[2]));
+        progress, source);
     const LoadReport report = loader.lookinlog();
     const ShutdownGuard::Result closed = ShutdownGuard(loader, table).unload(report);
     return closed.outcome == ShutdownGuard::Outcome::Emptied ? 0 : 1;

@@ -1,0 +1,109 @@
+#include "loadmessages.h"
+
+#include "connectiontable.h"
+#include "loadreport.h"
+#include "sources/connectionsource.h"
+
+QList<LoadMessages::Message> LoadMessages::after(const LoadReport& report,
+                                                 const ConnectionSource& source, int count)
+{
+    QList<Message> messages;
+    if (!report.modemLogOpened)
+        return messages;
+    if (report.overflow && !m_overflowTold) {
+        // Once per run: every connection is still kept in the own log file.
+        m_overflowTold = true;
+        messages << Message{
+            QStringLiteral("The connection log is full: only the first %1 of the %2 connections "
+                           "found can be shown. All of them are kept in the Dialtrak log file, and "
+                           "the modem log is not emptied on exit while some are not shown. Save "
+                           "the connections as a text file, then use \"Start New Log\" on the "
+                           "File menu: it removes the %1 connections shown (and their extra "
+                           "information) and keeps the other %3, which the new log then shows.")
+                .arg(ConnectionTable::Capacity)
+                .arg(report.connectionsRead)
+                .arg(report.beyondTable.size())};
+    }
+    if (!report.ownLogError.isEmpty() && !m_ownLogErrorTold) {
+        // Once per run: the modem log is then the only copy, and it is kept on exit.
+        m_ownLogErrorTold = true;
+        messages << Message{
+            QStringLiteral("The Dialtrak log file could not be updated (%1). Your connections "
+                           "are still in the modem log, which will not be emptied on exit.%2")
+                .arg(report.ownLogError,
+                     report.notesUsable
+                         ? QString()
+                         : QStringLiteral(" The extra connection information is not shown "
+                                          "until the Dialtrak log file can be read."))};
+    }
+    const qsizetype unreadable = report.unreadableLines.size();
+    if (unreadable > 0 && unreadable != m_unreadableTold) {
+        // Once for each new count: the lines wait in the file for a version that can read them.
+        m_unreadableTold = unreadable;
+        messages << Message{
+            QStringLiteral("Lines of the Dialtrak log file %1 that could not be read: %2. They "
+                           "are kept in the file as they are, each in its place, with their extra "
+                           "connection information.")
+                .arg(source.ownLogPath())
+                .arg(unreadable)};
+    }
+    if (!report.sourceError.isEmpty() && report.sourceError != m_sourceErrorTold) {
+        // Read in part: what was read is shown, and the user knows the rest is missing.
+        m_sourceErrorTold = report.sourceError;
+        messages << Message{report.sourceError};
+    }
+    if (!report.volumeError.isEmpty() && report.volumeError != m_volumeErrorTold) {
+        // The bytes live only in the system's logs until the file can be written.
+        m_volumeErrorTold = report.volumeError;
+        messages << Message{QStringLiteral("The bytes sent and received of the connections could "
+                                           "not be kept (%1).")
+                                .arg(report.volumeError)};
+    }
+    if (count == 0)
+        messages << Message{source.noConnectionsMessage(), false};
+    if (report.notesUnreadable && !m_notesUnreadableTold) {
+        m_notesUnreadableTold = true;
+        messages << Message{QStringLiteral("The extra connection information file %1 could not be "
+                                           "read, so no extra connection information is shown.")
+                                .arg(source.notesPath())};
+    }
+    return messages;
+}
+
+std::optional<QString> LoadMessages::failure(const LoadReport& report,
+                                             const ConnectionSource& source)
+{
+    if (!report.modemLogOpened)
+        return source.unreadableMessage(report.sourceError);
+    if (!report.notesUsable)
+        return QStringLiteral("The Dialtrak log file cannot be read: ") + source.ownLogPath();
+    return std::nullopt;
+}
+
+LoadMessages::Message LoadMessages::unreadableAmounts(const QStringList& names)
+{
+    return {QStringLiteral("The stored amount for \"%1\" could not be read, so it is 0 until you "
+                           "set it again with \"Set Phone Tarifs and Times\" on the Options menu.")
+                .arg(names.join(QStringLiteral("\", \"")))};
+}
+
+LoadMessages::Message LoadMessages::notesLocked()
+{
+    return {QStringLiteral("The extra connection information cannot be changed while the "
+                           "Dialtrak log file cannot be read: without its connections, notes "
+                           "would be stored against the wrong connection numbers.")};
+}
+
+LoadMessages::Message LoadMessages::notesNotSaved(const QString& path)
+{
+    // Otherwise the note would silently be gone at the next load.
+    return {QStringLiteral("The extra connection information could not be saved to ") + path};
+}
+
+LoadMessages::Message LoadMessages::notEmptied(const ConnectionSource& source)
+{
+    return {QStringLiteral("The modem log file %1 could not be emptied. Its connections are kept "
+                           "in the Dialtrak log file, and it will be emptied when Dialtrak next "
+                           "closes.")
+                .arg(source.description())};
+}

@@ -1,0 +1,72 @@
+#include "loadsession.h"
+
+#include "connectiontable.h"
+#include "extrainfofile.h"
+#include "logreset.h"
+#include "sources/connectionsource.h"
+
+LoadSession::LoadSession(ConnectionTable& table, const TariffTable& tariff, ProgressSink& progress,
+                         QString dataDirectory)
+    : m_table(table), m_coster(tariff), m_dataDirectory(std::move(dataDirectory)),
+      m_progress(progress)
+{
+}
+
+LoadSession::~LoadSession() = default;
+
+SourceChoice LoadSession::chosen(const SettingsStore& settings, const QString& journalDirectory)
+{
+    return journalDirectory.isEmpty() ? SourceChoice::load(settings)
+                                      : SourceChoice::journalFolder(journalDirectory);
+}
+
+void LoadSession::use(const SourceChoice& choice)
+{
+    m_choice = choice;
+    m_source = choice.open(m_dataDirectory);
+    m_loader = std::make_unique<LogLoader>(
+        m_table,
+        [this](ConnectionTable& table, int slot) { return m_coster.findvariables(table, slot); },
+        m_progress, *m_source);
+    m_loader->setReadOnly(m_readOnly);
+    m_messages.sourceChanged();
+}
+
+void LoadSession::setReadOnly(bool readOnly)
+{
+    m_readOnly = readOnly;
+    if (m_loader)
+        m_loader->setReadOnly(readOnly);
+}
+
+const LoadReport& LoadSession::load(LogLoader::Notes notes)
+{
+    m_lastReport = m_loader->lookinlog(notes);
+    return m_lastReport;
+}
+
+QList<LoadMessages::Message> LoadSession::news()
+{
+    return m_messages.after(m_lastReport, *m_source, m_table.connectioncount());
+}
+
+std::optional<LoadMessages::Message> LoadSession::savetheextrabits() const
+{
+    const ExtraInfoFile file(m_source->notesPath());
+    if (file.savetheextrabits(m_table, nullptr, m_lastReport.noteLines))
+        return std::nullopt;
+    return LoadMessages::notesNotSaved(file.path());
+}
+
+bool LoadSession::startnew()
+{
+    return LogReset::startnew(*m_source, m_lastReport);
+}
+
+std::optional<LoadMessages::Message> LoadSession::unload()
+{
+    const ShutdownGuard::Result result = ShutdownGuard(*m_loader, m_table).unload(m_lastReport);
+    if (result.outcome != ShutdownGuard::Outcome::CannotEmpty)
+        return std::nullopt;
+    return LoadMessages::notEmptied(*m_source);
+}
