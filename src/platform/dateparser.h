@@ -16,7 +16,6 @@ public:
     // hh:mm:ss or hh:mm on the 24-hour clock, or either followed by the locale's (or English)
     // AM/PM designator.
     static std::optional<QTime> parseTime(const QString& text);
-    static bool isValidDate(const QString& text) { return parseDate(text).has_value(); }
     static bool isValidTime(const QString& text) { return parseTime(text).has_value(); }
     // Any time parseTime reads, written as hh:mm:ss: the one form the table, the own log and
     // costing work with.

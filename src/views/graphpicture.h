@@ -20,7 +20,6 @@ public:
 
     void setColours(const QColor& background, const QColor& fill, const QColor& text);
     QColor fillColour() const { return m_fill; }
-    QColor textColour() const { return m_text; }
 
     // The font of the texts on and beside the chart, sized to a picture of that height.
     static QFont chartFont(const QFont& base, int height);

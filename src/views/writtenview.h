@@ -40,7 +40,6 @@ public:
     QStringList selectedLines() const;
     QListWidget* list() const { return m_start; }
     QGroupBox* frame() const { return m_fstart; }
-    QWidget* totalsPanel() const { return m_stotal; }
 
     // Recomputes the totals of the selection; runs on every selection change.
     void start_Click();

@@ -36,19 +36,13 @@ bool fail(QString* error, const QString& text)
 
 } // namespace
 
-bool ModemLogCompactor::keeps(QByteArrayView line)
+bool ModemLogCompactor::writeline(QByteArrayView line)
 {
     for (const QByteArrayView text : KeptTexts) {
         if (line.contains(text))
             return true;
     }
     return false;
-}
-
-bool ModemLogCompactor::writeline(const QString& line)
-{
-    // The texts are plain ASCII, so a match in the encoded line is a match in the text.
-    return keeps(TextFile::encode(line));
 }
 
 QString ModemLogCompactor::temporaryPath(const QString& logpath)
@@ -73,7 +67,7 @@ public:
             QByteArrayView line = m_line;
             if (line.endsWith('\r'))
                 line.chop(1);
-            if (ModemLogCompactor::keeps(line)) {
+            if (ModemLogCompactor::writeline(line)) {
                 m_kept += line;
                 m_kept += "\r\n";
             }

@@ -9,9 +9,9 @@ class ProgressSink;
 class ModemLogCompactor
 {
 public:
-    // True when the line holds one of the texts that describe a call.
-    static bool writeline(const QString& line);
-    static bool keeps(QByteArrayView line);
+    // True when the line holds one of the texts that describe a call. The texts are plain
+    // ASCII, so a match in the line's bytes is a match in its text, whatever its encoding.
+    static bool writeline(QByteArrayView line);
     // The modem log's path without its extension, plus " shortened.log".
     static QString temporaryPath(const QString& logpath);
     // Replaces the modem log by its kept lines in one rename; on failure the modem log is left
