@@ -15,11 +15,6 @@ quint32 ColourScheme::defaultColour(int number)
     return kDefaults[std::size_t(number)];
 }
 
-void ColourScheme::setDefaults()
-{
-    m_colours = kDefaults;
-}
-
 void ColourScheme::load(const SettingsStore& store)
 {
     for (int number = 0; number < Count; ++number) {

@@ -27,7 +27,6 @@ public:
     void setColour(int number, quint32 colour) { m_colours[std::size_t(number)] = colour; }
     // White, black, dark cyan, light yellow.
     static quint32 defaultColour(int number);
-    void setDefaults();
 
     // Each colour from its key; an absent key, or a value that is not a whole number from 0 to
     // 0xFFFFFF, gives that colour's default and leaves the others as read.

@@ -12,7 +12,6 @@ class FileList : public QListWidget
 public:
     explicit FileList(QWidget* parent = nullptr);
 
-    QString pattern() const { return m_pattern; }
     // Patterns separated by ";"; the list is refilled.
     void setPattern(const QString& pattern);
     QString path() const { return m_path; }

@@ -22,7 +22,6 @@ public:
     // Shows the colours the tariff holds now.
     void refresh();
     ColourBox* cell(int day, int hour) const;
-    QLabel* header() const { return m_header; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

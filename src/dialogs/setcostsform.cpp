@@ -194,15 +194,6 @@ QGridLayout* setcostsform::buildRates(QWidget* frame)
     return rates;
 }
 
-int setcostsform::chosenRate() const
-{
-    for (int r = 0; r < kRates; ++r) {
-        if (m_option1[std::size_t(r)]->isChecked())
-            return r;
-    }
-    return 0;
-}
-
 void setcostsform::chooseRate(int rate)
 {
     m_option1[std::size_t(rate)]->setChecked(true);

@@ -33,8 +33,6 @@ public:
 
     // Called after a save by Apply, and by OK once the window is hidden.
     void setReloadHandler(ReloadHandler handler) { m_reload = std::move(handler); }
-    // The rate painting uses, 0 for Rate 1.
-    int chosenRate() const;
 
 protected:
     void showEvent(QShowEvent* event) override;

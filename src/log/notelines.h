@@ -23,7 +23,6 @@ public:
         }
         return line;
     }
-    const QList<int>& keptLines() const { return m_kept; }
 
 private:
     QList<int> m_kept;

@@ -4,11 +4,6 @@
 
 #include <algorithm>
 
-HolidayList::HolidayList(const QList<QDate>& days)
-{
-    addAll(days);
-}
-
 bool HolidayList::contains(const QDate& day) const
 {
     return std::binary_search(m_days.cbegin(), m_days.cend(), day);

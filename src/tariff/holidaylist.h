@@ -10,7 +10,6 @@ class HolidayList
 {
 public:
     HolidayList() = default;
-    explicit HolidayList(const QList<QDate>& days);
 
     bool contains(const QDate& day) const;
     // False when the day is not a valid date or already on the list.
@@ -18,7 +17,6 @@ public:
     int addAll(const QList<QDate>& days);
     bool remove(const QDate& day);
     const QList<QDate>& days() const { return m_days; }
-    bool isEmpty() const { return m_days.isEmpty(); }
 
     // yyyy-mm-dd texts separated by spaces, as the settings store keeps the list.
     QString toText() const;

@@ -22,8 +22,6 @@ public:
 
     // After every load: the figures again, the bill shown kept within the bills there are.
     void refresh();
-    // How many bills before the current one the panel shows.
-    int billsBack() const { return m_billsBack; }
 
     QGridLayout* grid() const { return m_grid; }
     const QList<QLabel*>& headings() const { return m_headings; }

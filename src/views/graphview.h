@@ -28,7 +28,6 @@ public:
     // The colours the next graphload uses.
     void setColours(const ViewColours& colours) { m_colours = colours; }
 
-    QGroupBox* frame() const { return m_fgraph; }
     GraphPicture* picture() const { return m_graph; }
 
 private:

@@ -39,7 +39,6 @@ public:
     // The selected lines, in list order.
     QStringList selectedLines() const;
     QListWidget* list() const { return m_start; }
-    QGroupBox* frame() const { return m_fstart; }
 
     // Recomputes the totals of the selection; runs on every selection change.
     void start_Click();

@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -41,11 +40,11 @@ QStringList pdfPages(const QString& path)
 
 QStringList paintedPages(const QStringList& lines, const QString& path)
 {
-    {
-        QPdfWriter writer(path);
-        if (!ConnectionPrinter::paint(writer, lines))
-            return {};
-    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    if (!ConnectionPrinter::printTo(printer, lines))
+        return {};
     return pdfPages(path);
 }
 

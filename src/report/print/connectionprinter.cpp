@@ -129,20 +129,6 @@ std::optional<QStringList> ConnectionPrinter::documentLines(const ConnectionTabl
     return lines;
 }
 
-bool ConnectionPrinter::paint(QPagedPaintDevice& device, const QStringList& lines)
-{
-    setMargins(device);
-    const QFont font = printFont();
-    const std::optional<Plan> plan = paginate(lines, font, &device);
-    if (!plan)
-        return false;
-    QPainter painter;
-    if (!painter.begin(&device))
-        return false;
-    const bool painted = paintPlan(painter, device, *plan, font);
-    return painter.end() && painted;
-}
-
 bool ConnectionPrinter::printTo(QPrinter& printer, const QStringList& lines)
 {
     setMargins(printer);

@@ -6,7 +6,6 @@
 
 class ConnectionTable;
 class QDateTime;
-class QPagedPaintDevice;
 class QPrinter;
 
 // The connection list on paper: a header with the date, the indented connection lines and the
@@ -21,9 +20,8 @@ public:
                                                     const QDateTime& now, QString* error = nullptr);
 
     // Draws the lines top to bottom, starting a new page when the next one would not fit; a line
-    // wider than the page goes on over the next lines rather than being cut off.
-    static bool paint(QPagedPaintDevice& device, const QStringList& lines);
-    // As paint, but a failure after the job has begun aborts it.
+    // wider than the page goes on over the next lines rather than being cut off. A failure after
+    // the job has begun aborts it.
     static bool printTo(QPrinter& printer, const QStringList& lines);
     // Prints on the system's default printer; false when there is none or anything fails.
     static bool printconnect(const QStringList& lines);
