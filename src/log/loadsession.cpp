@@ -6,9 +6,9 @@
 #include "sources/connectionsource.h"
 
 LoadSession::LoadSession(ConnectionTable& table, const TariffTable& tariff, ProgressSink& progress,
-                         QString dataDirectory)
+                         QString dataDirectory, Writes writes)
     : m_table(table), m_coster(tariff), m_dataDirectory(std::move(dataDirectory)),
-      m_progress(progress)
+      m_progress(progress), m_writes(writes)
 {
 }
 
@@ -28,15 +28,8 @@ void LoadSession::use(const SourceChoice& choice)
         m_table,
         [this](ConnectionTable& table, int slot) { return m_coster.findvariables(table, slot); },
         m_progress, *m_source);
-    m_loader->setReadOnly(m_readOnly);
+    m_loader->setReadOnly(m_writes == Writes::Nothing);
     m_messages.sourceChanged();
-}
-
-void LoadSession::setReadOnly(bool readOnly)
-{
-    m_readOnly = readOnly;
-    if (m_loader)
-        m_loader->setReadOnly(readOnly);
 }
 
 const LoadReport& LoadSession::load(LogLoader::Notes notes)

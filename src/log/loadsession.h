@@ -22,10 +22,13 @@ class TariffTable;
 class LoadSession
 {
 public:
+    // A read-only session's loads leave the own log as it is: the table is what a load would
+    // write there.
+    enum class Writes { OwnLog, Nothing };
     // The table and the tariff are the caller's and outlive the session; the program's own files
     // of a system source are kept in `dataDirectory`.
     LoadSession(ConnectionTable& table, const TariffTable& tariff, ProgressSink& progress,
-                QString dataDirectory);
+                QString dataDirectory, Writes writes = Writes::OwnLog);
     ~LoadSession();
 
     // The choice stored in the settings or, for this run only, pppd's records in the journal
@@ -38,8 +41,6 @@ public:
     bool hasSource() const { return m_source != nullptr; }
     ConnectionSource& source() const { return *m_source; }
 
-    // A read-only load leaves the own log as it is: the table is what a load would write there.
-    void setReadOnly(bool readOnly);
     // Rebuilds the table from the source and its own log.
     const LoadReport& load(LogLoader::Notes notes = LogLoader::Notes::AsCosted);
     const LoadReport& lastReport() const { return m_lastReport; }
@@ -65,7 +66,7 @@ private:
     std::unique_ptr<ConnectionSource> m_source;
     std::unique_ptr<LogLoader> m_loader;
     ProgressSink& m_progress;
-    bool m_readOnly = false;
+    Writes m_writes;
     LoadReport m_lastReport;
     LoadMessages m_messages;
 };

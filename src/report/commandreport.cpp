@@ -48,8 +48,7 @@ CommandReport::Outcome CommandReport::run(const ReportRequest& request, Settings
         notes << LoadMessages::unreadableAmounts(unreadable).text;
     // The table as the window shows it after start-up, read without writing a file.
     ConnectionTable table;
-    LoadSession session(table, tariff, progress, programDirectory);
-    session.setReadOnly(true);
+    LoadSession session(table, tariff, progress, programDirectory, LoadSession::Writes::Nothing);
     session.use(source);
     const LoadReport& report = session.load(LogLoader::Notes::Everywhere);
     if (const std::optional<QString> error = LoadMessages::failure(report, session.source()))
