@@ -1,5 +1,6 @@
 #include "timetotal.h"
 
+#include "log/bytecount.h"
 #include "log/connectiontable.h"
 #include "platform/dateparser.h"
 #include "platform/formats.h"
@@ -12,7 +13,8 @@ void TimeTotal::add(const ConnectionRecord& record)
     m_cost += record.cost;
     if (record.sentBytes || record.receivedBytes)
         m_volume =
-            m_volume.value_or(0) + record.sentBytes.value_or(0) + record.receivedBytes.value_or(0);
+            ByteCount::sum(ByteCount::sum(m_volume.value_or(0), record.sentBytes.value_or(0)),
+                           record.receivedBytes.value_or(0));
 }
 
 TimeTotal TimeTotal::dated(const ConnectionTable& table, const QDate& first,

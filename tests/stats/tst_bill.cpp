@@ -87,6 +87,12 @@ private Q_SLOTS:
             << QDate(2026, 12, 14) << 0 << 1
             << "This bill (from Sun 15 Nov 26)|0 hrs 3 mins 0 secs|£0.00|3|251.5 kB|at this rate "
                "£0.00 by Mon 14 Dec 26";
+        QTest::newRow("a volume too large to add up stops at the largest, never wraps")
+            << Records{withBytes(call("2026-11-16", 0, 1, 0), 18446744073709551615u, 0),
+                       withBytes(call("2026-11-17", 0, 1, 0), 6, 0)}
+            << QDate(2026, 12, 14) << 0 << 0
+            << "This bill (from Sun 15 Nov 26)|0 hrs 2 mins 0 secs|£0.00|2|9.2 EB|at this rate "
+               "£0.00 by Mon 14 Dec 26";
     }
     void figures()
     {

@@ -1,5 +1,6 @@
 #include "pppdconnectionbuilder.h"
 
+#include "log/bytecount.h"
 #include "pppdmessage.h"
 
 #include <QHash>
@@ -89,8 +90,10 @@ PppdConnectionBuilder::Result PppdConnectionBuilder::build(const QList<PppdRecor
             if (link) {
                 const PppdMessage::Counters counters = *PppdMessage::counters(record.message);
                 PppdConnection& connection = link->connection;
-                connection.sentBytes = connection.sentBytes.value_or(0) + counters.sent;
-                connection.receivedBytes = connection.receivedBytes.value_or(0) + counters.received;
+                connection.sentBytes =
+                    ByteCount::sum(connection.sentBytes.value_or(0), counters.sent);
+                connection.receivedBytes =
+                    ByteCount::sum(connection.receivedBytes.value_or(0), counters.received);
                 link->statsDue = false;
                 if (!link->open())
                     link->settled = true;

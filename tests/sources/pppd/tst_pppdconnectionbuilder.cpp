@@ -92,6 +92,13 @@ private Q_SLOTS:
                                "10:20:03 100 local  IP address 10.0.0.3"} +
                    down("10:30:00")
             << QStringList{"10:00:00-10:30:00 11/22"} << 8;
+        QTest::newRow("stats add up without wrapping")
+            << up("10:00:00") +
+                   QStringList{"10:20:00 100 IPCP terminated by peer",
+                               "10:20:00 100 Sent 18446744073709551615 bytes, received 1 bytes.",
+                               "10:20:03 100 local  IP address 10.0.0.3"} +
+                   down("10:30:00")
+            << QStringList{"10:00:00-10:30:00 18446744073709551615/21"} << 8;
         QTest::newRow("one process, two links")
             << up("10:00:00") + down("10:30:00") + up("10:31:00") + down("11:00:00")
             << QStringList{"10:00:00-10:30:00 10/20", "10:31:00-11:00:00 10/20"} << 10;
