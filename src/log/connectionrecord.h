@@ -19,6 +19,13 @@ struct ConnectionRecord {
     // zero) otherwise. Kept apart from the own log, whose records hold only the three texts.
     std::optional<quint64> sentBytes;
     std::optional<quint64> receivedBytes;
+    // The length in seconds where the source measures it (pppd's calls): it holds what the clock
+    // texts cannot, a call longer than a day or a clock stepped during the call. Unknown
+    // otherwise (the modem log), and the length comes from the texts. Kept apart like the bytes.
+    std::optional<qint64> measuredSeconds;
+
+    // An always-on link stays up for days, but not for a year: a longer length is a clock's.
+    static constexpr qint64 LongestCall = 366LL * 24 * 60 * 60;
 
     bool operator==(const ConnectionRecord&) const = default;
 };

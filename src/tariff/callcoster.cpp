@@ -38,7 +38,8 @@ struct Length {
     float minutesTotal = 0; // D
 };
 
-// The length from the clock times; with the day, in real time across a change of the clocks.
+// The length as measured, else from the clock times: with the day, in real time across a change
+// of the clocks.
 std::optional<Length> measure(const ConnectionRecord& record, const std::optional<QDate>& day,
                               const QTimeZone& zone)
 {
@@ -64,7 +65,10 @@ std::optional<Length> measure(const ConnectionRecord& record, const std::optiona
         seconds += Day;
     const QTime start(*sh, *sm, ss);
     const QTime end(*eh, *em, es);
-    if (day && start.isValid() && end.isValid())
+    // Measured, the length holds what clock texts cannot: days, or a clock stepped meanwhile.
+    if (record.measuredSeconds)
+        seconds = *record.measuredSeconds;
+    else if (day && start.isValid() && end.isValid())
         seconds = CallLength::seconds(*day, start, end, zone);
     Length length;
     length.startHour = *sh;

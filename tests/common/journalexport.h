@@ -28,8 +28,9 @@ public:
                          qint64 processPid, const QString& message)
     {
         // The monotonic clock of one boot, so batches written apart still follow each other.
-        const qint64 usec = when.toMSecsSinceEpoch() * 1000;
-        const qint64 monotonic = usec - BootMoment.toMSecsSinceEpoch() * 1000;
+        const qint64 monotonic = (when.toMSecsSinceEpoch() - BootMoment.toMSecsSinceEpoch()) * 1000;
+        const QDateTime wall = when.addSecs(m_wallClockAhead);
+        const qint64 usec = wall.toMSecsSinceEpoch() * 1000;
         QByteArray& out = m_text;
         out += "__REALTIME_TIMESTAMP=" + QByteArray::number(usec) + '\n';
         out += "__MONOTONIC_TIMESTAMP=" + QByteArray::number(monotonic) + '\n';
@@ -44,9 +45,17 @@ public:
         out += "MESSAGE=" + message.toUtf8() + "\n\n";
         ++m_count;
         if (identifier == QLatin1String("pppd"))
-            m_pppdLines << when.toUTC().toString(QStringLiteral("hh:mm:ss ")) +
+            m_pppdLines << wall.toUTC().toString(QStringLiteral("hh:mm:ss ")) +
                                QString::number(syslogPid >= 0 ? syslogPid : processPid) +
                                QLatin1Char(' ') + message;
+        return *this;
+    }
+
+    // From the next entry on, the wall clock shows seconds more (fewer when negative) than the
+    // time that passed, as after a step of the clock; the monotonic clock goes on.
+    JournalExport& stepWallClock(qint64 seconds)
+    {
+        m_wallClockAhead += seconds;
         return *this;
     }
 
@@ -94,6 +103,7 @@ private:
     inline static const QDateTime BootMoment = QDateTime(QDate(2000, 1, 1), QTime(0, 0), Qt::UTC);
     QByteArray m_text;
     QStringList m_pppdLines;
+    qint64 m_wallClockAhead = 0;
     int m_count = 0;
 };
 

@@ -108,6 +108,24 @@ private Q_SLOTS:
         QCOMPARE(table[1].cost, float(hours * 60 + minutes + seconds / 60.0));
     }
 
+    // A length the source measured is the length: the texts cannot hold a day and an hour.
+    void measuredLength()
+    {
+        TariffTable tariff = pricedTariff();
+        for (int rate = 0; rate < TariffTable::RateCount; ++rate)
+            tariff.setRate(rate, "1");
+        tariff.setboxrates();
+        ConnectionRecord record = call(kSaturday, "10:00:00", "11:00:00");
+        record.measuredSeconds = 90000;
+        ConnectionTable table;
+        table.append(record);
+        QVERIFY(CallCoster(tariff).findvariables(table, 1));
+        QCOMPARE(QList<int>({table[1].durhours, table[1].durmins, table[1].dursecs}),
+                 QList<int>({25, 0, 0}));
+        // At one unit a minute the cost is the length in minutes.
+        QCOMPARE(table[1].cost, 1500.0f);
+    }
+
     void cost_data()
     {
         QTest::addColumn<QString>("date");

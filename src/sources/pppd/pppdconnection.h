@@ -1,6 +1,7 @@
 #pragma once
 
 #include "log/datedconnection.h"
+#include "pppdrecord.h"
 
 #include <QDateTime>
 #include <QtGlobal>
@@ -20,8 +21,20 @@ struct PppdConnection {
     qsizetype connectRecord = -1;
     // A new process of the same pid started before this one logged the end of the link.
     bool processLost = false;
+    // The monotonic clock at the Connect: and at the end, where the records tell it.
+    std::optional<BootClock> startClock;
+    std::optional<BootClock> endClock;
+    // The link's first "local  IP address": pppd's own connect time counts from there.
+    std::optional<QDateTime> ipUp;
+    // pppd's "Connect time N.N minutes." lines of the link, added up, in seconds.
+    std::optional<qint64> pppdSeconds;
 
     bool inProgress() const { return !end && !processLost; }
+    // How long the call lasted; none while its end is unknown. Within one boot the monotonic
+    // clock tells; else the wall clock, unless it went back, jumped a year or parts from pppd's
+    // own connect time, which then tells. A call whose clock moved and that pppd did not time
+    // is 0 seconds long: never negative or a day.
+    std::optional<qint64> measuredSeconds() const;
     // In the local time zone, as the load collects connections: the end is the start when it is
     // unknown.
     DatedConnection toDated() const;

@@ -20,11 +20,12 @@ struct Link {
     bool settled = false;
 
     bool open() const { return !connection.end && !connection.processLost; }
-    void endAt(const QDateTime& when)
+    void endAt(const PppdRecord& record)
     {
         if (!open())
             return;
-        connection.end = when;
+        connection.end = record.when;
+        connection.endClock = record.monotonic;
         if (!statsDue)
             settled = true;
     }
@@ -58,11 +59,12 @@ PppdConnectionBuilder::Result PppdConnectionBuilder::build(const QList<PppdRecor
             break;
         case PppdMessage::Kind::Connect: {
             if (link) {
-                link->endAt(record.when);
+                link->endAt(record);
                 link->settled = true;
             }
             Link next;
             next.connection.start = record.when;
+            next.connection.startClock = record.monotonic;
             next.connection.pid = record.pid;
             next.connection.connectRecord = index;
             links.push_back(next);
@@ -71,17 +73,19 @@ PppdConnectionBuilder::Result PppdConnectionBuilder::build(const QList<PppdRecor
         }
         case PppdMessage::Kind::IpUp:
             if (link && link->open()) {
+                if (!link->carriedIp)
+                    link->connection.ipUp = record.when;
                 link->carriedIp = true;
                 link->statsDue = true;
             }
             break;
         case PppdMessage::Kind::End:
             if (link)
-                link->endAt(record.when);
+                link->endAt(record);
             break;
         case PppdMessage::Kind::Exit:
             if (link) {
-                link->endAt(record.when);
+                link->endAt(record);
                 link->settled = true;
                 latest.remove(record.pid);
             }
@@ -98,6 +102,12 @@ PppdConnectionBuilder::Result PppdConnectionBuilder::build(const QList<PppdRecor
                 if (!link->open())
                     link->settled = true;
             }
+            break;
+        case PppdMessage::Kind::ConnectTime:
+            // Logged with the stats, for each time IP went down.
+            if (link)
+                link->connection.pppdSeconds = link->connection.pppdSeconds.value_or(0) +
+                                               *PppdMessage::connectSeconds(record.message);
             break;
         case PppdMessage::Kind::Other:
             break;

@@ -1,5 +1,7 @@
 #include "pppdmessage.h"
 
+#include "log/connectionrecord.h"
+
 #include <limits>
 
 namespace
@@ -41,6 +43,8 @@ PppdMessage::Kind PppdMessage::kind(QStringView message)
     case u'C':
         if (message.startsWith(QLatin1String("Connect: ")))
             return Kind::Connect;
+        if (connectSeconds(message))
+            return Kind::ConnectTime;
         // Older versions leave out the full stop.
         if (message.startsWith(QLatin1String("Connection terminated")))
             return Kind::End;
@@ -94,4 +98,20 @@ std::optional<PppdMessage::Counters> PppdMessage::counters(QStringView message)
     if (!received || rest != QLatin1String(" bytes."))
         return std::nullopt;
     return Counters{*sent, *received};
+}
+
+std::optional<qint64> PppdMessage::connectSeconds(QStringView message)
+{
+    QStringView rest = message;
+    if (!skip(rest, QLatin1String("Connect time ")))
+        return std::nullopt;
+    const std::optional<quint64> minutes = number(rest);
+    if (!minutes || !skip(rest, QLatin1String(".")) || rest.size() != 10 || rest.front() < u'0' ||
+        rest.front() > u'9' || rest.sliced(1) != QLatin1String(" minutes."))
+        return std::nullopt;
+    // No call lasts that long: not pppd's count.
+    if (*minutes > quint64(ConnectionRecord::LongestCall / 60))
+        return std::nullopt;
+    const qint64 tenths = qint64(*minutes) * 10 + (rest.front().unicode() - u'0');
+    return tenths * 6;
 }

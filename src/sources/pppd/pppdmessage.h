@@ -17,6 +17,7 @@ public:
                  // "Terminating on signal 15"
         Exit,    // "Exit.": the process is gone
         Stats,   // "Sent 1234 bytes, received 5678 bytes."
+        ConnectTime, // "Connect time 28.7 minutes.": how long IP was up, by pppd's own clock
     };
 
     struct Counters {
@@ -27,4 +28,6 @@ public:
     static Kind kind(QStringView message);
     // The counters of a stats line; 64-bit since pppd 2.5.2, so up to 20 digits each.
     static std::optional<Counters> counters(QStringView message);
+    // The seconds of a connect time line (pppd counts in tenths of a minute).
+    static std::optional<qint64> connectSeconds(QStringView message);
 };

@@ -3,6 +3,7 @@
 #include "testregistry.h"
 
 #include <QTest>
+#include <cmath>
 
 Q_DECLARE_METATYPE(PppdMessage::Kind)
 
@@ -20,6 +21,30 @@ QList<PppdRecord> records(const QStringList& lines)
         const qsizetype space = line.indexOf(QLatin1Char(' '), 9);
         record.pid = line.sliced(9, space - 9).toLongLong();
         record.message = line.sliced(space + 1);
+        out << record;
+    }
+    return out;
+}
+
+// "D hh:mm:ss[.zzz] [@boot:seconds] message" of process 100, D days after Day; the boot and the
+// seconds on its monotonic clock where the journal gave them.
+QList<PppdRecord> clocked(const QStringList& lines)
+{
+    QList<PppdRecord> out;
+    for (const QString& line : lines) {
+        QStringList words = line.split(u' ');
+        PppdRecord record;
+        const QTime time = QTime::fromString(words.at(1), QStringLiteral("hh:mm:ss.zzz"));
+        record.when = QDateTime(Day.addDays(words.at(0).toInt()),
+                                time.isValid() ? time : QTime::fromString(words.at(1)));
+        record.pid = 100;
+        words = words.mid(2);
+        if (words.first().startsWith(u'@')) {
+            const QStringList clock = words.takeFirst().mid(1).split(u':');
+            record.monotonic = BootClock{clock.at(0).toLatin1(),
+                                         quint64(std::llround(clock.at(1).toDouble() * 1e6))};
+        }
+        record.message = words.join(u' ');
         out << record;
     }
     return out;
@@ -145,12 +170,71 @@ private Q_SLOTS:
         QCOMPARE(result.resumeAt, qsizetype(resumeAt));
     }
 
+    // Every way a call's length is known, the clock stepped or not.
+    void length_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<qint64>("seconds"); // -1: none
+        const QString connect = QStringLiteral("Connect: ppp0 <--> /dev/ttyS0");
+        const QString ip = QStringLiteral("local  IP address 10.0.0.2");
+        QTest::newRow("one boot: its monotonic clock, though the wall clock went back")
+            << QStringList{"0 10:00:00 @a:1000 " + connect, "0 10:00:05 @a:1005 " + ip,
+                           "0 09:10:00 @a:4000 Modem hangup"}
+            << qint64(3000);
+        QTest::newRow("one boot: counted on the start's clock, as the texts count")
+            << QStringList{"0 10:00:00.900 @a:1000.9 " + connect, "0 10:00:01.000 @a:1001 " + ip,
+                           "0 10:05:00.100 @a:1300.1 Modem hangup"}
+            << qint64(300);
+        QTest::newRow("the boot changed: the wall clock")
+            << QStringList{"0 10:00:00 @a:1000 " + connect, "0 10:00:05 @a:1005 " + ip,
+                           "0 10:30:00 @b:20 Modem hangup"}
+            << qint64(1800);
+        QTest::newRow("text file, more than a day")
+            << QStringList{"0 10:00:00 " + connect, "0 10:00:05 " + ip, "1 11:00:00 Modem hangup"}
+            << qint64(90000);
+        QTest::newRow("text file, more than a day, pppd's connect time agrees")
+            << QStringList{"0 10:00:00 " + connect, "0 10:00:05 " + ip, "1 11:00:00 Modem hangup",
+                           "1 11:00:00 Connect time 1499.9 minutes."}
+            << qint64(90000);
+        QTest::newRow("text file, end before start: pppd's connect time from IP-up")
+            << QStringList{"0 10:00:00 " + connect, "0 10:00:05 " + ip, "0 09:10:00 Modem hangup",
+                           "0 09:10:00 Connect time 49.9 minutes."}
+            << qint64(5 + 2994);
+        QTest::newRow("text file, clock stepped ahead: pppd's connect time")
+            << QStringList{"0 10:00:00 " + connect, "0 10:00:05 " + ip, "0 15:00:00 Modem hangup",
+                           "0 15:00:00 Connect time 49.9 minutes."}
+            << qint64(5 + 2994);
+        QTest::newRow("end before start, nothing else timed it: no length, never a day")
+            << QStringList{"0 10:00:00 " + connect, "0 10:00:05 " + ip, "0 09:10:00 Modem hangup"}
+            << qint64(0);
+        QTest::newRow("a clock a year ahead, nothing else timed it")
+            << QStringList{"0 10:00:00 " + connect, "0 10:00:05 " + ip, "400 10:00:00 Modem hangup"}
+            << qint64(0);
+        QTest::newRow("no end") << QStringList{"0 10:00:00 @a:1000 " + connect,
+                                               "0 10:00:05 @a:1005 " + ip}
+                                << qint64(-1);
+    }
+    void length()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(qint64, seconds);
+        const PppdConnectionBuilder::Result result = PppdConnectionBuilder::build(clocked(lines));
+        QCOMPARE(result.connections.size(), 1);
+        const std::optional<qint64> measured = result.connections.first().measuredSeconds();
+        QCOMPARE(measured.value_or(-1), seconds);
+        QCOMPARE(result.connections.first().toDated().record.measuredSeconds, measured);
+    }
+
     void kind_data()
     {
         QTest::addColumn<QString>("message");
         QTest::addColumn<PppdMessage::Kind>("kind");
         using Kind = PppdMessage::Kind;
-        QTest::newRow("connect time is no connect") << "Connect time 28.7 minutes." << Kind::Other;
+        QTest::newRow("connect time is no connect")
+            << "Connect time 28.7 minutes." << Kind::ConnectTime;
+        QTest::newRow("connect time cut short") << "Connect time 28." << Kind::Other;
+        QTest::newRow("connect time no call lasts")
+            << "Connect time 600000.0 minutes." << Kind::Other;
         QTest::newRow("one blank is not pppd's") << "local IP address 10.0.0.2" << Kind::Other;
         QTest::newRow("IPv6CP is no IP link") << "local  LL address fe80::1" << Kind::Other;
         QTest::newRow("signal, with a full stop") << "Terminating on signal 15." << Kind::End;

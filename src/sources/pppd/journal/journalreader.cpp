@@ -89,6 +89,28 @@ private:
     int m_offset = 0;
 };
 
+// The entry's place on its boot's monotonic clock. Entries of one boot share one id's bytes.
+class BootClocks
+{
+public:
+    std::optional<BootClock> at(sd_journal* journal)
+    {
+        uint64_t usec = 0;
+        sd_id128_t boot;
+        if (sd_journal_get_monotonic_usec(journal, &usec, &boot) < 0)
+            return std::nullopt;
+        if (m_boot.isEmpty() || !sd_id128_equal(boot, m_id)) {
+            m_id = boot;
+            m_boot = QByteArray(reinterpret_cast<const char*>(boot.bytes), sizeof boot.bytes);
+        }
+        return BootClock{m_boot, usec};
+    }
+
+private:
+    sd_id128_t m_id{};
+    QByteArray m_boot;
+};
+
 QString cursorHere(sd_journal* journal)
 {
     char* cursor = nullptr;
@@ -163,6 +185,7 @@ JournalReadResult JournalReader::read(const JournalStart& start, qsizetype enoug
 
     bool moved = atCursor;
     LocalMoments moments;
+    BootClocks clocks;
     const auto takeCurrent = [&] {
         uint64_t realtime = 0;
         if (sd_journal_get_realtime_usec(journal, &realtime) < 0) {
@@ -187,6 +210,7 @@ JournalReadResult JournalReader::read(const JournalStart& start, qsizetype enoug
         PppdRecord record;
         record.when = moments.at(qint64(realtime / 1000));
         record.pid = pid.value_or(0);
+        record.monotonic = clocks.at(journal);
         const QByteArrayView text = message.value.value_or(QByteArrayView());
         record.message = QString::fromUtf8(text);
         if (text.startsWith("Connect:"))

@@ -55,6 +55,26 @@ private Q_SLOTS:
                                      "2024-10-27 01:59:30", "2024-10-27 01:00:30"}));
     }
 
+    // Each record where it stands on its boot's monotonic clock, which a step of the wall clock
+    // does not move.
+    void monotonicClock()
+    {
+        const QDateTime start = F::at("10:00:00");
+        JournalExport log;
+        log.pppd(start, 7, "Connect: ppp0 <--> /dev/ttyS0").stepWallClock(-6000);
+        log.pppd(start.addSecs(3000), 7, "Modem hangup");
+        F journal;
+        QVERIFY(journal.write(log));
+        const QList<PppdRecord> records = read(journal.dir()).records;
+        QCOMPARE(records.size(), 2);
+        QCOMPARE(records.at(1).when, start.addSecs(-3000));
+        const QByteArray boot = QByteArray::fromHex("5b1e0f2a9c8d4e7f8a6b3c2d1e0f9a8b");
+        const quint64 atStart =
+            quint64(QDateTime(QDate(2000, 1, 1), QTime(0, 0), Qt::UTC).secsTo(start)) * 1000000;
+        QCOMPARE(records.at(0).monotonic, (BootClock{boot, atStart}));
+        QCOMPARE(records.at(1).monotonic, (BootClock{boot, atStart + 3000000000}));
+    }
+
     void resumes_data()
     {
         QTest::addColumn<QString>("start");
