@@ -59,6 +59,18 @@ QList<LoadMessages::Message> LoadMessages::after(const LoadReport& report,
                                            "not be kept (%1).")
                                 .arg(report.volumeError)};
     }
+    if (!report.volumeIgnored.isEmpty() && report.volumeIgnored != m_volumeIgnoredTold) {
+        // A damaged figure would wrap the totals; the rest of the connection still counts.
+        m_volumeIgnoredTold = report.volumeIgnored;
+        constexpr qsizetype Named = 5;
+        const qsizetype more = report.volumeIgnored.size() - Named;
+        messages << Message{
+            QStringLiteral("Byte counts or lengths that cannot be real were ignored for the "
+                           "connections of %1%2. The other figures of these connections count.")
+                .arg(report.volumeIgnored.first(qMin(Named, report.volumeIgnored.size()))
+                         .join(QStringLiteral(", ")),
+                     more > 0 ? QStringLiteral(" and %1 more").arg(more) : QString())};
+    }
     if (count == 0)
         messages << Message{source.noConnectionsMessage(), false};
     if (report.notesUnreadable && !m_notesUnreadableTold) {

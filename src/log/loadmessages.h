@@ -46,4 +46,5 @@ private:
     qsizetype m_unreadableTold = 0;
     QString m_sourceErrorTold;
     QString m_volumeErrorTold;
+    QStringList m_volumeIgnoredTold;
 };

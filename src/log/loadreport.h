@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // What one load found and did, for the window's messages and for the shutdown step.
 struct LoadReport {
@@ -17,6 +18,9 @@ struct LoadReport {
     QString sourceError;
     // Why the bytes of the connections could not be kept; empty when they were.
     QString volumeError;
+    // The connections ("yyyy-mm-dd hh:mm:ss") whose byte counts or length could not be real and
+    // were left out.
+    QStringList volumeIgnored;
     // Every connection the load kept, including those beyond the table's capacity.
     int connectionsRead = 0;
     // More connections than the table holds: it shows the oldest, the own log holds them all.

@@ -56,7 +56,8 @@ LoadReport LogLoader::lookinlog(Notes notes)
 
     // The bytes of each connection, where the source gives them, outlive its records.
     if (const QString volume = m_source.volumePath(); !volume.isEmpty())
-        VolumeFile(volume).keep(pass.connections, &report.volumeError, !m_readOnly);
+        VolumeFile(volume).keep(pass.connections, &report.volumeError, !m_readOnly,
+                                &report.volumeIgnored);
     fillTable(pass.connections);
     report.connectionsRead = int(pass.connections.size());
     report.overflow = pass.connections.size() > ConnectionTable::Capacity;

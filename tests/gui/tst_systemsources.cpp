@@ -4,6 +4,7 @@
 #include "sources/sourcechoice.h"
 #include "testregistry.h"
 
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 
@@ -130,6 +131,59 @@ private Q_SLOTS:
         }
         QCOMPARE(run.window->focusWidget(), busy);
         QVERIFY(run.prompter.shown.isEmpty());
+    }
+
+    // An always-on link up for 25 hours: its length, though the own log holds only clock texts,
+    // also once the system's log no longer holds the call.
+    void aCallLongerThanADayKeepsItsLength_data() { readNeverWritten_data(); }
+    void aCallLongerThanADayKeepsItsLength()
+    {
+        QFETCH(bool, journal);
+        Run run;
+        const JournalFixture system;
+        const QString syslogPath = system.path("syslog");
+        const QDateTime start = run.clock.now().addDays(-10);
+        JournalExport entries;
+        QByteArray syslog;
+        const auto log = [&](int seconds, const char* message) {
+            const QDateTime when = start.addSecs(seconds);
+            entries.pppd(when, 4100, message);
+            syslog += when.toUTC().toString(Qt::ISODate).toLatin1() +
+                      " modembox pppd[4100]: " + message + '\n';
+        };
+        log(0, "Connect: ppp0 <--> /dev/ttyUSB0");
+        log(4, "local  IP address 10.64.1.2");
+        log(90000, "Terminating on signal 15");
+        log(90000, "Connection terminated.");
+        log(90001, "Exit.");
+        if (journal) {
+            QVERIFY(system.write(entries, "system.journal"));
+        } else {
+            QVERIFY(TextFile::writeBytes(syslogPath, syslog));
+            SourceChoice{SourceChoice::Kind::SystemLog, syslogPath}.save(run.settings);
+        }
+        for (const char* when : {"read from the system's log", "after its rotation"}) {
+            run.window = std::make_unique<Form1>(run.services);
+            if (journal)
+                run.window->setJournalDirectory(system.dir());
+            run.window->startup();
+            QCOMPARE(run.window->table().connectioncount(), 1);
+            run.action("swritten")->trigger();
+            auto* list = run.child<QListWidget>("start");
+            QVERIFY2(list->item(list->count() - 1)->text().contains(" for 25 hrs 00 mins 00 secs"),
+                     when);
+            run.window->close();
+            // The call's records are gone from the system's log.
+            const QDateTime later = start.addDays(2);
+            if (journal) {
+                QVERIFY(QFile::remove(system.path("system.journal")));
+                QVERIFY(system.write(JournalExport().entry(later, "cron", 9, 9, "(root) CMD"),
+                                     "system.journal"));
+            } else {
+                QVERIFY(TextFile::writeBytes(syslogPath, later.toString(Qt::ISODate).toLatin1() +
+                                                             " modembox cron[9]: (root) CMD\n"));
+            }
+        }
     }
 };
 

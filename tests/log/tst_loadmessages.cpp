@@ -18,6 +18,8 @@ LoadReport reportOf(const QString& words)
             report.unreadableLines.resize(value.toInt());
         report.sourceError = word.startsWith("sourceError=") ? value : report.sourceError;
         report.volumeError = word.startsWith("volumeError=") ? value : report.volumeError;
+        if (word.startsWith("volumeIgnored="))
+            report.volumeIgnored = value.split(',');
         report.notesUsable = report.notesUsable && word != "notesUnusable";
         report.notesUnreadable = report.notesUnreadable || word == "notesUnreadable";
     }
@@ -50,6 +52,11 @@ private Q_SLOTS:
             << "volumeError=Cannot write v"
             << QStringList{"1: The bytes sent and received of the connections could not be kept "
                            "(Cannot write v)."};
+        QTest::newRow("figures that cannot be real, once for the same connections")
+            << "volumeIgnored=a,b,c,d,e,f,g"
+            << "volumeIgnored=a,b,c,d,e,f,g"
+            << QStringList{"1: Byte counts or lengths that cannot be real were ignored for the "
+                           "connections of a, b, c, d, e and 2 more."};
         QTest::newRow("the notes file unreadable, once a run")
             << "notesUnreadable"
             << "notesUnreadable"

@@ -10,7 +10,7 @@
 namespace
 {
 DatedConnection call(const QString& start, std::optional<quint64> sent = {},
-                     std::optional<quint64> received = {})
+                     std::optional<quint64> received = {}, std::optional<qint64> seconds = {})
 {
     DatedConnection connection;
     connection.date = QDate(2026, 12, 8);
@@ -18,7 +18,18 @@ DatedConnection call(const QString& start, std::optional<quint64> sent = {},
     connection.record.endtime = "23:00:00";
     connection.record.sentBytes = sent;
     connection.record.receivedBytes = received;
+    connection.record.measuredSeconds = seconds;
     return connection;
+}
+
+// "sent/received/seconds" of a connection, "-" where unknown.
+QString figures(const ConnectionRecord& record)
+{
+    const auto text = [](const auto& figure) {
+        return figure ? QString::number(*figure) : QStringLiteral("-");
+    };
+    return text(record.sentBytes) + '/' + text(record.receivedBytes) + '/' +
+           text(record.measuredSeconds);
 }
 } // namespace
 
@@ -86,6 +97,58 @@ private Q_SLOTS:
         QCOMPARE(*TextFile::readLines(volume.path()),
                  (QStringList{"\"2026-12-08\",\"10:00:00\",\"23:00:00\",\"100\",\"2000\"",
                               "\"2026-12-08\",\"12:00:00\",\"23:00:00\",\"5\",\"\""}));
+    }
+
+    void aMeasuredLengthOutlivesTheRecords()
+    {
+        // The own log's texts cannot hold a call of 25 hours: the length comes back from here.
+        LogFixture files;
+        const VolumeFile volume(files.dir() + "/bytes.dtk");
+        const QString older = "\"2026-12-08\",\"10:00:00\",\"23:00:00\",\"100\",\"2000\"";
+        QVERIFY(TextFile::writeLines(volume.path(), {older}));
+        QList<DatedConnection> read{call("10:00:00"), call("11:00:00", 5, 6, 90000)};
+        QVERIFY(volume.keep(read));
+        QCOMPARE(figures(read.at(0).record), "100/2000/-");
+        QList<DatedConnection> later{call("10:00:00"), call("11:00:00")};
+        QVERIFY(volume.keep(later));
+        QCOMPARE(figures(later.at(1).record), "5/6/90000");
+        QCOMPARE(*TextFile::readLines(volume.path()),
+                 (QStringList{older, "\"2026-12-08\",\"11:00:00\",\"23:00:00\",\"5\",\"6\","
+                                     "\"90000\""}));
+    }
+
+    void figuresThatCannotBeRealAreIgnoredAndTold_data()
+    {
+        QTest::addColumn<QString>("stored");     // the fields after date, start and end
+        QTest::addColumn<qint64>("broughtSent"); // -1: none; -2: 2^64 - 1
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("real figures") << "\"1\",\"7\",\"90000\"" << qint64(-1) << "1/7/90000";
+        QTest::newRow("a count beyond any call, in the file")
+            << "\"18446744073709551615\",\"7\"" << qint64(-1) << "-/7/- ignored";
+        QTest::newRow("a length no call has")
+            << "\"1\",\"7\",\"99999999999\"" << qint64(-1) << "1/7/- ignored";
+        QTest::newRow("a count beyond any call, from the log")
+            << "\"1\",\"7\"" << qint64(-2) << "1/7/- ignored";
+    }
+    void figuresThatCannotBeRealAreIgnoredAndTold()
+    {
+        QFETCH(QString, stored);
+        QFETCH(qint64, broughtSent);
+        QFETCH(QString, expected);
+        LogFixture files;
+        const VolumeFile volume(files.dir() + "/bytes.dtk");
+        QVERIFY(TextFile::writeLines(volume.path(),
+                                     {"\"2026-12-08\",\"10:00:00\",\"23:00:00\"," + stored}));
+        std::optional<quint64> sent;
+        if (broughtSent != -1)
+            sent = broughtSent == -2 ? std::numeric_limits<quint64>::max() : quint64(broughtSent);
+        QList<DatedConnection> read{call("10:00:00", sent)};
+        QStringList ignored{"left from before"};
+        QVERIFY(volume.keep(read, nullptr, true, &ignored));
+        const QString told = ignored.isEmpty() ? QString() : " ignored";
+        QCOMPARE(figures(read.at(0).record) + told, expected);
+        if (!ignored.isEmpty())
+            QCOMPARE(ignored, QStringList{"2026-12-08 10:00:00"});
     }
 };
 
