@@ -42,6 +42,17 @@ QString PppdSource::nameFor(const QString& path)
     return name;
 }
 
+bool PppdSource::prepareFiles(QString* error)
+{
+    // The program's own files of a system source live in its data folder, made by the first
+    // load that writes.
+    if (ProgramDirectory::ensureExists(m_dataDirectory))
+        return true;
+    if (error)
+        *error = QStringLiteral("Cannot create ") + m_dataDirectory;
+    return false;
+}
+
 QDateTime PppdSource::startOfLog() const
 {
     const std::optional<QStringList> lines =
@@ -53,11 +64,6 @@ QDateTime PppdSource::startOfLog() const
 ConnectionSource::Read PppdSource::read(ProgressSink& progress)
 {
     Read result;
-    // The program's own files of a system source live in its data folder, made when first read.
-    if (!ProgramDirectory::ensureExists(m_dataDirectory)) {
-        result.error = QStringLiteral("Cannot create ") + m_dataDirectory;
-        return result;
-    }
     progress.setStatus(QStringLiteral("Reading PPP records..."));
     const std::optional<Records> records = readRecords(progress, false, &result.error);
     if (!records)

@@ -20,6 +20,7 @@ public:
     QString ownLogPath() const override;
     QString notesPath() const override;
     QString volumePath() const override;
+    bool prepareFiles(QString* error) override;
 
     Read read(ProgressSink& progress) override;
     void settle(bool kept) override;
