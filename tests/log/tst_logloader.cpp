@@ -404,6 +404,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("connections");
         QTest::newRow("a modem log without its own log") << false << false << 1;
         QTest::newRow("a system log, no data folder yet") << true << false << 1;
+        QTest::newRow("a system log whose own log an earlier version named") << true << true << 2;
     }
     void aReadOnlyLoadMakesNothing()
     {
