@@ -400,23 +400,17 @@ private Q_SLOTS:
     void aReadOnlyLoadMakesNothing_data()
     {
         QTest::addColumn<bool>("systemLog");
-        QTest::addColumn<bool>("earlierFiles"); // its own log where an earlier version put it
-        QTest::addColumn<int>("connections");
-        QTest::newRow("a modem log without its own log") << false << false << 1;
-        QTest::newRow("a system log, no data folder yet") << true << false << 1;
-        QTest::newRow("a system log whose own log an earlier version named") << true << true << 2;
+        QTest::newRow("a modem log without its own log") << false;
+        QTest::newRow("a system log, no data folder yet") << true;
     }
     void aReadOnlyLoadMakesNothing()
     {
         QFETCH(bool, systemLog);
-        QFETCH(bool, earlierFiles);
-        QFETCH(int, connections);
         QTemporaryDir dir;
         const QString data = dir.filePath("data");
         SourceChoice choice{SourceChoice::Kind::ModemLog, dir.filePath("Standard Modem.log")};
         if (systemLog) {
-            // A '_' in the name: earlier versions named its files otherwise.
-            choice = {SourceChoice::Kind::SystemLog, dir.filePath("ppp_log")};
+            choice = {SourceChoice::Kind::SystemLog, dir.filePath("syslog")};
             QByteArray lines;
             const QDateTime start(QDate(2024, 12, 8), QTime(18, 0), Qt::UTC);
             for (const auto& [seconds, message] : {std::pair{0, "Connect: ppp0 <--> /dev/ttyS0"},
@@ -425,16 +419,6 @@ private Q_SLOTS:
                 lines += start.addSecs(seconds).toString(Qt::ISODateWithMs).toLatin1() +
                          " modembox pppd[4000]: " + message + '\n';
             QVERIFY(TextFile::writeBytes(choice.path, lines));
-            if (earlierFiles) {
-                QString earlier = QDir::cleanPath(choice.path).replace('/', '_');
-                while (earlier.startsWith('_'))
-                    earlier.remove(0, 1);
-                QVERIFY(QDir().mkpath(data));
-                QVERIFY(TextFile::writeLines(
-                    data + "/PPP connections in " + earlier +
-                        " (Connection information file - Do not delete).dtk",
-                    {LogFixture::record("2024-11-01", "09:00:00", "09:10:00")}));
-            }
         } else {
             QVERIFY(TextFile::writeBytes(
                 choice.path, ModemLogBuilder().call("04-02-2000", "10:00:00", "10:10:00").bytes()));
@@ -447,7 +431,7 @@ private Q_SLOTS:
         LoadSession session(table, tariff, progress, data, LoadSession::Writes::Nothing);
         session.use(choice);
         session.load();
-        QCOMPARE(table.connectioncount(), connections);
+        QCOMPARE(table.connectioncount(), 1);
         QCOMPARE(treeSnapshot(dir.path()), before);
     }
 
