@@ -12,11 +12,11 @@ namespace
 // The files of the source reading /X/a_b, under the name earlier versions gave it ("E", which
 // /X/a/b has too) and under its own ("O"): "E log", "O notes", ...
 const QString kSource = QStringLiteral("/X/a_b");
-QString fileName(const QString& spec)
+QString fileName(const QString& which)
 {
     const QString name =
-        spec.startsWith('E') ? "PPP connections in X_a_b" : "PPP connections in X_a%5Fb";
-    const QString kind = spec.section(' ', 1);
+        which.startsWith('E') ? "PPP connections in X_a_b" : "PPP connections in X_a%5Fb";
+    const QString kind = which.section(' ', 1);
     if (kind == "notes")
         return "Extra information for " + name + ".dtk";
     if (kind == "log")
@@ -94,8 +94,8 @@ private Q_SLOTS:
         const QString dir = root.filePath("data");
         if (!present.isEmpty())
             QVERIFY(QDir().mkpath(dir));
-        for (const QString& spec : present)
-            QVERIFY(TextFile::writeBytes(dir + '/' + fileName(spec), spec.toUtf8()));
+        for (const QString& which : present)
+            QVERIFY(TextFile::writeBytes(dir + '/' + fileName(which), which.toUtf8()));
 
         const PppdFiles source = PppdFiles::ofPath(kSource, dir);
         if (write) {
@@ -123,8 +123,8 @@ private Q_SLOTS:
     void aCopyThatFailsLeavesNone()
     {
         QTemporaryDir dir;
-        for (const QString spec : {"E log", "E notes", "E bytes"})
-            QVERIFY(TextFile::writeBytes(dir.filePath(fileName(spec)), spec.toUtf8()));
+        for (const QString which : {"E log", "E notes", "E bytes"})
+            QVERIFY(TextFile::writeBytes(dir.filePath(fileName(which)), which.toUtf8()));
         // The bytes cannot be put in place, after the notes were.
         QVERIFY(QDir(dir.path()).mkdir(fileName("O bytes")));
         const QMap<QString, QByteArray> before = folderSnapshot(dir.path());
