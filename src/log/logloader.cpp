@@ -36,6 +36,11 @@ LoadReport LogLoader::lookinlog(Notes notes)
     m_progress.setProgress(0);
     m_progress.setProgressEnabled(true);
 
+    if (!m_readOnly && !m_source.prepareFiles(&report.sourceError)) {
+        // Nowhere to keep what is read: the window asks for another source.
+        finish();
+        return report;
+    }
     Pass pass;
     for (int passes = 1;; ++passes) {
         m_table.clear();
@@ -74,7 +79,8 @@ LogLoader::Pass LogLoader::readAndWriteBack(const QList<DatedConnection>& scanne
     m_progress.setProgress(0);
     m_progress.setStatus(QStringLiteral("Reading dtk log file..."));
     const OwnLogFile ownLog(m_source.ownLogPath());
-    const OwnLogFile::ReadResult own = ownLog.read();
+    const OwnLogFile::ReadResult own =
+        ownLog.read(m_readOnly ? OwnLogFile::IfMissing::Leave : OwnLogFile::IfMissing::Create);
     const QList<DatedConnection> merged = LogMerger::merge(own.records, scanned);
 
     Pass pass;

@@ -44,12 +44,12 @@ QString OwnLogFile::formatRecord(const DatedConnection& connection)
                                connection.record.endtime});
 }
 
-OwnLogFile::ReadResult OwnLogFile::read() const
+OwnLogFile::ReadResult OwnLogFile::read(IfMissing ifMissing) const
 {
     ReadResult result;
     if (!QFile::exists(m_path)) {
-        result.status =
-            TextFile::writeBytes(m_path, {}) ? ReadStatus::Created : ReadStatus::Missing;
+        const bool created = ifMissing == IfMissing::Create && TextFile::writeBytes(m_path, {});
+        result.status = created ? ReadStatus::Created : ReadStatus::Missing;
         return result;
     }
     std::optional<QByteArray> bytes = TextFile::readBytes(m_path);

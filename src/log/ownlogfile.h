@@ -14,7 +14,7 @@ public:
     enum class ReadStatus {
         Read,       // the file was there and has been read
         Created,    // it was missing and has been created empty
-        Missing,    // it was missing and could not be created; nothing is lost
+        Missing,    // it was missing and was not created; nothing is lost
         Unreadable, // it is there but cannot be read: it must not be overwritten
     };
     // A line that holds no record this program can read, byte for byte, and the line of the
@@ -39,7 +39,9 @@ public:
     // The modem log's name without its extension, plus the fixed suffix.
     static QString pathFor(const QString& logpath);
 
-    ReadResult read() const;
+    // A missing file is made at the first load that writes; a load that only reads leaves it.
+    enum class IfMissing { Create, Leave };
+    ReadResult read(IfMissing ifMissing = IfMissing::Create) const;
     // The file's contents for these records. Lines that could not be read stay where they stood
     // among the records they were read with, byte for byte, so a connection in a form or an
     // encoding this program cannot read yet is never thrown away and every line keeps its place

@@ -37,6 +37,14 @@ public:
     // Where the bytes of its connections are kept; empty for a source that gives none.
     virtual QString volumePath() const { return {}; }
 
+    // Readies the source's own files before a load that writes them (a load that only reads
+    // makes nothing); false, with the reason, when they cannot be written.
+    virtual bool prepareFiles(QString* error)
+    {
+        Q_UNUSED(error);
+        return true;
+    }
+
     // The status line's text while it is opened.
     virtual QString openingStatus() const = 0;
     virtual Read read(ProgressSink& progress) = 0;

@@ -7,8 +7,9 @@
 
 class SettingsStore;
 
-// Which budget and cap thresholds the user has been told of in the current bill, kept in the
-// settings store so that a restart does not tell them again. Only the latest bill is kept.
+// Which budget and cap thresholds the user has been told of in each bill, kept in the settings
+// store so that neither a restart nor a clock set back and forward again tells them twice. The
+// bills told of last are kept, a year of them.
 class WarningLedger
 {
 public:

@@ -19,3 +19,15 @@ inline QMap<QString, QByteArray> folderSnapshot(const QString& folder,
     }
     return files;
 }
+
+// Every file and every folder under a folder (a folder's bytes read "<folder>"), for proving that
+// nothing at all was made.
+inline QMap<QString, QByteArray> treeSnapshot(const QString& folder)
+{
+    QMap<QString, QByteArray> tree = folderSnapshot(folder);
+    QDirIterator it(folder, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        tree.insert(it.next(), "<folder>");
+    return tree;
+}

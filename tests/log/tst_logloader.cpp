@@ -1,9 +1,14 @@
+#include "foldersnapshot.h"
 #include "log/connectiontable.h"
 #include "log/extrainfofile.h"
+#include "log/loadsession.h"
 #include "log/logloader.h"
 #include "logfixture.h"
 #include "modemlogbuilder.h"
+#include "platform/progresssink.h"
 #include "recordingprogress.h"
+#include "sources/sourcechoice.h"
+#include "tariff/tarifftable.h"
 #include "testregistry.h"
 
 #include <QTest>
@@ -389,6 +394,45 @@ private Q_SLOTS:
         const LoadReport report = load.loader->lookinlog();
         QVERIFY(!report.notesUsable);
         QCOMPARE(load.table[1].otherinfo, QString("Peak Rate"));
+    }
+
+    // As the command line reads: not even an empty own log or the data folder is made.
+    void aReadOnlyLoadMakesNothing_data()
+    {
+        QTest::addColumn<bool>("systemLog");
+        QTest::newRow("a modem log without its own log") << false;
+        QTest::newRow("a system log, no data folder yet") << true;
+    }
+    void aReadOnlyLoadMakesNothing()
+    {
+        QFETCH(bool, systemLog);
+        QTemporaryDir dir;
+        const QString data = dir.filePath("data");
+        SourceChoice choice{SourceChoice::Kind::ModemLog, dir.filePath("Standard Modem.log")};
+        if (systemLog) {
+            choice = {SourceChoice::Kind::SystemLog, dir.filePath("syslog")};
+            QByteArray lines;
+            const QDateTime start(QDate(2024, 12, 8), QTime(18, 0), Qt::UTC);
+            for (const auto& [seconds, message] : {std::pair{0, "Connect: ppp0 <--> /dev/ttyS0"},
+                                                   {4, "local  IP address 10.64.1.2"},
+                                                   {600, "Connection terminated."}})
+                lines += start.addSecs(seconds).toString(Qt::ISODateWithMs).toLatin1() +
+                         " modembox pppd[4000]: " + message + '\n';
+            QVERIFY(TextFile::writeBytes(choice.path, lines));
+        } else {
+            QVERIFY(TextFile::writeBytes(
+                choice.path, ModemLogBuilder().call("04-02-2000", "10:00:00", "10:10:00").bytes()));
+        }
+        const QMap<QString, QByteArray> before = treeSnapshot(dir.path());
+
+        ConnectionTable table;
+        const TariffTable tariff;
+        SilentProgress progress;
+        LoadSession session(table, tariff, progress, data, LoadSession::Writes::Nothing);
+        session.use(choice);
+        session.load();
+        QCOMPARE(table.connectioncount(), 1);
+        QCOMPARE(treeSnapshot(dir.path()), before);
     }
 
     void modemLogChanged()

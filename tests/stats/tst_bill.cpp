@@ -161,28 +161,60 @@ private Q_SLOTS:
                  want);
     }
 
+    void eachThresholdIsToldOncePerBill_data()
+    {
+        QTest::addColumn<QString>("stored"); // what the settings hold at first
+        // Checks in turn, each as after a restart: "bill: reached > told".
+        QTest::addColumn<QStringList>("checks");
+        QTest::newRow("once in a bill, afresh in the next")
+            << ""
+            << QStringList{"2026-11-15: cost80 > cost80", "2026-11-15: cost80 >",
+                           "2026-11-15: cost80 cost100 volume80 > cost100 volume80",
+                           "2026-11-15: cost80 cost100 volume80 >", "2026-12-15: cost80 > cost80"};
+        QTest::newRow("the clock back across the bill's start and forward again")
+            << ""
+            << QStringList{"2026-12-15: cost80 > cost80",
+                           "2026-11-15: cost80 > cost80",
+                           "2026-12-15: cost80 >",
+                           "2026-11-15: cost80 cost100 > cost100",
+                           "2026-12-15: cost80 cost100 > cost100",
+                           "2026-11-15: cost100 >"};
+        QTest::newRow("as an earlier version kept the latest bill")
+            << "2026-11-15 cost80 cost100"
+            << QStringList{"2026-11-15: cost80 cost100 >", "2026-10-15: cost80 > cost80",
+                           "2026-11-15: cost80 cost100 >"};
+        QStringList year;
+        for (int month = 1; month <= 12; ++month)
+            year << QString("2025-%1-01: cost80 > cost80").arg(month, 2, 10, QChar('0'));
+        QTest::newRow("the bills told of last, a year of them")
+            << "2024-12-01 cost80"
+            << year + QStringList{"2025-01-01: cost80 >", "2024-12-01: cost80 > cost80"};
+    }
     void eachThresholdIsToldOncePerBill()
     {
+        QFETCH(QString, stored);
+        QFETCH(QStringList, checks);
         QTemporaryDir dir;
         const QString file = dir.filePath("Modemtally.conf");
-        const QDate november(2026, 11, 15);
-        const BudgetCheck::Threshold near{BudgetCheck::Measure::Cost, 80};
-        const BudgetCheck::Threshold over{BudgetCheck::Measure::Cost, 100};
-        const BudgetCheck::Threshold volume{BudgetCheck::Measure::Volume, 80};
-        using Thresholds = QList<BudgetCheck::Threshold>;
-        {
+        if (!stored.isEmpty())
+            SettingsStore(file).write("Warnings", "Sent", stored);
+        const auto thresholds = [](const QString& keys) {
+            QList<BudgetCheck::Threshold> out;
+            for (const QString& key : keys.split(' ', Qt::SkipEmptyParts)) {
+                const bool cost = key.startsWith("cost");
+                out << BudgetCheck::Threshold{cost ? BudgetCheck::Measure::Cost
+                                                   : BudgetCheck::Measure::Volume,
+                                              key.mid(cost ? 4 : 6).toInt()};
+            }
+            return out;
+        };
+        for (const QString& check : checks) {
             SettingsStore store(file);
-            WarningLedger ledger(store);
-            QCOMPARE(ledger.takeNew(november, {near}), Thresholds{near});
-            QCOMPARE(ledger.takeNew(november, {near}), Thresholds{});
-            QCOMPARE(ledger.takeNew(november, {near, over, volume}), (Thresholds{over, volume}));
+            const QDate bill = QDate::fromString(check.section(':', 0, 0), Qt::ISODate);
+            const QString reached = check.section(':', 1).section('>', 0, 0);
+            QCOMPARE(WarningLedger(store).takeNew(bill, thresholds(reached)),
+                     thresholds(check.section('>', 1)));
         }
-        // After a restart, the same bill tells nothing again; the next bill starts afresh.
-        SettingsStore store(file);
-        WarningLedger ledger(store);
-        QCOMPARE(ledger.takeNew(november, {near, over, volume}), Thresholds{});
-        QCOMPARE(ledger.takeNew(november.addMonths(1), {near}), Thresholds{near});
-        QCOMPARE(ledger.takeNew(november, {near}), Thresholds{near});
     }
 };
 

@@ -1,51 +1,34 @@
 #include "pppdsource.h"
 
-#include "platform/programdirectory.h"
 #include "platform/progresssink.h"
 #include "platform/textfile.h"
 #include "pppdconnectionbuilder.h"
 
-#include <QDir>
-
-PppdSource::PppdSource(QString name, QString dataDirectory)
-    : m_name(std::move(name)), m_dataDirectory(std::move(dataDirectory))
-{
-}
+PppdSource::PppdSource(PppdFiles files) : m_files(std::move(files)) {}
 
 QString PppdSource::filePath(const QString& suffix) const
 {
-    return m_dataDirectory + QLatin1Char('/') + m_name + suffix;
+    return m_files.path(suffix);
 }
 
 QString PppdSource::ownLogPath() const
 {
-    return filePath(QStringLiteral(" (Connection information file - Do not delete).dtk"));
+    return m_files.ownLogPath();
 }
 
 QString PppdSource::notesPath() const
 {
-    return m_dataDirectory + QStringLiteral("/Extra information for ") + m_name +
-           QStringLiteral(".dtk");
+    return m_files.notesPath();
 }
 
 QString PppdSource::volumePath() const
 {
-    return filePath(QStringLiteral(" (Bytes - Do not delete).dtk"));
-}
-
-QString PppdSource::nameFor(const QString& path)
-{
-    QString name = QDir::cleanPath(path);
-    name.replace(QLatin1Char('/'), QLatin1Char('_'));
-    while (name.startsWith(QLatin1Char('_')))
-        name.remove(0, 1);
-    return name;
+    return m_files.volumePath();
 }
 
 QDateTime PppdSource::startOfLog() const
 {
-    const std::optional<QStringList> lines =
-        TextFile::readLines(filePath(QStringLiteral(" (Start of the log).dtk")));
+    const std::optional<QStringList> lines = TextFile::readLines(m_files.startOfLogPath());
     return lines && !lines->isEmpty() ? QDateTime::fromString(lines->first(), Qt::ISODateWithMs)
                                       : QDateTime();
 }
@@ -53,11 +36,6 @@ QDateTime PppdSource::startOfLog() const
 ConnectionSource::Read PppdSource::read(ProgressSink& progress)
 {
     Read result;
-    // The program's own files of a system source live in its data folder, made when first read.
-    if (!ProgramDirectory::ensureExists(m_dataDirectory)) {
-        result.error = QStringLiteral("Cannot create ") + m_dataDirectory;
-        return result;
-    }
     progress.setStatus(QStringLiteral("Reading PPP records..."));
     const std::optional<Records> records = readRecords(progress, false, &result.error);
     if (!records)
@@ -104,11 +82,9 @@ ConnectionSource::Compaction PppdSource::compact(ProgressSink& progress)
     for (const PppdRecord& record : records->records)
         lines << record.when.toLocalTime().toString(Qt::ISODate) + QStringLiteral(" pppd[") +
                      QString::number(record.pid) + QStringLiteral("]: ") + record.message;
-    const QString path = filePath(QStringLiteral(" compacted.log"));
-    if (!ProgramDirectory::ensureExists(m_dataDirectory)) {
-        error = QStringLiteral("Cannot create ") + m_dataDirectory;
+    if (!m_files.prepareForWriting(&error))
         return failed();
-    }
+    const QString path = filePath(QStringLiteral(" compacted.log"));
     if (!TextFile::writeLines(path, lines, &error))
         return failed();
     return {path, QString()};
@@ -118,8 +94,8 @@ bool PppdSource::startAfresh(QString* error)
 {
     // Nothing of the system's is deleted: the records before this moment are left out instead.
     const QString now = QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
-    return ProgramDirectory::ensureExists(m_dataDirectory) &&
-           TextFile::writeLines(filePath(QStringLiteral(" (Start of the log).dtk")), {now}, error);
+    return m_files.prepareForWriting(error) &&
+           TextFile::writeLines(m_files.startOfLogPath(), {now}, error);
 }
 
 QString PppdSource::newLogExplanation() const

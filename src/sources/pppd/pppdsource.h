@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pppdfiles.h"
 #include "pppdrecord.h"
 #include "sources/connectionsource.h"
 
@@ -14,12 +15,12 @@
 class PppdSource : public ConnectionSource
 {
 public:
-    // `name` names the files of this source in `dataDirectory`.
-    PppdSource(QString name, QString dataDirectory);
+    explicit PppdSource(PppdFiles files);
 
     QString ownLogPath() const override;
     QString notesPath() const override;
     QString volumePath() const override;
+    bool prepareFiles(QString* error) override { return m_files.prepareForWriting(error); }
 
     Read read(ProgressSink& progress) override;
     void settle(bool kept) override;
@@ -32,8 +33,6 @@ public:
 
     // The moment Start New Log last ran for this source; invalid when it never did.
     QDateTime startOfLog() const;
-    // A name for a file's path, fit to name files after: "/var/log/syslog" -> "var_log_syslog".
-    static QString nameFor(const QString& path);
 
 protected:
     struct Records {
@@ -50,7 +49,6 @@ protected:
 private:
     QString filePath(const QString& suffix) const;
 
-    QString m_name;
-    QString m_dataDirectory;
+    PppdFiles m_files;
     qsizetype m_resumeAt = 0;
 };

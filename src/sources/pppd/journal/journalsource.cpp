@@ -6,16 +6,17 @@
 
 namespace
 {
-QString nameOf(const JournalLocation& location)
+PppdFiles filesOf(const JournalLocation& location, QString dataDirectory)
 {
-    return location.isSystem() ? QStringLiteral("This computer's PPP connections")
-                               : QStringLiteral("PPP connections in ") +
-                                     PppdSource::nameFor(location.directoryPath());
+    return location.isSystem()
+               ? PppdFiles::named(QStringLiteral("This computer's PPP connections"),
+                                  std::move(dataDirectory))
+               : PppdFiles::ofPath(location.directoryPath(), std::move(dataDirectory));
 }
 } // namespace
 
 JournalSource::JournalSource(const JournalLocation& location, QString dataDirectory)
-    : PppdSource(nameOf(location), std::move(dataDirectory)), m_location(location)
+    : PppdSource(filesOf(location, std::move(dataDirectory))), m_location(location)
 {
 }
 

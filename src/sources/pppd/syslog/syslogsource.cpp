@@ -4,8 +4,7 @@
 #include <QFileSystemWatcher>
 
 SyslogSource::SyslogSource(const QString& path, QString dataDirectory)
-    : PppdSource(QStringLiteral("PPP connections in ") + nameFor(path), std::move(dataDirectory)),
-      m_reader(path)
+    : PppdSource(PppdFiles::ofPath(path, std::move(dataDirectory))), m_reader(path)
 {
 }
 
