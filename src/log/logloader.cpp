@@ -48,7 +48,12 @@ LoadReport LogLoader::lookinlog(Notes notes)
         }
         report.modemLogOpened = true;
         pass = readAndWriteBack(read.connections, report);
-        m_source.settle(report.ownLogWritten || pass.connections.isEmpty());
+        // A read-only load keeps nothing, so the source is read again as it was.
+        const QString unsettled =
+            m_source.settle(!m_readOnly && (report.ownLogWritten || pass.connections.isEmpty()));
+        if (!unsettled.isEmpty())
+            report.sourceError +=
+                (report.sourceError.isEmpty() ? QString() : QStringLiteral("\n")) + unsettled;
         // A log cut short or written to while it was read is read again, as it is now.
         if ((!pass.repeat && !read.changedWhileRead) || passes >= MaxPasses)
             break;

@@ -4,6 +4,7 @@
 #include "platform/progresssink.h"
 #include "platform/textfile.h"
 #include "pppdconnectionbuilder.h"
+#include "pppdopenlinkfile.h"
 
 #include <QDir>
 
@@ -31,6 +32,24 @@ QString PppdSource::notesPath() const
 QString PppdSource::volumePath() const
 {
     return filePath(QStringLiteral(" (Bytes - Do not delete).dtk"));
+}
+
+QString PppdSource::openLinksPath() const
+{
+    return filePath(QStringLiteral(" (Calls in progress - Do not delete).dtk"));
+}
+
+const QList<PppdOpenLink>& PppdSource::carried()
+{
+    if (!m_carried) {
+        m_carriedLines = PppdOpenLinkFile(openLinksPath()).readLines();
+        m_carried.emplace();
+        for (const QString& line : std::as_const(m_carriedLines)) {
+            if (const std::optional<PppdOpenLink> link = PppdOpenLinkFile::parse(line))
+                m_carried->append(*link);
+        }
+    }
+    return *m_carried;
 }
 
 QString PppdSource::nameFor(const QString& path)
@@ -64,8 +83,10 @@ ConnectionSource::Read PppdSource::read(ProgressSink& progress)
         return result;
     result.opened = true;
     result.error = records->error;
-    const PppdConnectionBuilder::Result built = PppdConnectionBuilder::build(records->records);
+    const PppdConnectionBuilder::Result built =
+        PppdConnectionBuilder::build(records->records, carried());
     m_resumeAt = built.resumeAt;
+    m_open = built.open;
     const QDateTime since = startOfLog();
     for (const PppdConnection& connection : built.connections) {
         // Before Start New Log last ran: not in this log.
@@ -76,10 +97,26 @@ ConnectionSource::Read PppdSource::read(ProgressSink& progress)
     return result;
 }
 
-void PppdSource::settle(bool kept)
+QString PppdSource::settle(bool kept)
 {
-    // What the own log could not take is read again next time.
+    // What the own log could not take is read again next time, carrying on from where the read
+    // before it left.
     resumeAt(kept ? m_resumeAt : 0);
+    if (!kept)
+        return {};
+    m_carried = m_open;
+    QStringList lines;
+    for (const PppdOpenLink& link : std::as_const(m_open))
+        lines << PppdOpenLinkFile::lineOf(link);
+    if (lines == m_carriedLines)
+        return {};
+    QString error;
+    if (!ProgramDirectory::ensureExists(m_dataDirectory) ||
+        !PppdOpenLinkFile(openLinksPath()).writeLines(lines, &error))
+        return QStringLiteral("The calls in progress could not be kept for the next start (%1).")
+            .arg(error.isEmpty() ? QStringLiteral("Cannot create ") + m_dataDirectory : error);
+    m_carriedLines = lines;
+    return {};
 }
 
 ConnectionSource::Compaction PppdSource::compact(ProgressSink& progress)
