@@ -57,11 +57,13 @@ LoadReport LogLoader::lookinlog(Notes notes)
         // A log cut short or written to while it was read is read again, as it is now.
         if ((!pass.repeat && !read.changedWhileRead) || passes >= MaxPasses)
             break;
+        // A source that remembers where it stopped gives the next pass only what is new: the
+        // bytes of what this one read are kept first.
+        QList<DatedConnection> brought = read.connections;
+        keepVolumes(brought, report);
     }
 
-    // The bytes of each connection, where the source gives them, outlive its records.
-    if (const QString volume = m_source.volumePath(); !volume.isEmpty())
-        VolumeFile(volume).keep(pass.connections, &report.volumeError, !m_readOnly);
+    keepVolumes(pass.connections, report);
     fillTable(pass.connections);
     report.connectionsRead = int(pass.connections.size());
     report.overflow = pass.connections.size() > ConnectionTable::Capacity;
@@ -134,6 +136,13 @@ LogLoader::Pass LogLoader::readAndWriteBack(const QList<DatedConnection>& scanne
     // successful write the same copy would be found again, so the table keeps this pass.
     pass.repeat = dropped > 0 && report.ownLogWritten;
     return pass;
+}
+
+void LogLoader::keepVolumes(QList<DatedConnection>& connections, LoadReport& report) const
+{
+    // The bytes of each connection, where the source gives them, outlive its records.
+    if (const QString volume = m_source.volumePath(); !volume.isEmpty())
+        VolumeFile(volume).keep(connections, &report.volumeError, !m_readOnly);
 }
 
 void LogLoader::fillTable(const QList<DatedConnection>& connections)

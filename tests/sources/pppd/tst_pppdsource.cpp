@@ -85,6 +85,24 @@ private Q_SLOTS:
         QCOMPARE(TextFile::readLines(source->openLinksPath())->size(), 1);
     }
 
+    void aCallLoadedInProgressKeepsItsBytes()
+    {
+        // Its completion takes the place of its in-progress record, and the load reads the own
+        // log once more, when the journal has nothing new to give.
+        JournalFixture journal;
+        QVERIFY(journal.write(JournalFixture::first()));
+        QTemporaryDir data;
+        const std::unique_ptr<JournalSource> source = sourceOf(journal, data.path());
+        ConnectionTable table;
+        SilentProgress progress;
+        LogLoader loader(table, {}, progress, *source);
+        loader.lookinlog();
+        QVERIFY(journal.write(JournalFixture::second()));
+        QCOMPARE(loader.lookinlog().droppedDuplicates, 1);
+        QCOMPARE(table[2].sentBytes, std::optional<quint64>(2000000));
+        QCOMPARE(table[2].receivedBytes, std::optional<quint64>(50000000));
+    }
+
     void aReadOnlyLoadWritesNothing()
     {
         // A link still negotiating: no connection yet, so no own log to write either.
