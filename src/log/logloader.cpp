@@ -53,16 +53,22 @@ LoadReport LogLoader::lookinlog(Notes notes)
         }
         report.modemLogOpened = true;
         pass = readAndWriteBack(read.connections, report);
-        m_source.settle(report.ownLogWritten || pass.connections.isEmpty());
+        // A read-only load keeps nothing, so the source is read again as it was.
+        const QString unsettled =
+            m_source.settle(!m_readOnly && (report.ownLogWritten || pass.connections.isEmpty()));
+        if (!unsettled.isEmpty())
+            report.sourceError +=
+                (report.sourceError.isEmpty() ? QString() : QStringLiteral("\n")) + unsettled;
         // A log cut short or written to while it was read is read again, as it is now.
         if ((!pass.repeat && !read.changedWhileRead) || passes >= MaxPasses)
             break;
+        // A source that remembers where it stopped gives the next pass only what is new: the
+        // bytes of what this one read are kept first.
+        QList<DatedConnection> brought = read.connections;
+        keepVolumes(brought, report);
     }
 
-    // The bytes of each connection, where the source gives them, outlive its records.
-    if (const QString volume = m_source.volumePath(); !volume.isEmpty())
-        VolumeFile(volume).keep(pass.connections, &report.volumeError, !m_readOnly,
-                                &report.volumeIgnored);
+    keepVolumes(pass.connections, report);
     fillTable(pass.connections);
     report.connectionsRead = int(pass.connections.size());
     report.overflow = pass.connections.size() > ConnectionTable::Capacity;
@@ -136,6 +142,14 @@ LogLoader::Pass LogLoader::readAndWriteBack(const QList<DatedConnection>& scanne
     // successful write the same copy would be found again, so the table keeps this pass.
     pass.repeat = dropped > 0 && report.ownLogWritten;
     return pass;
+}
+
+void LogLoader::keepVolumes(QList<DatedConnection>& connections, LoadReport& report) const
+{
+    // The bytes of each connection, where the source gives them, outlive its records.
+    if (const QString volume = m_source.volumePath(); !volume.isEmpty())
+        VolumeFile(volume).keep(connections, &report.volumeError, !m_readOnly,
+                                &report.volumeIgnored);
 }
 
 void LogLoader::fillTable(const QList<DatedConnection>& connections)

@@ -49,6 +49,8 @@ private:
         bool repeat = false;
     };
     Pass readAndWriteBack(const QList<DatedConnection>& scanned, LoadReport& report);
+    // Stores the bytes the connections bring and gives each the bytes stored for it.
+    void keepVolumes(QList<DatedConnection>& connections, LoadReport& report) const;
     void fillTable(const QList<DatedConnection>& connections);
     void costAndOverlay(LoadReport& report, Notes notes);
     void finish();

@@ -28,7 +28,9 @@ public:
                                const QList<DatedConnection>& modem);
     // The own log's records up to the stop, then the modem log's connections. An own log record
     // from the stop on that the modem log does not hold (an older or edited modem log) is kept
-    // at its place in time instead of being lost.
+    // at its place in time instead of being lost. A modem log connection the own log holds
+    // before the stop stands there, once; and an own log record of a call in progress stands
+    // next to the modem log's completion of that call, wherever the clock put the two.
     static QList<DatedConnection> merge(const QList<DatedConnection>& own,
                                         const QList<DatedConnection>& modem);
     // Whether record i is an own log record written while its call was in progress (end =

@@ -50,7 +50,13 @@ public:
     virtual Read read(ProgressSink& progress) = 0;
     // The load is done with the last read: `kept` when the own log now holds what it read, so a
     // source that reads only what is new may move on; otherwise the next read reads it again.
-    virtual void settle(bool kept) { Q_UNUSED(kept); }
+    // Why what the source keeps of the read for the next start could not be written; empty when
+    // it was, or when there was nothing to keep.
+    virtual QString settle(bool kept)
+    {
+        Q_UNUSED(kept);
+        return {};
+    }
     // Whether it holds what the last read did not see (or no read saw it yet).
     virtual bool changedSinceRead() const = 0;
 

@@ -260,6 +260,32 @@ private Q_SLOTS:
         tzset();
     }
 
+    void aCallInProgressBeforeTheClockWentBackKeepsTheNotesInPlace()
+    {
+        // The clock went back between the second and the third call, which was loaded while in
+        // progress and ended at 01:35.
+        Load load;
+        const ModemLogBuilder before = ModemLogBuilder()
+                                           .call("04-02-2000", "00:30:00", "00:50:00")
+                                           .call("04-02-2000", "01:40:00", "01:55:00");
+        load.files.writeModemLog(
+            ModemLogBuilder(before).call("04-02-2000", "01:10:00", "").bytes());
+        load.loader->lookinlog();
+        QDir().mkpath(load.files.programDirectory());
+        LogFixture::write(
+            ExtraInfoFile::pathFor(load.files.logpath(), load.files.programDirectory()),
+            "\"\"\r\n\"the 01:40 call\"\r\n");
+        load.files.writeModemLog(
+            ModemLogBuilder(before).call("04-02-2000", "01:10:00", "01:35:00").bytes());
+        load.loader->lookinlog(LogLoader::Notes::Everywhere);
+        const QStringList expected{"2000-04-02 00:30:00 00:50:00", "2000-04-02 01:40:00 01:55:00",
+                                   "2000-04-02 01:10:00 01:35:00"};
+        QCOMPARE(LogFixture::rows(load.table), expected);
+        QCOMPARE(load.table[2].otherinfo, QStringLiteral("the 01:40 call"));
+        QCOMPARE(load.table[3].otherinfo, QStringLiteral("Peak Rate"));
+        QCOMPARE(load.files.ownLog().size(), expected.size());
+    }
+
     void modemLogPairIsNotADuplicate()
     {
         // A connection with no hang-up followed by one starting the same second: two calls in

@@ -191,6 +191,21 @@ private Q_SLOTS:
             << "2 11:00:00-11:30:00 m; 3 12:00:00-12:30:00 m"
             << "1 10:00:00-10:10:00 o; 2 11:00:00-11:30:00 m; 3 12:00:00-12:30:00 m; "
                "4 13:00:00-13:30:00 o";
+        // The clock went back before the third call, which was logged while in progress.
+        QTest::newRow("in progress, its completion earlier in time than the call before")
+            << "1 00:30:00-00:50:00 o; 1 01:40:00-01:55:00 o; 1 01:10:00-01:10:00 o"
+            << "1 00:30:00-00:50:00 m; 1 01:40:00-01:55:00 m; 1 01:10:00-01:35:00 m"
+            << "1 00:30:00-00:50:00 m; 1 01:40:00-01:55:00 m; 1 01:10:00-01:10:00 o; "
+               "1 01:10:00-01:35:00 m";
+        // A source that gives only what is new: another call ended while this one went on.
+        QTest::newRow("in progress before a later call, completed among the news")
+            << "1 10:00:00-10:00:00 o; 1 10:05:00-10:20:00 o"
+            << "1 10:00:00-11:00:00 m"
+            << "1 10:00:00-10:00:00 o; 1 10:00:00-11:00:00 m; 1 10:05:00-10:20:00 o";
+        QTest::newRow("a call the own log holds before the stop stands once, in its place")
+            << "1 10:00:00-10:00:00 o; 1 10:05:00-10:20:00 o"
+            << "1 10:00:00-11:00:00 m; 1 10:05:00-10:20:00 m"
+            << "1 10:00:00-10:00:00 o; 1 10:00:00-11:00:00 m; 1 10:05:00-10:20:00 o";
         QTest::newRow("line removed from the modem log")
             << "2 11:00:00-11:30:00 o; 3 12:00:00-12:30:00 o; 4 13:00:00-13:30:00 o"
             << "2 11:00:00-11:30:00 m; 4 13:00:00-13:30:00 m; 5 08:00:00-08:30:00 m"

@@ -17,7 +17,8 @@ struct PppdConnection {
     std::optional<quint64> receivedBytes;
     qint64 pid = 0;
     // The index of the "Connect:" record in the list the connection was built from, so that a
-    // reader can read a call in progress again from its start.
+    // reader can read a call in progress again from its start; -1 for a link carried on from an
+    // earlier list.
     qsizetype connectRecord = -1;
     // A new process of the same pid started before this one logged the end of the link.
     bool processLost = false;

@@ -4,55 +4,142 @@
 #include "pppdmessage.h"
 
 #include <QHash>
+#include <QSet>
 #include <vector>
 
 namespace
 {
 
 struct Link {
-    PppdConnection connection;
-    bool carriedIp = false;
-    // IP came up since the last stats line: pppd logs the counters when IP goes down, which
-    // may be before or after the line that ends the link.
-    bool statsDue = false;
+    PppdOpenLink state;
+    // Carried in from an earlier build: its "Connect:" is not among these records.
+    bool carried = false;
     // Nothing more of the link can come: its process exited, started again or connected anew,
     // or the link ended and no stats are due.
     bool settled = false;
 
-    bool open() const { return !connection.end && !connection.processLost; }
+    bool open() const { return state.open(); }
     void endAt(const PppdRecord& record)
     {
         if (!open())
             return;
-        connection.end = record.when;
-        connection.endClock = record.monotonic;
-        if (!statsDue)
+        state.connection.end = record.when;
+        state.connection.endClock = record.monotonic;
+        if (!state.statsDue)
             settled = true;
+    }
+    void take(const PppdRecord& record)
+    {
+        if (record.when != state.lastTaken) {
+            state.lastTaken = record.when;
+            state.lastMessages.clear();
+        }
+        state.lastMessages << record.message;
     }
 };
 
+// The records of the moment being read, each once: two syslog daemons writing one file log
+// each line twice, among the lines of that moment.
+class Moment
+{
+public:
+    // False for a record this moment holds already.
+    bool take(const PppdRecord& record)
+    {
+        if (record.when != m_when) {
+            m_when = record.when;
+            m_taken.clear();
+        }
+        const qsizetype before = m_taken.size();
+        m_taken.insert({record.pid, record.message});
+        return m_taken.size() != before;
+    }
+
+private:
+    QDateTime m_when;
+    QSet<std::pair<qint64, QString>> m_taken;
+};
+
+bool isConnectOf(const PppdOpenLink& link, const PppdRecord& record)
+{
+    return record.when == link.connection.start &&
+           PppdMessage::kind(record.message) == PppdMessage::Kind::Connect;
+}
+
+// The carried links to carry on with, and for each of their processes the last record they
+// took already (-1 for none among these records). A link whose "Connect:" is among the records
+// is left out: these records hold all of it.
+struct Carry {
+    std::vector<Link> links;
+    QHash<qint64, qsizetype> takenUpTo;
+};
+
+Carry carryOn(const QList<PppdRecord>& records, const QList<PppdOpenLink>& carried)
+{
+    QHash<qint64, const PppdOpenLink*> byPid;
+    for (const PppdOpenLink& link : carried)
+        byPid.insert(link.connection.pid, &link);
+    QSet<qint64> readAgain;
+    QHash<qint64, qsizetype> takenUpTo;
+    for (qsizetype index = 0; index < records.size() && !byPid.isEmpty(); ++index) {
+        const PppdRecord& record = records.at(index);
+        const auto found = byPid.constFind(record.pid);
+        if (found == byPid.constEnd())
+            continue;
+        const PppdOpenLink& link = **found;
+        if (isConnectOf(link, record))
+            readAgain.insert(record.pid);
+        else if (record.when == link.lastTaken && link.lastMessages.contains(record.message))
+            takenUpTo.insert(record.pid, index);
+    }
+    Carry carry;
+    for (const PppdOpenLink& open : carried) {
+        if (readAgain.contains(open.connection.pid))
+            continue;
+        Link link;
+        link.state = open;
+        link.state.connection.connectRecord = -1;
+        link.carried = true;
+        carry.links.push_back(link);
+        carry.takenUpTo.insert(open.connection.pid, takenUpTo.value(open.connection.pid, -1));
+    }
+    return carry;
+}
+
 } // namespace
 
-PppdConnectionBuilder::Result PppdConnectionBuilder::build(const QList<PppdRecord>& records)
+PppdConnectionBuilder::Result PppdConnectionBuilder::build(const QList<PppdRecord>& records,
+                                                           const QList<PppdOpenLink>& carried)
 {
-    std::vector<Link> links;
+    Carry carry = carryOn(records, carried);
+    std::vector<Link>& links = carry.links;
     // Each process's latest link: its lines, the stats after the end among them, belong to it
     // until the process connects again or is gone.
     QHash<qint64, size_t> latest;
+    for (size_t i = 0; i < links.size(); ++i)
+        latest.insert(links[i].state.connection.pid, i);
+    Moment moment;
 
     for (qsizetype index = 0; index < records.size(); ++index) {
         const PppdRecord& record = records.at(index);
+        if (!moment.take(record))
+            continue;
         const PppdMessage::Kind kind = PppdMessage::kind(record.message);
         if (kind == PppdMessage::Kind::Other)
             continue;
+        const auto upTo = carry.takenUpTo.constFind(record.pid);
+        if (upTo != carry.takenUpTo.constEnd() && index <= *upTo)
+            continue;
         const auto found = latest.constFind(record.pid);
         Link* link = found != latest.constEnd() ? &links[*found] : nullptr;
+        if (link)
+            link->take(record);
 
         switch (kind) {
         case PppdMessage::Kind::Started:
             // The pid was given to a new process: the old one is gone, whatever it last logged.
             if (link) {
-                link->connection.processLost = link->open();
+                link->state.connection.processLost = link->open();
                 link->settled = true;
                 latest.remove(record.pid);
             }
@@ -63,20 +150,21 @@ PppdConnectionBuilder::Result PppdConnectionBuilder::build(const QList<PppdRecor
                 link->settled = true;
             }
             Link next;
-            next.connection.start = record.when;
-            next.connection.startClock = record.monotonic;
-            next.connection.pid = record.pid;
-            next.connection.connectRecord = index;
+            next.state.connection.start = record.when;
+            next.state.connection.startClock = record.monotonic;
+            next.state.connection.pid = record.pid;
+            next.state.connection.connectRecord = index;
+            next.take(record);
             links.push_back(next);
             latest.insert(record.pid, links.size() - 1);
             break;
         }
         case PppdMessage::Kind::IpUp:
             if (link && link->open()) {
-                if (!link->carriedIp)
-                    link->connection.ipUp = record.when;
-                link->carriedIp = true;
-                link->statsDue = true;
+                if (!link->state.carriedIp)
+                    link->state.connection.ipUp = record.when;
+                link->state.carriedIp = true;
+                link->state.statsDue = true;
             }
             break;
         case PppdMessage::Kind::End:
@@ -93,12 +181,12 @@ PppdConnectionBuilder::Result PppdConnectionBuilder::build(const QList<PppdRecor
         case PppdMessage::Kind::Stats:
             if (link) {
                 const PppdMessage::Counters counters = *PppdMessage::counters(record.message);
-                PppdConnection& connection = link->connection;
+                PppdConnection& connection = link->state.connection;
                 connection.sentBytes =
                     ByteCount::sum(connection.sentBytes.value_or(0), counters.sent);
                 connection.receivedBytes =
                     ByteCount::sum(connection.receivedBytes.value_or(0), counters.received);
-                link->statsDue = false;
+                link->state.statsDue = false;
                 if (!link->open())
                     link->settled = true;
             }
@@ -106,8 +194,8 @@ PppdConnectionBuilder::Result PppdConnectionBuilder::build(const QList<PppdRecor
         case PppdMessage::Kind::ConnectTime:
             // Logged with the stats, for each time IP went down.
             if (link)
-                link->connection.pppdSeconds = link->connection.pppdSeconds.value_or(0) +
-                                               *PppdMessage::connectSeconds(record.message);
+                link->state.connection.pppdSeconds = link->state.connection.pppdSeconds.value_or(0) +
+                                                     *PppdMessage::connectSeconds(record.message);
             break;
         case PppdMessage::Kind::Other:
             break;
@@ -117,10 +205,13 @@ PppdConnectionBuilder::Result PppdConnectionBuilder::build(const QList<PppdRecor
     Result result;
     result.resumeAt = records.size();
     for (const Link& link : links) {
-        if (!link.settled)
-            result.resumeAt = qMin(result.resumeAt, link.connection.connectRecord);
-        if (link.carriedIp)
-            result.connections.append(link.connection);
+        if (!link.settled) {
+            result.open.append(link.state);
+            if (!link.carried)
+                result.resumeAt = qMin(result.resumeAt, link.state.connection.connectRecord);
+        }
+        if (link.state.carriedIp)
+            result.connections.append(link.state.connection);
     }
     return result;
 }

@@ -3,6 +3,7 @@
 #include "platform/progresssink.h"
 #include "platform/textfile.h"
 #include "pppdconnectionbuilder.h"
+#include "pppdopenlinkfile.h"
 
 PppdSource::PppdSource(PppdFiles files) : m_files(std::move(files)) {}
 
@@ -26,6 +27,24 @@ QString PppdSource::volumePath() const
     return m_files.volumePath();
 }
 
+QString PppdSource::openLinksPath() const
+{
+    return filePath(QStringLiteral(" (Calls in progress - Do not delete).dtk"));
+}
+
+const QList<PppdOpenLink>& PppdSource::carried()
+{
+    if (!m_carried) {
+        m_carriedLines = PppdOpenLinkFile(openLinksPath()).readLines();
+        m_carried.emplace();
+        for (const QString& line : std::as_const(m_carriedLines)) {
+            if (const std::optional<PppdOpenLink> link = PppdOpenLinkFile::parse(line))
+                m_carried->append(*link);
+        }
+    }
+    return *m_carried;
+}
+
 QDateTime PppdSource::startOfLog() const
 {
     const std::optional<QStringList> lines = TextFile::readLines(m_files.startOfLogPath());
@@ -42,8 +61,10 @@ ConnectionSource::Read PppdSource::read(ProgressSink& progress)
         return result;
     result.opened = true;
     result.error = records->error;
-    const PppdConnectionBuilder::Result built = PppdConnectionBuilder::build(records->records);
+    const PppdConnectionBuilder::Result built =
+        PppdConnectionBuilder::build(records->records, carried());
     m_resumeAt = built.resumeAt;
+    m_open = built.open;
     const QDateTime since = startOfLog();
     for (const PppdConnection& connection : built.connections) {
         // Before Start New Log last ran: not in this log.
@@ -54,10 +75,26 @@ ConnectionSource::Read PppdSource::read(ProgressSink& progress)
     return result;
 }
 
-void PppdSource::settle(bool kept)
+QString PppdSource::settle(bool kept)
 {
-    // What the own log could not take is read again next time.
+    // What the own log could not take is read again next time, carrying on from where the read
+    // before it left.
     resumeAt(kept ? m_resumeAt : 0);
+    if (!kept)
+        return {};
+    m_carried = m_open;
+    QStringList lines;
+    for (const PppdOpenLink& link : std::as_const(m_open))
+        lines << PppdOpenLinkFile::lineOf(link);
+    if (lines == m_carriedLines)
+        return {};
+    QString error;
+    if (!m_files.prepareForWriting(&error) ||
+        !PppdOpenLinkFile(openLinksPath()).writeLines(lines, &error))
+        return QStringLiteral("The calls in progress could not be kept for the next start (%1).")
+            .arg(error);
+    m_carriedLines = lines;
+    return {};
 }
 
 ConnectionSource::Compaction PppdSource::compact(ProgressSink& progress)

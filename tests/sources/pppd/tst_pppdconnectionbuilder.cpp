@@ -1,5 +1,6 @@
 #include "sources/pppd/pppdconnectionbuilder.h"
 #include "sources/pppd/pppdmessage.h"
+#include "sources/pppd/pppdopenlinkfile.h"
 #include "testregistry.h"
 
 #include <QTest>
@@ -158,6 +159,16 @@ private Q_SLOTS:
             << up("10:00:00") + QStringList{"11:00:00 100 pppd 2.4.9 started by root, uid 0"} +
                    up("11:00:30") + QStringList{"11:10:00 100 Modem hangup"}
             << QStringList{"10:00:00-lost ?/?", "11:00:30-11:10:00 ?/?"} << 3;
+        // Two syslog daemons writing one file; the other process logs the same words at the
+        // same moment, and they are its own.
+        QStringList twice;
+        for (const QString& line : up("10:00:00") + down("10:30:00"))
+            twice << line << line;
+        QTest::newRow("every line twice")
+            << twice + up("10:00:00", "2") +
+                   QStringList{"10:30:00 2 Modem hangup",
+                               "10:30:00 2 Sent 10 bytes, received 20 bytes."}
+            << QStringList{"10:00:00-10:30:00 10/20", "10:00:00-10:30:00 10/20"} << 14;
     }
 
     void build()
@@ -223,6 +234,79 @@ private Q_SLOTS:
         const std::optional<qint64> measured = result.connections.first().measuredSeconds();
         QCOMPARE(measured.value_or(-1), seconds);
         QCOMPARE(result.connections.first().toDated().record.measuredSeconds, measured);
+
+        // Carried across a restart after IP came up, the call measures the same.
+        QList<PppdOpenLink> open = PppdConnectionBuilder::build(clocked(lines.mid(0, 2))).open;
+        QCOMPARE(open.size(), 1);
+        const std::optional<PppdOpenLink> kept =
+            PppdOpenLinkFile::parse(PppdOpenLinkFile::lineOf(open.first()));
+        QVERIFY(kept);
+        QCOMPARE(*kept, open.first());
+        const PppdConnectionBuilder::Result carried =
+            PppdConnectionBuilder::build(clocked(lines.mid(2)), {*kept});
+        QCOMPARE(carried.connections.size(), 1);
+        QCOMPARE(carried.connections.first().measuredSeconds().value_or(-1), seconds);
+    }
+
+    void carryOn_data()
+    {
+        QTest::addColumn<QStringList>("first");
+        QTest::addColumn<QStringList>("then");
+        QTest::addColumn<bool>("restart"); // the open links kept in their file in between
+        QTest::addColumn<QStringList>("expected");
+
+        const QStringList renewed{"10:20:00 100 IPCP terminated by peer",
+                                  "10:20:00 100 Sent 1 bytes, received 2 bytes.",
+                                  "10:20:03 100 local  IP address 10.0.0.3"};
+        QTest::newRow("its start gone: the end joins the start and the bytes")
+            << up("10:00:00") + renewed << down("11:00:00") << false
+            << QStringList{"10:00:00-11:00:00 11/22"};
+        QTest::newRow("the same, across a restart")
+            << up("10:00:00") + renewed << down("11:00:00") << true
+            << QStringList{"10:00:00-11:00:00 11/22"};
+        QTest::newRow("read again from its Connect: one link")
+            << up("10:00:00") + renewed << up("10:00:00") + renewed + down("11:00:00") << false
+            << QStringList{"10:00:00-11:00:00 11/22"};
+        QTest::newRow("read again after its Connect: what was taken counts once")
+            << up("10:00:00") + renewed << renewed.mid(1) + down("11:00:00") << true
+            << QStringList{"10:00:00-11:00:00 11/22"};
+        QTest::newRow("stats due after the end")
+            << up("10:00:00") + QStringList{"11:00:00 100 Modem hangup"}
+            << QStringList{"11:00:00 100 Sent 10 bytes, received 20 bytes."} << true
+            << QStringList{"10:00:00-11:00:00 10/20"};
+        QTest::newRow("the pid given to a new process: the call was lost")
+            << up("10:00:00")
+            << QStringList{"11:00:00 100 pppd 2.4.9 started by root, uid 0"} + up("11:00:30") +
+                   down("11:30:00")
+            << false << QStringList{"10:00:00-lost ?/?", "11:00:30-11:30:00 10/20"};
+        QTest::newRow("a later Connect: of its process ends it")
+            << up("10:00:00") << up("10:40:00") << true
+            << QStringList{"10:00:00-10:40:00 ?/?", "10:40:00-... ?/?"};
+        QTest::newRow("IP up only now") << QStringList{"10:00:00 100 Connect: ppp0 <--> /dev/ttyS0"}
+                                        << QStringList{"10:00:05 100 local  IP address 10.0.0.2"}
+                                        << true << QStringList{"10:00:00-... ?/?"};
+    }
+
+    void carryOn()
+    {
+        QFETCH(QStringList, first);
+        QFETCH(QStringList, then);
+        QFETCH(bool, restart);
+        QFETCH(QStringList, expected);
+        QList<PppdOpenLink> open = PppdConnectionBuilder::build(records(first)).open;
+        if (restart) {
+            for (PppdOpenLink& link : open) {
+                const std::optional<PppdOpenLink> read =
+                    PppdOpenLinkFile::parse(PppdOpenLinkFile::lineOf(link));
+                QVERIFY(read);
+                link = *read;
+            }
+        }
+        const PppdConnectionBuilder::Result result =
+            PppdConnectionBuilder::build(records(then), open);
+        QCOMPARE(rows(result.connections), expected);
+        // Settled links are carried no further.
+        QCOMPARE(result.open.size(), expected.filter(QStringLiteral("-... ")).size());
     }
 
     void kind_data()
