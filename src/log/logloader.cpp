@@ -36,6 +36,7 @@ LoadReport LogLoader::lookinlog(Notes notes)
     m_progress.setProgress(0);
     m_progress.setProgressEnabled(true);
 
+    const QString volume = m_source.volumePath();
     Pass pass;
     for (int passes = 1;; ++passes) {
         m_table.clear();
@@ -48,15 +49,17 @@ LoadReport LogLoader::lookinlog(Notes notes)
         }
         report.modemLogOpened = true;
         pass = readAndWriteBack(read.connections, report);
+        // The bytes of each connection, where the source gives them, outlive its records: kept
+        // at every pass, as a repeat reads only the own log (which holds no bytes) again from a
+        // source that reads only what is new.
+        if (!volume.isEmpty())
+            VolumeFile(volume).keep(pass.connections, &report.volumeError, !m_readOnly);
         m_source.settle(report.ownLogWritten || pass.connections.isEmpty());
         // A log cut short or written to while it was read is read again, as it is now.
         if ((!pass.repeat && !read.changedWhileRead) || passes >= MaxPasses)
             break;
     }
 
-    // The bytes of each connection, where the source gives them, outlive its records.
-    if (const QString volume = m_source.volumePath(); !volume.isEmpty())
-        VolumeFile(volume).keep(pass.connections, &report.volumeError, !m_readOnly);
     fillTable(pass.connections);
     report.connectionsRead = int(pass.connections.size());
     report.overflow = pass.connections.size() > ConnectionTable::Capacity;

@@ -1,9 +1,11 @@
+#include "localzone.h"
 #include "log/connectiontable.h"
 #include "log/extrainfofile.h"
 #include "log/logloader.h"
 #include "logfixture.h"
 #include "modemlogbuilder.h"
 #include "recordingprogress.h"
+#include "sources/pppd/syslog/syslogsource.h"
 #include "testregistry.h"
 
 #include <QTest>
@@ -38,6 +40,15 @@ struct Load {
     std::unique_ptr<LogLoader> loader =
         std::make_unique<LogLoader>(table, costs.coster(), progress, *source);
 };
+// pppd's lines, "hh:mm:ss pid message" on 8 December 2026 (UTC), added to a syslog-style file.
+void appendPppd(const QString& path, const QStringList& lines)
+{
+    QByteArray bytes = TextFile::readBytes(path).value_or(QByteArray());
+    for (const QString& line : lines)
+        bytes += "2026-12-08T" + line.section(' ', 0, 0).toLatin1() + "Z box pppd[" +
+                 line.section(' ', 1, 1).toLatin1() + "]: " + line.section(' ', 2).toUtf8() + '\n';
+    LogFixture::write(path, bytes);
+}
 } // namespace
 
 class TstLoader : public QObject
@@ -389,6 +400,27 @@ private Q_SLOTS:
         const LoadReport report = load.loader->lookinlog();
         QVERIFY(!report.notesUsable);
         QCOMPARE(load.table[1].otherinfo, QString("Peak Rate"));
+    }
+
+    void aCallThatEndsWhileFollowedBringsItsBytes()
+    {
+        const LocalZone zone;
+        Load load;
+        const QString syslog = load.files.dir() + "/syslog";
+        SyslogSource source(syslog, load.files.programDirectory());
+        LogLoader loader(load.table, {}, load.progress, source);
+        appendPppd(syslog, {"10:00:00 100 Connect: ppp0 <--> /dev/ttyS0",
+                            "10:00:04 100 local  IP address 10.0.0.1"});
+        loader.lookinlog();
+        // Its end and its counts come while the window is open: the own log's copy of the call
+        // in progress gives way to the completed call, and the load reads the own log again.
+        appendPppd(syslog, {"10:30:00 100 Modem hangup",
+                            "10:30:00 100 Sent 1000 bytes, received 250000 bytes.",
+                            "10:30:00 100 Connection terminated.", "10:30:01 100 Exit."});
+        loader.lookinlog();
+        QCOMPARE(LogFixture::rows(load.table), QStringList{"2026-12-08 10:00:00 10:30:00"});
+        QCOMPARE(load.table[1].sentBytes, std::optional<quint64>(1000));
+        QCOMPARE(load.table[1].receivedBytes, std::optional<quint64>(250000));
     }
 
     void modemLogChanged()
