@@ -413,17 +413,15 @@ void Form1::refreshLive()
 void Form1::updateCallInProgress()
 {
     const QString text =
-        m_session.hasSource() && m_session.source().followsCallsLive()
-            ? CallInProgress::statusText(m_table, m_session.coster(), m_services.clock.now())
+        m_session.hasSource()
+            ? CallInProgress::statusText(m_session.lastReport().callsInProgress, m_session.coster(),
+                                         m_services.clock.now())
             : QString();
-    if (text.isEmpty()) {
-        if (m_callTimer.isActive())
-            setStatus(QString());
+    // Under whatever an operation shows while it runs, and back when it is done.
+    m_statusLine->setRestingText(text);
+    if (text.isEmpty())
         m_callTimer.stop();
-        return;
-    }
-    setStatus(text);
-    if (!m_callTimer.isActive())
+    else if (!m_callTimer.isActive())
         m_callTimer.start(1000);
 }
 

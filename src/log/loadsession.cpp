@@ -40,7 +40,9 @@ const LoadReport& LoadSession::load(LogLoader::Notes notes)
 
 QList<LoadMessages::Message> LoadSession::news()
 {
-    return m_messages.after(m_lastReport, *m_source, m_table.connectioncount());
+    // A call in progress is a connection found, though not yet one of the table.
+    const int found = m_table.connectioncount() + int(m_lastReport.callsInProgress.size());
+    return m_messages.after(m_lastReport, *m_source, found);
 }
 
 std::optional<LoadMessages::Message> LoadSession::savetheextrabits() const

@@ -10,6 +10,7 @@
 #include "volumefile.h"
 
 #include <QFileInfo>
+#include <utility>
 
 namespace
 {
@@ -60,6 +61,7 @@ LoadReport LogLoader::lookinlog(Notes notes)
             break;
     }
 
+    setAsideCallsInProgress(pass.connections, report);
     fillTable(pass.connections);
     report.connectionsRead = int(pass.connections.size());
     report.overflow = pass.connections.size() > ConnectionTable::Capacity;
@@ -132,6 +134,30 @@ LogLoader::Pass LogLoader::readAndWriteBack(const QList<DatedConnection>& scanne
     // successful write the same copy would be found again, so the table keeps this pass.
     pass.repeat = dropped > 0 && report.ownLogWritten;
     return pass;
+}
+
+void LogLoader::setAsideCallsInProgress(QList<DatedConnection>& connections, LoadReport& report)
+{
+    // The own log keeps such a call in its place, so its line holds no connection of the table
+    // either: the notes of the connections after it stay on their own lines.
+    const QList<int>& unreadable = report.noteLines.keptLines();
+    QList<int> kept;
+    int line = 0;
+    qsizetype next = 0; // the next unreadable line
+    const QList<DatedConnection> all = std::exchange(connections, {});
+    for (const DatedConnection& connection : all) {
+        ++line;
+        for (; next < unreadable.size() && unreadable.at(next) == line; ++next)
+            kept << line++;
+        if (connection.inProgress) {
+            kept << line;
+            report.callsInProgress << connection;
+        } else {
+            connections << connection;
+        }
+    }
+    kept << unreadable.mid(next);
+    report.noteLines = NoteLines(kept);
 }
 
 void LogLoader::fillTable(const QList<DatedConnection>& connections)

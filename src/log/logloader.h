@@ -50,6 +50,8 @@ private:
     };
     Pass readAndWriteBack(const QList<DatedConnection>& scanned, LoadReport& report);
     void fillTable(const QList<DatedConnection>& connections);
+    // Takes the calls still going on out of the connections into the report.
+    static void setAsideCallsInProgress(QList<DatedConnection>& connections, LoadReport& report);
     void costAndOverlay(LoadReport& report, Notes notes);
     void finish();
 

@@ -4,37 +4,75 @@
 #include "sources/sourcechoice.h"
 #include "testregistry.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
 namespace
 {
-// Three calls of one pppd each, a day apart, as journal entries and as the syslog-style file
-// Debian's rsyslog writes.
-struct ThreeCalls {
+// pppd's lines as journal entries and as the syslog-style file Debian's rsyslog writes.
+struct PppdLog {
     JournalExport journal;
     QByteArray syslog;
 
+    PppdLog& log(const QDateTime& when, qint64 pid, const char* message)
+    {
+        journal.pppd(when, pid, message);
+        syslog += when.toUTC().toString(Qt::ISODateWithMs).toLatin1() + " modembox pppd[" +
+                  QByteArray::number(pid) + "]: " + message + '\n';
+        return *this;
+    }
+    // A call that begins at `start` and carries IP.
+    PppdLog& begin(const QDateTime& start, qint64 pid)
+    {
+        return log(start, pid, "Connect: ppp0 <--> /dev/ttyUSB0")
+            .log(start.addSecs(4), pid, "local  IP address 10.64.1.2")
+            .log(start.addSecs(4), pid, "remote IP address 10.64.64.64");
+    }
+    PppdLog& end(const QDateTime& end, qint64 pid, const char* stats)
+    {
+        return log(end, pid, "Terminating on signal 15")
+            .log(end, pid, stats)
+            .log(end.addSecs(1), pid, "Connection terminated.")
+            .log(end.addSecs(2), pid, "Exit.");
+    }
+};
+
+// Three calls of one pppd each, a day apart.
+struct ThreeCalls : PppdLog {
     ThreeCalls(const QDateTime& first, qint64 firstPid)
     {
         for (int i = 0; i < 3; ++i) {
-            const qint64 pid = firstPid + i;
-            const auto log = [&](int seconds, const char* message) {
-                const QDateTime when = first.addDays(i).addSecs(seconds);
-                journal.pppd(when, pid, message);
-                syslog += when.toUTC().toString(Qt::ISODateWithMs).toLatin1() + " modembox pppd[" +
-                          QByteArray::number(pid) + "]: " + message + '\n';
-            };
-            log(0, "Connect: ppp0 <--> /dev/ttyUSB0");
-            log(4, "local  IP address 10.64.1.2");
-            log(4, "remote IP address 10.64.64.64");
-            log(600 + 60 * i, "Terminating on signal 15");
-            log(600 + 60 * i, "Sent 1000 bytes, received 250000 bytes.");
-            log(601 + 60 * i, "Connection terminated.");
-            log(602 + 60 * i, "Exit.");
+            const QDateTime start = first.addDays(i);
+            begin(start, firstPid + i);
+            end(start.addSecs(600 + 60 * i), firstPid + i,
+                "Sent 1000 bytes, received 250000 bytes.");
         }
     }
 };
+
+// The journal folder, or the syslog-style file "syslog" in it, as the source of a run.
+struct SystemSource {
+    JournalFixture system;
+    bool journal = true;
+
+    bool add(const PppdLog& log) const
+    {
+        if (journal)
+            return system.write(log.journal);
+        QFile file(system.path("syslog"));
+        return file.open(QIODevice::Append) && file.write(log.syslog) == log.syslog.size();
+    }
+    void start(Run& run) const
+    {
+        if (!journal)
+            SourceChoice{SourceChoice::Kind::SystemLog, system.path("syslog")}.save(run.settings);
+        run.window = std::make_unique<Form1>(run.services);
+        run.window->setJournalDirectory(journal ? system.dir() : QString());
+        run.window->startup();
+    }
+};
+
 } // namespace
 
 // pppd's records in the journal or in a syslog-style file: read (and read again as they grow),
@@ -86,6 +124,33 @@ private Q_SLOTS:
         QCOMPARE(run.window->table().connectioncount(), 0);
         run.window->close();
         QCOMPARE(folderSnapshot(system.dir()), before);
+    }
+
+    // Shown in the status line alone until it ends; then in the list, with its bytes.
+    void aCallInProgressIsListedWhenItEnds_data() { readNeverWritten_data(); }
+    void aCallInProgressIsListedWhenItEnds()
+    {
+        SystemSource source;
+        QFETCH(bool, journal);
+        source.journal = journal;
+        Run run;
+        const QDateTime now = run.clock.now();
+        ThreeCalls calls(now.addDays(-5), 4000);
+        calls.begin(now.addSecs(-600), 4100);
+        QVERIFY(source.add(calls));
+        source.start(run);
+        QCOMPARE(run.window->table().connectioncount(), 3);
+        QLabel* status = run.child<QLabel>("Label1");
+        QCOMPARE(status->text(),
+                 now.addSecs(-600).toString("'Connected since 'hh:mm:ss': 0 hrs 10 mins 0 secs so "
+                                            "far, \u00a30.00'"));
+
+        QVERIFY(source.add(
+            PppdLog().end(now.addSecs(-60), 4100, "Sent 4000 bytes, received 900000 bytes.")));
+        QTRY_COMPARE_WITH_TIMEOUT(run.window->table().connectioncount(), 4, 10000);
+        QCOMPARE(run.window->table()[4].receivedBytes, std::optional<quint64>(900000));
+        QCOMPARE(status->text(), QString());
+        QVERIFY(run.prompter.shown.isEmpty());
     }
 
     void aCallThatEndsAppearsWithoutARefresh_data() { readNeverWritten_data(); }

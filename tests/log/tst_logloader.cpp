@@ -402,6 +402,40 @@ private Q_SLOTS:
         QCOMPARE(load.table[1].otherinfo, QString("Peak Rate"));
     }
 
+    void aCallInProgressIsNoConnectionYet()
+    {
+        // Two links: the first still up while the second begins and ends.
+        const LocalZone zone;
+        Load load;
+        const QString syslog = load.files.dir() + "/syslog";
+        SyslogSource source(syslog, load.files.programDirectory());
+        ConnectionTable& table = load.table;
+        LogLoader loader(table, {}, load.progress, source);
+        appendPppd(syslog, {"10:00:00 100 Connect: ppp0 <--> /dev/ttyS0",
+                            "10:00:04 100 local  IP address 10.0.0.1",
+                            "10:05:00 200 Connect: ppp1 <--> /dev/ttyS1",
+                            "10:05:04 200 local  IP address 10.0.0.2", "10:20:00 200 Modem hangup",
+                            "10:20:00 200 Connection terminated.", "10:20:01 200 Exit."});
+        QDir().mkpath(load.files.programDirectory());
+        LogFixture::write(source.notesPath(), "\"\"\r\n\"the second\"\r\n");
+
+        const LoadReport report = loader.lookinlog(LogLoader::Notes::Everywhere);
+        QCOMPARE(LogFixture::rows(table), QStringList{"2026-12-08 10:05:00 10:20:00"});
+        QCOMPARE(report.callsInProgress.size(), 1);
+        QCOMPARE(report.callsInProgress.at(0).record.starttime, QString("10:00:00"));
+        // Kept in the own log all the same, as a call whose end is not known yet.
+        QCOMPARE(*TextFile::readLines(source.ownLogPath()),
+                 (QStringList{LogFixture::record("2026-12-08", "10:00:00", "10:00:00"),
+                              LogFixture::record("2026-12-08", "10:05:00", "10:20:00")}));
+        // Its line of the notes stays its own.
+        QCOMPARE(table[1].otherinfo, QString("the second"));
+        table[1].otherinfo = "edited";
+        QVERIFY(
+            ExtraInfoFile(source.notesPath()).savetheextrabits(table, nullptr, report.noteLines));
+        QCOMPARE(*TextFile::readLines(source.notesPath()), (QStringList{"\"\"", "\"edited\""}));
+
+    }
+
     void aCallThatEndsWhileFollowedBringsItsBytes()
     {
         const LocalZone zone;

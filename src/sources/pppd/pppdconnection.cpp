@@ -22,5 +22,6 @@ DatedConnection PppdConnection::toDated() const
     connection.record.sentBytes = sentBytes;
     connection.record.receivedBytes = receivedBytes;
     connection.fromOwnLog = false;
+    connection.inProgress = inProgress();
     return connection;
 }
