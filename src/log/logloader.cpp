@@ -30,7 +30,7 @@ bool LogLoader::sourceChanged() const
     return m_source.changedSinceRead();
 }
 
-LoadReport LogLoader::lookinlog(Notes notes)
+LoadReport LogLoader::lookinlog(Notes notes, Reading reading)
 {
     LoadReport report;
     m_progress.setStatus(m_source.openingStatus());
@@ -40,11 +40,12 @@ LoadReport LogLoader::lookinlog(Notes notes)
     const QString volume = m_source.volumePath();
     Pass pass;
     for (int passes = 1;; ++passes) {
-        m_table.clear();
         const ConnectionSource::Read read = m_source.read(m_progress);
         report.sourceError = read.error;
         if (!read.opened) {
-            // The window asks for another source; the table stays empty.
+            if (reading == Reading::Asked)
+                m_table.clear(); // the window asks for another source
+            report.sourceLost = reading == Reading::Live;
             finish();
             return report;
         }

@@ -1,3 +1,4 @@
+#include "failingsync.h"
 #include "foldersnapshot.h"
 #include "journalexport.h"
 #include "programrun.h"
@@ -73,6 +74,13 @@ struct SystemSource {
     }
 };
 
+int told(const Run& run, const QString& start)
+{
+    int count = 0;
+    for (const QString& text : run.prompter.texts())
+        count += text.startsWith(start) ? 1 : 0;
+    return count;
+}
 } // namespace
 
 // pppd's records in the journal or in a syslog-style file: read (and read again as they grow),
@@ -82,6 +90,8 @@ class TstSystemSources : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void cleanup() { FailingSync::arm(false); }
+
     void readNeverWritten_data()
     {
         QTest::addColumn<bool>("journal");
@@ -151,6 +161,36 @@ private Q_SLOTS:
         QCOMPARE(run.window->table()[4].receivedBytes, std::optional<quint64>(900000));
         QCOMPARE(status->text(), QString());
         QVERIFY(run.prompter.shown.isEmpty());
+    }
+
+    void aFullDiskWhileLiveIsToldOnce()
+    {
+        SystemSource source;
+        source.journal = false;
+        Run run;
+        const QDateTime now = run.clock.now();
+        QVERIFY(source.add(ThreeCalls(now.addDays(-9), 4000)));
+        source.start(run);
+        FailingSync::arm(true);
+        const QString notSaved = "The Dialtrak log file could not be updated (";
+        for (int batch = 1; batch <= 2; ++batch) {
+            QVERIFY(source.add(ThreeCalls(now.addDays(-9 + 3 * batch), 5000 + 10 * batch)));
+            // Shown all the same.
+            QTRY_COMPARE_WITH_TIMEOUT(run.window->table().connectioncount(), 3 + 3 * batch, 10000);
+            QCOMPARE(told(run, notSaved), 1);
+        }
+        FailingSync::arm(false);
+        QVERIFY(source.add(PppdLog()
+                               .begin(now.addSecs(-600), 6000)
+                               .end(now, 6000, "Sent 10 bytes, received 20 bytes.")));
+        QTRY_COMPARE_WITH_TIMEOUT(run.window->table().connectioncount(), 10, 10000);
+        QCOMPARE(told(run, notSaved), 1);
+        // Saved once there is room again.
+        const QStringList ownLog =
+            QDir(run.services.programDirectory).entryList({"*(Connection information file*"});
+        QCOMPARE(ownLog.size(), 1);
+        QCOMPARE(TextFile::readLines(run.services.programDirectory + "/" + ownLog.at(0))->size(),
+                 10);
     }
 
     void aCallThatEndsAppearsWithoutARefresh_data() { readNeverWritten_data(); }

@@ -13,6 +13,7 @@
 #include <memory>
 
 Q_DECLARE_METATYPE(LogLoader::Notes)
+Q_DECLARE_METATYPE(LogLoader::Reading)
 
 namespace
 {
@@ -56,14 +57,26 @@ class TstLoader : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void missingModemLog_data()
+    {
+        QTest::addColumn<LogLoader::Reading>("reading");
+        QTest::addColumn<int>("count");
+        // The window asks for another source.
+        QTest::newRow("asked for") << LogLoader::Reading::Asked << 0;
+        // The connections stay shown until the source is back.
+        QTest::newRow("live") << LogLoader::Reading::Live << 1;
+    }
     void missingModemLog()
     {
+        QFETCH(LogLoader::Reading, reading);
+        QFETCH(int, count);
         Load load;
         load.table.append(LogFixture::connection("2000-01-01", "10:00:00", "10:01:00"));
         load.table.writtenViewCurrent = true;
-        const LoadReport report = load.loader->lookinlog();
+        const LoadReport report = load.loader->lookinlog(LogLoader::Notes::AsCosted, reading);
         QVERIFY(!report.modemLogOpened);
-        QCOMPARE(load.table.connectioncount(), 0);
+        QCOMPARE(report.sourceLost, reading == LogLoader::Reading::Live);
+        QCOMPARE(load.table.connectioncount(), count);
         QVERIFY(!load.table.writtenViewCurrent);
         QVERIFY(!load.progress.enabled);
         QVERIFY(!QFile::exists(load.files.ownLogPath()));
