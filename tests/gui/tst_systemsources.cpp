@@ -163,6 +163,29 @@ private Q_SLOTS:
         QVERIFY(run.prompter.shown.isEmpty());
     }
 
+    void aJournalFolderRemovedKeepsItsCallsShown()
+    {
+        SystemSource source;
+        Run run;
+        const QDateTime now = run.clock.now();
+        const ThreeCalls calls(now.addDays(-5), 4000);
+        QVERIFY(source.add(calls));
+        source.start(run);
+        QCOMPARE(run.window->table().connectioncount(), 3);
+
+        QVERIFY(QDir(source.system.dir()).removeRecursively());
+        const QString gone = "The journal folder " + source.system.dir() + " does not exist.";
+        QTRY_COMPARE_WITH_TIMEOUT(told(run, gone), 1, 10000);
+        QCOMPARE(run.window->table().connectioncount(), 3);
+
+        // Back, with a call made since: followed again.
+        QVERIFY(QDir().mkpath(source.system.dir()));
+        QVERIFY(source.add(calls));
+        QVERIFY(source.add(ThreeCalls(now.addDays(-1), 5000)));
+        QTRY_COMPARE_WITH_TIMEOUT(run.window->table().connectioncount(), 6, 10000);
+        QCOMPARE(told(run, gone), 1);
+    }
+
     void aFullDiskWhileLiveIsToldOnce()
     {
         SystemSource source;
