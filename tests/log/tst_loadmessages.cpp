@@ -58,28 +58,23 @@ private Q_SLOTS:
         // The window asks for another source instead.
         QTest::newRow("a source not opened tells nothing")
             << false << QStringList{"unopened;sourceError=Gone", "unopened"} << QStringList{};
-        QTest::newRow("the own log not updated, once while it lasts")
-            << false
-            << QStringList{"ownLogError=No space", "ownLogError=No space", "",
+        QTest::newRow("a system log's own log not updated, once while it lasts")
+            << true
+            << QStringList{"live;ownLogError=No space", "live;ownLogError=No space", "live",
                            "ownLogError=No space"}
-            << QStringList{"1: The Dialtrak log file could not be updated (No space). Your "
-                           "connections are still in the modem log, which will not be emptied "
-                           "on exit.",
-                           "4: The Dialtrak log file could not be updated"};
-        QTest::newRow("a system log's own log not updated, live")
-            << true << QStringList{"live;ownLogError=No space", "live;ownLogError=No space"}
             << QStringList{"1: The Dialtrak log file could not be updated (No space). New "
                            "connections are shown but not saved; they are saved as soon as it "
-                           "can be written."};
+                           "can be written.",
+                           "4: The Dialtrak log file could not be updated"};
         QTest::newRow("a source gone from under a live read, once while it lasts")
             << true
-            << QStringList{"live;sourceLost;sourceError=The journal folder /j does not exist.",
-                           "live;sourceLost;sourceError=The journal folder /j does not exist.",
-                           "live", "live;sourceLost;sourceError=The journal folder /j is gone."}
-            << QStringList{"1: The journal folder /j does not exist. The connections found so far "
-                           "are still shown, and the new ones will be as soon as it is back.",
-                           "4: The journal folder /j is gone."};
-        // Told when the user asks for a load: a live read of no connection says nothing.
+            << QStringList{"live;sourceLost;sourceError=The folder /j does not exist.",
+                           "live;sourceLost;sourceError=The folder /j does not exist.", "live",
+                           "live;sourceLost;sourceError=The folder /j is gone."}
+            << QStringList{"1: The folder /j does not exist. The connections found so far are "
+                           "still shown, and the new ones will be as soon as it is back.",
+                           "4: The folder /j is gone."};
+        // Told when the user asks for a load, not at each live read.
         QTest::newRow("nothing found") << true << QStringList{"live;count=0", "count=0"}
                                        << QStringList{"2: There were no PPP connections found"};
     }
