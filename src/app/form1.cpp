@@ -308,15 +308,21 @@ void Form1::lookinlog(Interaction interaction)
 
 void Form1::load(Interaction interaction, LogLoader::Notes notes)
 {
-    const LoadReport& report = m_session.load(notes);
+    const bool live = interaction == Interaction::Quiet;
+    const LoadReport& report =
+        m_session.load(notes, live ? LogLoader::Reading::Live : LogLoader::Reading::Asked);
     // Also when the modem log could not be opened: the figures must not go on describing
     // connections the emptied table no longer holds.
     m_stats->refresh();
     m_billPanel->refresh();
     m_budgetwarning->check(m_table, m_tariff.appliedBillPlan(), m_services.clock.today());
     updateCallInProgress();
-    if (interaction == Interaction::Quiet)
-        return; // news of a live source: the user is told what matters at the next Refresh
+    if (live) {
+        // News of a live source: only what went wrong is told now, the rest at the next Refresh.
+        for (const LoadMessages::Message& message : m_session.news())
+            tell(message);
+        return;
+    }
     if (!report.modemLogOpened) {
         askForModemLog();
         return;
@@ -413,17 +419,15 @@ void Form1::refreshLive()
 void Form1::updateCallInProgress()
 {
     const QString text =
-        m_session.hasSource() && m_session.source().followsCallsLive()
-            ? CallInProgress::statusText(m_table, m_session.coster(), m_services.clock.now())
+        m_session.hasSource()
+            ? CallInProgress::statusText(m_session.lastReport().callsInProgress, m_session.coster(),
+                                         m_services.clock.now())
             : QString();
-    if (text.isEmpty()) {
-        if (m_callTimer.isActive())
-            setStatus(QString());
+    // Under whatever an operation shows while it runs, and back when it is done.
+    m_statusLine->setRestingText(text);
+    if (text.isEmpty())
         m_callTimer.stop();
-        return;
-    }
-    setStatus(text);
-    if (!m_callTimer.isActive())
+    else if (!m_callTimer.isActive())
         m_callTimer.start(1000);
 }
 

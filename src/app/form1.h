@@ -47,7 +47,8 @@ public:
     // Shows the window, loads the tariff and the connection table and shows the remembered view.
     void startup();
 
-    // How a load speaks to the user: news of a live source is shown without a word.
+    // How a load speaks to the user: news of a live source tells only what went wrong, and
+    // keeps the connections shown while the source cannot be read.
     enum class Interaction { Told, Quiet };
     // Reloads the connection table from the source and the own log.
     void lookinlog(Interaction interaction = Interaction::Told);

@@ -25,12 +25,20 @@ StatusLine::StatusLine(QWidget* parent)
 
 void StatusLine::setStatus(const QString& text)
 {
-    if (text == m_label1->text())
+    m_status = text;
+    const QString& shown = text.isEmpty() ? m_resting : text;
+    if (shown == m_label1->text())
         return;
-    m_label1->setText(text); // asks the event loop for a painting
+    m_label1->setText(shown); // asks the event loop for a painting
     m_labelStale = true;
     if (m_pacer.frameDue())
         paintNow();
+}
+
+void StatusLine::setRestingText(const QString& text)
+{
+    m_resting = text;
+    setStatus(m_status);
 }
 
 void StatusLine::setProgress(int percent)

@@ -17,7 +17,10 @@ class StatusLine : public QWidget, public ProgressSink
 public:
     explicit StatusLine(QWidget* parent = nullptr);
 
+    // An empty text shows the resting text.
     void setStatus(const QString& text) override;
+    // What the label says while no operation has a status to show (a call in progress).
+    void setRestingText(const QString& text);
     void setProgress(int percent) override;
     void setProgressEnabled(bool enabled) override;
 
@@ -25,6 +28,8 @@ private:
     void paintNow();
 
     ProgressPacer m_pacer;
+    QString m_status;
+    QString m_resting;
     bool m_labelStale = false;
     int m_pendingValue = 0;
     bool m_valueScheduled = false;

@@ -12,4 +12,7 @@ struct DatedConnection {
     bool fromOwnLog = false;
     // The own log's line it was read from (from 0); -1 when it came from elsewhere.
     int ownLogLine = -1;
+    // Its end is still to come: a live source follows it as it goes on. Never stored; the own
+    // log keeps such a call as one whose end is unknown.
+    bool inProgress = false;
 };

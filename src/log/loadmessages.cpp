@@ -5,9 +5,20 @@
 #include "sources/connectionsource.h"
 
 QList<LoadMessages::Message> LoadMessages::after(const LoadReport& report,
-                                                 const ConnectionSource& source, int count)
+                                                 const ConnectionSource& source, int count,
+                                                 LogLoader::Reading reading)
 {
     QList<Message> messages;
+    if (report.sourceLost) {
+        if (!m_sourceLostTold)
+            messages << Message{
+                QStringLiteral("%1 The connections found so far are still shown, and the new ones "
+                               "will be as soon as it is back.")
+                    .arg(report.sourceError)};
+        m_sourceLostTold = true;
+        return messages;
+    }
+    m_sourceLostTold = false;
     if (!report.modemLogOpened)
         return messages;
     if (report.overflow && !m_overflowTold) {
@@ -25,17 +36,22 @@ QList<LoadMessages::Message> LoadMessages::after(const LoadReport& report,
                 .arg(report.beyondTable.size())};
     }
     if (!report.ownLogError.isEmpty() && !m_ownLogErrorTold) {
-        // Once per run: the modem log is then the only copy, and it is kept on exit.
-        m_ownLogErrorTold = true;
+        // A modem log is then the only copy, and it is kept on exit; a system log is never
+        // emptied, and each load tries the own log again.
         messages << Message{
-            QStringLiteral("The Dialtrak log file could not be updated (%1). Your connections "
-                           "are still in the modem log, which will not be emptied on exit.%2")
+            QStringLiteral("The Dialtrak log file could not be updated (%1). %2%3")
                 .arg(report.ownLogError,
+                     source.emptiedOnClose()
+                         ? QStringLiteral("Your connections are still in the modem log, which "
+                                          "will not be emptied on exit.")
+                         : QStringLiteral("New connections are shown but not saved; they are "
+                                          "saved as soon as it can be written."),
                      report.notesUsable
                          ? QString()
                          : QStringLiteral(" The extra connection information is not shown "
                                           "until the Dialtrak log file can be read."))};
     }
+    m_ownLogErrorTold = !report.ownLogError.isEmpty();
     const qsizetype unreadable = report.unreadableLines.size();
     if (unreadable > 0 && unreadable != m_unreadableTold) {
         // Once for each new count: the lines wait in the file for a version that can read them.
@@ -71,7 +87,7 @@ QList<LoadMessages::Message> LoadMessages::after(const LoadReport& report,
                          .join(QStringLiteral(", ")),
                      more > 0 ? QStringLiteral(" and %1 more").arg(more) : QString())};
     }
-    if (count == 0)
+    if (count == 0 && reading == LogLoader::Reading::Asked)
         messages << Message{source.noConnectionsMessage(), false};
     if (report.notesUnreadable && !m_notesUnreadableTold) {
         m_notesUnreadableTold = true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "logloader.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -20,11 +22,17 @@ public:
     };
 
     // What a load of `source` has to tell that was not told before; `count` is the number of
-    // connections the table now holds. Nothing for a source that could not be opened: the
-    // window asks for another instead, the command line gives `failure`.
-    QList<Message> after(const LoadReport& report, const ConnectionSource& source, int count);
+    // connections it found. Nothing for a source that an asked-for load could not open: the
+    // window asks for another instead, the command line gives `failure`. A live read tells
+    // only what went wrong: that nothing was found waits for a load the user asked for.
+    QList<Message> after(const LoadReport& report, const ConnectionSource& source, int count,
+                         LogLoader::Reading reading = LogLoader::Reading::Asked);
     // Another source is read from now on: its reasons are told afresh.
-    void sourceChanged() { m_sourceErrorTold.clear(); }
+    void sourceChanged()
+    {
+        m_sourceErrorTold.clear();
+        m_sourceLostTold = false;
+    }
 
     // Why a load gives no figures a report can stand on: the source could not be opened, or the
     // own log cannot be read, without whose connections the figures are wrong and the notes
@@ -41,7 +49,9 @@ public:
 
 private:
     bool m_overflowTold = false;
+    // Told once while it lasts: said again only when it comes back after a load that was well.
     bool m_ownLogErrorTold = false;
+    bool m_sourceLostTold = false;
     bool m_notesUnreadableTold = false;
     qsizetype m_unreadableTold = 0;
     QString m_sourceErrorTold;

@@ -31,6 +31,10 @@ struct LoadReport {
     QString ownLogError;
     // Records dropped as copies of a call logged while it was in progress.
     int droppedDuplicates = 0;
+    // Calls still going on, oldest first: they are not connections of the table until they end.
+    QList<DatedConnection> callsInProgress;
+    // A live read could not open the source: the table still shows what the last load found.
+    bool sourceLost = false;
     // The connections read after the table was full, oldest first.
     QList<DatedConnection> beyondTable;
     // Own log lines that hold no record this program can read, byte for byte.

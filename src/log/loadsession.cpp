@@ -32,15 +32,26 @@ void LoadSession::use(const SourceChoice& choice)
     m_messages.sourceChanged();
 }
 
-const LoadReport& LoadSession::load(LogLoader::Notes notes)
+const LoadReport& LoadSession::load(LogLoader::Notes notes, LogLoader::Reading reading)
 {
-    m_lastReport = m_loader->lookinlog(notes);
+    m_lastReading = reading;
+    LoadReport report = m_loader->lookinlog(notes, reading);
+    if (report.sourceLost) {
+        // The notes' lines, the own log's state and the calls beyond the table are still those
+        // of the connections shown.
+        m_lastReport.sourceLost = true;
+        m_lastReport.sourceError = report.sourceError;
+    } else {
+        m_lastReport = std::move(report);
+    }
     return m_lastReport;
 }
 
 QList<LoadMessages::Message> LoadSession::news()
 {
-    return m_messages.after(m_lastReport, *m_source, m_table.connectioncount());
+    // A call in progress is a connection found, though not yet one of the table.
+    const int found = m_table.connectioncount() + int(m_lastReport.callsInProgress.size());
+    return m_messages.after(m_lastReport, *m_source, found, m_lastReading);
 }
 
 std::optional<LoadMessages::Message> LoadSession::savetheextrabits() const

@@ -41,8 +41,10 @@ public:
     bool hasSource() const { return m_source != nullptr; }
     ConnectionSource& source() const { return *m_source; }
 
-    // Rebuilds the table from the source and its own log.
-    const LoadReport& load(LogLoader::Notes notes = LogLoader::Notes::AsCosted);
+    // Rebuilds the table from the source and its own log. A live read that cannot open the
+    // source leaves the table, and what the last report says of it, as they were.
+    const LoadReport& load(LogLoader::Notes notes = LogLoader::Notes::AsCosted,
+                           LogLoader::Reading reading = LogLoader::Reading::Asked);
     const LoadReport& lastReport() const { return m_lastReport; }
     // Whether the source differs from what the last load read.
     bool sourceChanged() const { return m_loader->sourceChanged(); }
@@ -68,5 +70,6 @@ private:
     ProgressSink& m_progress;
     Writes m_writes;
     LoadReport m_lastReport;
+    LogLoader::Reading m_lastReading = LogLoader::Reading::Asked;
     LoadMessages m_messages;
 };

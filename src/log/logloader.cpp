@@ -10,6 +10,7 @@
 #include "volumefile.h"
 
 #include <QFileInfo>
+#include <utility>
 
 namespace
 {
@@ -29,7 +30,7 @@ bool LogLoader::sourceChanged() const
     return m_source.changedSinceRead();
 }
 
-LoadReport LogLoader::lookinlog(Notes notes)
+LoadReport LogLoader::lookinlog(Notes notes, Reading reading)
 {
     LoadReport report;
     m_progress.setStatus(m_source.openingStatus());
@@ -43,16 +44,21 @@ LoadReport LogLoader::lookinlog(Notes notes)
     }
     Pass pass;
     for (int passes = 1;; ++passes) {
-        m_table.clear();
         const ConnectionSource::Read read = m_source.read(m_progress);
         report.sourceError = read.error;
         if (!read.opened) {
-            // The window asks for another source; the table stays empty.
+            if (reading == Reading::Asked)
+                m_table.clear(); // the window asks for another source
+            report.sourceLost = reading == Reading::Live;
             finish();
             return report;
         }
         report.modemLogOpened = true;
         pass = readAndWriteBack(read.connections, report);
+        // The bytes of each connection, where the source gives them, outlive its records: kept
+        // at every pass, as a repeat reads only the own log (which holds no bytes) again from a
+        // source that reads only what is new.
+        keepVolumes(pass.connections, report);
         // A read-only load keeps nothing, so the source is read again as it was.
         const QString unsettled =
             m_source.settle(!m_readOnly && (report.ownLogWritten || pass.connections.isEmpty()));
@@ -62,13 +68,9 @@ LoadReport LogLoader::lookinlog(Notes notes)
         // A log cut short or written to while it was read is read again, as it is now.
         if ((!pass.repeat && !read.changedWhileRead) || passes >= MaxPasses)
             break;
-        // A source that remembers where it stopped gives the next pass only what is new: the
-        // bytes of what this one read are kept first.
-        QList<DatedConnection> brought = read.connections;
-        keepVolumes(brought, report);
     }
 
-    keepVolumes(pass.connections, report);
+    setAsideCallsInProgress(pass.connections, report);
     fillTable(pass.connections);
     report.connectionsRead = int(pass.connections.size());
     report.overflow = pass.connections.size() > ConnectionTable::Capacity;
@@ -150,6 +152,30 @@ void LogLoader::keepVolumes(QList<DatedConnection>& connections, LoadReport& rep
     if (const QString volume = m_source.volumePath(); !volume.isEmpty())
         VolumeFile(volume).keep(connections, &report.volumeError, !m_readOnly,
                                 &report.volumeIgnored);
+}
+
+void LogLoader::setAsideCallsInProgress(QList<DatedConnection>& connections, LoadReport& report)
+{
+    // The own log keeps such a call in its place, so its line holds no connection of the table
+    // either: the notes of the connections after it stay on their own lines.
+    const QList<int>& unreadable = report.noteLines.keptLines();
+    QList<int> kept;
+    int line = 0;
+    qsizetype next = 0; // the next unreadable line
+    const QList<DatedConnection> all = std::exchange(connections, {});
+    for (const DatedConnection& connection : all) {
+        ++line;
+        for (; next < unreadable.size() && unreadable.at(next) == line; ++next)
+            kept << line++;
+        if (connection.inProgress) {
+            kept << line;
+            report.callsInProgress << connection;
+        } else {
+            connections << connection;
+        }
+    }
+    kept << unreadable.mid(next);
+    report.noteLines = NoteLines(kept);
 }
 
 void LogLoader::fillTable(const QList<DatedConnection>& connections)

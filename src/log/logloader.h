@@ -35,8 +35,16 @@ public:
         // load, so a note shows even on a call whose costing failed.
         Everywhere,
     };
+    // Who asked for the load: the user or the start-up, or a live source's news.
+    enum class Reading {
+        // A source that cannot be opened leaves the table empty: the window asks for another.
+        Asked,
+        // A source that cannot be opened leaves the table as it was (with sourceLost reported):
+        // the stored connections stay shown until the source is back.
+        Live,
+    };
     // Rebuilds the table from the source and its own log.
-    LoadReport lookinlog(Notes notes = Notes::AsCosted);
+    LoadReport lookinlog(Notes notes = Notes::AsCosted, Reading reading = Reading::Asked);
     // A read-only load leaves the own log as it is: the table is what a load would write there.
     void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
     // Whether the source differs from what the last load read (grown, changed, gone, or no
@@ -52,6 +60,8 @@ private:
     // Stores the bytes the connections bring and gives each the bytes stored for it.
     void keepVolumes(QList<DatedConnection>& connections, LoadReport& report) const;
     void fillTable(const QList<DatedConnection>& connections);
+    // Takes the calls still going on out of the connections into the report.
+    static void setAsideCallsInProgress(QList<DatedConnection>& connections, LoadReport& report);
     void costAndOverlay(LoadReport& report, Notes notes);
     void finish();
 

@@ -12,6 +12,7 @@ public:
     // The lines (from 1, ascending) that belong to no connection of the table.
     explicit NoteLines(QList<int> keptLines) : m_kept(std::move(keptLines)) {}
 
+    const QList<int>& keptLines() const { return m_kept; }
     // The line (from 1) of connection number `slot`.
     int lineOf(int slot) const
     {

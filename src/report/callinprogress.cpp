@@ -7,28 +7,36 @@
 
 #include <memory>
 
-QString CallInProgress::statusText(const ConnectionTable& table, const CallCoster& coster,
+QString CallInProgress::statusText(const QList<DatedConnection>& calls, const CallCoster& coster,
                                    const QDateTime& now)
 {
-    const int count = table.connectioncount();
-    if (count == 0 || table[count].endtime != table[count].starttime)
+    if (calls.isEmpty())
         return {};
-    const ConnectionRecord& last = table[count];
-    const std::optional<QDate> day = DateParser::parseDate(last.conndate);
-    const std::optional<QTime> start = DateParser::parseTime(last.starttime);
-    if (!day || !start)
+    const DatedConnection& call = calls.constLast();
+    const std::optional<QTime> start = DateParser::parseTime(call.record.starttime);
+    if (!start)
         return {};
-    const qint64 lasted = QDateTime(*day, *start).secsTo(now);
-    if (lasted <= 0 || lasted >= 24 * 60 * 60)
+    const qint64 lasted = QDateTime(call.date, *start).secsTo(now);
+    if (lasted < 0)
         return {};
-    // Costed by the tariff's own rules, as if the call ended now.
-    auto call = std::make_unique<ConnectionTable>();
-    ConnectionRecord soFar = last;
+    constexpr qint64 Day = 24 * 60 * 60;
+    if (lasted >= Day) {
+        // The tariff's costing measures a call within a day: past one, its time so far alone,
+        // and the day it began.
+        return QStringLiteral("Connected since %1 %2: %3 so far")
+            .arg(Formats::dddDMmm(call.date), call.record.starttime,
+                 Formats::totalTime(lasted / 3600, lasted % 3600 / 60, lasted % 60));
+    }
+    // Costed by the tariff's own rules, as if it ended now.
+    auto table = std::make_unique<ConnectionTable>();
+    ConnectionRecord soFar = call.record;
+    soFar.conndate = Formats::isoDate(call.date);
     soFar.endtime = now.time().toString(QStringLiteral("hh:mm:ss"));
-    call->append(soFar);
-    coster.findvariables(*call, 1);
-    const ConnectionRecord& costed = (*call)[1];
+    table->append(soFar);
+    coster.findvariables(*table, 1);
+    const ConnectionRecord& costed = (*table)[1];
     return QStringLiteral("Connected since %1: %2 so far, %3")
-        .arg(last.starttime, Formats::totalTime(costed.durhours, costed.durmins, costed.dursecs),
+        .arg(call.record.starttime,
+             Formats::totalTime(costed.durhours, costed.durmins, costed.dursecs),
              Formats::currency(costed.cost));
 }

@@ -87,6 +87,4 @@ public:
 
     // Tells of news while the window is open; none for a source read only on request.
     virtual std::unique_ptr<SourceWatch> watch() { return nullptr; }
-    // Whether a call still in progress is shown as it goes on.
-    virtual bool followsCallsLive() const { return false; }
 };

@@ -5,6 +5,7 @@
 #include "testregistry.h"
 
 #include <QListWidget>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
@@ -87,6 +88,60 @@ private Q_SLOTS:
         QCOMPARE(run.window->table().connectioncount(), 0);
         run.window->close();
         QCOMPARE(folderSnapshot(system.dir()), before);
+    }
+
+    // Shown in the status line alone until it ends, then in the list.
+    void aCallInProgressIsListedWhenItEnds()
+    {
+        Run run;
+        const JournalFixture system;
+        const QDateTime now = run.clock.now();
+        const QDateTime start = now.addSecs(-600);
+        QVERIFY(system.write(ThreeCalls(now.addDays(-5), 4000).journal));
+        QVERIFY(system.write(JournalExport()
+                                 .pppd(start, 4100, "Connect: ppp0 <--> /dev/ttyUSB0")
+                                 .pppd(start.addSecs(4), 4100, "local  IP address 10.64.1.2")));
+        run.window = std::make_unique<Form1>(run.services);
+        run.window->setJournalDirectory(system.dir());
+        run.window->startup();
+        QCOMPARE(run.window->table().connectioncount(), 3);
+        const QLabel* status = run.child<QLabel>("Label1");
+        QCOMPARE(status->text(),
+                 start.toString("'Connected since 'hh:mm:ss': 0 hrs 10 mins 0 secs so far, "
+                                "\u00a30.00'"));
+
+        QVERIFY(system.write(
+            JournalExport()
+                .pppd(now.addSecs(-60), 4100, "Modem hangup")
+                .pppd(now.addSecs(-60), 4100, "Sent 4000 bytes, received 900000 bytes.")
+                .pppd(now.addSecs(-59), 4100, "Connection terminated.")));
+        QTRY_COMPARE_WITH_TIMEOUT(run.window->table().connectioncount(), 4, 10000);
+        QCOMPARE(status->text(), QString());
+    }
+
+    // The stored calls stay shown while the folder is gone; those made since show once it is back.
+    void aJournalFolderRemovedAndMadeAgain()
+    {
+        Run run;
+        const JournalFixture system;
+        const ThreeCalls calls(run.clock.now().addDays(-5), 4000);
+        QVERIFY(system.write(calls.journal));
+        run.window = std::make_unique<Form1>(run.services);
+        run.window->setJournalDirectory(system.dir());
+        run.window->startup();
+
+        QVERIFY(QDir(system.dir()).removeRecursively());
+        const QString gone = "The journal folder " + system.dir() +
+                             " does not exist. The "
+                             "connections found so far are still shown";
+        QTRY_VERIFY_WITH_TIMEOUT(run.prompter.texts().join('\n').contains(gone), 10000);
+        QCOMPARE(run.window->table().connectioncount(), 3);
+
+        QVERIFY(QDir().mkpath(system.dir()));
+        QVERIFY(system.write(calls.journal));
+        QVERIFY(system.write(ThreeCalls(run.clock.now().addDays(-1), 5000).journal));
+        QTRY_COMPARE_WITH_TIMEOUT(run.window->table().connectioncount(), 6, 10000);
+        QCOMPARE(run.prompter.shown.size(), 1);
     }
 
     void aCallThatEndsAppearsWithoutARefresh_data() { readNeverWritten_data(); }

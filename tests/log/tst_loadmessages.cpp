@@ -1,6 +1,7 @@
 #include "log/loadmessages.h"
 #include "log/loadreport.h"
 #include "sources/modemlog/modemlogsource.h"
+#include "sources/pppd/syslog/syslogsource.h"
 #include "testregistry.h"
 
 #include <QTest>
@@ -20,6 +21,8 @@ LoadReport reportOf(const QString& words)
         report.volumeError = word.startsWith("volumeError=") ? value : report.volumeError;
         if (word.startsWith("volumeIgnored="))
             report.volumeIgnored = value.split(',');
+        report.ownLogError = word.startsWith("ownLogError=") ? value : report.ownLogError;
+        report.sourceLost = report.sourceLost || word == "sourceLost";
         report.notesUsable = report.notesUsable && word != "notesUnusable";
         report.notesUnreadable = report.notesUnreadable || word == "notesUnreadable";
     }
@@ -32,24 +35,22 @@ class TstLoadMessages : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // Two loads of one run: what is told once is not told again, a new reason is.
+    // Loads of one run: what is told once is not told again, a new reason is.
     void toldOnce_data()
     {
-        QTest::addColumn<QString>("first");
-        QTest::addColumn<QString>("second");
+        QTest::addColumn<bool>("systemLog"); // else a modem log
+        QTest::addColumn<QStringList>("loads");
         QTest::addColumn<QStringList>("told"); // "load number: the message's first words"
         QTest::newRow("unreadable own log lines, again when their count changes")
-            << "unreadableLines=2"
-            << "unreadableLines=3"
+            << false << QStringList{"unreadableLines=2", "unreadableLines=3"}
             << QStringList{"1: Lines of the Dialtrak log file /x/Standard Modem (Connection "
                            "information file - Do not delete).dtk that could not be read: 2.",
                            "2: Lines of the Dialtrak log file"};
         QTest::newRow("a reading error, again when it is another")
-            << "sourceError=Read in part"
-            << "sourceError=Cut short" << QStringList{"1: Read in part", "2: Cut short"};
+            << false << QStringList{"sourceError=Read in part", "sourceError=Cut short"}
+            << QStringList{"1: Read in part", "2: Cut short"};
         QTest::newRow("the bytes not kept, once for a reason")
-            << "volumeError=Cannot write v"
-            << "volumeError=Cannot write v"
+            << false << QStringList{"volumeError=Cannot write v", "volumeError=Cannot write v"}
             << QStringList{"1: The bytes sent and received of the connections could not be kept "
                            "(Cannot write v)."};
         QTest::newRow("figures that cannot be real, once for the same connections")
@@ -58,26 +59,50 @@ private Q_SLOTS:
             << QStringList{"1: Byte counts or lengths that cannot be real were ignored for the "
                            "connections of a, b, c, d, e and 2 more."};
         QTest::newRow("the notes file unreadable, once a run")
-            << "notesUnreadable"
-            << "notesUnreadable"
+            << false << QStringList{"notesUnreadable", "notesUnreadable"}
             << QStringList{"1: The extra connection information file /prog/Extra information "
                            "for Standard Modem.dtk could not be read"};
         // The window asks for another source instead.
-        QTest::newRow("a source not opened tells nothing") << "unopened;sourceError=Gone"
-                                                           << "unopened" << QStringList{};
+        QTest::newRow("a source not opened tells nothing")
+            << false << QStringList{"unopened;sourceError=Gone", "unopened"} << QStringList{};
+        QTest::newRow("a system log's own log not updated, once while it lasts")
+            << true
+            << QStringList{"live;ownLogError=No space", "live;ownLogError=No space", "live",
+                           "ownLogError=No space"}
+            << QStringList{"1: The Dialtrak log file could not be updated (No space). New "
+                           "connections are shown but not saved; they are saved as soon as it "
+                           "can be written.",
+                           "4: The Dialtrak log file could not be updated"};
+        QTest::newRow("a source gone from under a live read, once while it lasts")
+            << true
+            << QStringList{"live;sourceLost;sourceError=The folder /j does not exist.",
+                           "live;sourceLost;sourceError=The folder /j does not exist.", "live",
+                           "live;sourceLost;sourceError=The folder /j is gone."}
+            << QStringList{"1: The folder /j does not exist. The connections found so far are "
+                           "still shown, and the new ones will be as soon as it is back.",
+                           "4: The folder /j is gone."};
+        // Told when the user asks for a load, not at each live read.
+        QTest::newRow("nothing found") << true << QStringList{"live;count=0", "count=0"}
+                                       << QStringList{"2: There were no PPP connections found"};
     }
     void toldOnce()
     {
-        QFETCH(QString, first);
-        QFETCH(QString, second);
+        QFETCH(bool, systemLog);
+        QFETCH(QStringList, loads);
         QFETCH(QStringList, told);
-        const ModemLogSource source("/x/Standard Modem.log", "/prog");
+        const ModemLogSource modemLog("/x/Standard Modem.log", "/prog");
+        const SyslogSource syslog("/var/log/syslog", "/prog");
+        const ConnectionSource& source =
+            systemLog ? static_cast<const ConnectionSource&>(syslog) : modemLog;
         LoadMessages messages;
         QStringList got;
-        const QStringList loads{first, second};
         for (qsizetype n = 0; n < loads.size(); ++n) {
+            const QString& load = loads.at(n);
+            const LogLoader::Reading reading =
+                load.contains("live") ? LogLoader::Reading::Live : LogLoader::Reading::Asked;
+            const int count = load.contains("count=0") ? 0 : 1;
             for (const LoadMessages::Message& message :
-                 messages.after(reportOf(loads.at(n)), source, 1))
+                 messages.after(reportOf(load), source, count, reading))
                 got << QString::number(n + 1) + ": " + message.text;
         }
         QCOMPARE(got.size(), told.size());

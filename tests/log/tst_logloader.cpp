@@ -1,4 +1,5 @@
 #include "foldersnapshot.h"
+#include "localzone.h"
 #include "log/connectiontable.h"
 #include "log/extrainfofile.h"
 #include "log/loadsession.h"
@@ -9,6 +10,7 @@
 #include "recordingprogress.h"
 #include "sources/sourcechoice.h"
 #include "tariff/tarifftable.h"
+#include "sources/pppd/syslog/syslogsource.h"
 #include "testregistry.h"
 
 #include <QTest>
@@ -43,6 +45,15 @@ struct Load {
     std::unique_ptr<LogLoader> loader =
         std::make_unique<LogLoader>(table, costs.coster(), progress, *source);
 };
+// pppd's lines, "hh:mm:ss pid message" on 8 December 2026 (UTC), added to a syslog-style file.
+void appendPppd(const QString& path, const QStringList& lines)
+{
+    QByteArray bytes = TextFile::readBytes(path).value_or(QByteArray());
+    for (const QString& line : lines)
+        bytes += "2026-12-08T" + line.section(' ', 0, 0).toLatin1() + "Z box pppd[" +
+                 line.section(' ', 1, 1).toLatin1() + "]: " + line.section(' ', 2).toUtf8() + '\n';
+    LogFixture::write(path, bytes);
+}
 } // namespace
 
 class TstLoader : public QObject
@@ -61,6 +72,12 @@ private Q_SLOTS:
         QVERIFY(!load.table.writtenViewCurrent);
         QVERIFY(!load.progress.enabled);
         QVERIFY(!QFile::exists(load.files.ownLogPath()));
+
+        // A live read leaves the connections shown until the source is back.
+        load.table.append(LogFixture::connection("2000-01-01", "10:00:00", "10:01:00"));
+        QVERIFY(load.loader->lookinlog(LogLoader::Notes::AsCosted, LogLoader::Reading::Live)
+                    .sourceLost);
+        QCOMPARE(load.table.connectioncount(), 1);
     }
 
     void firstRunWritesEveryModemConnection()
@@ -459,6 +476,54 @@ private Q_SLOTS:
         session.load();
         QCOMPARE(table.connectioncount(), 1);
         QCOMPARE(treeSnapshot(dir.path()), before);
+    }
+
+    void aCallInProgressIsNoConnectionYet()
+    {
+        // Two links: the first still up while the second begins and ends.
+        const LocalZone zone;
+        Load load;
+        const QString syslog = load.files.dir() + "/syslog";
+        SyslogSource source(syslog, load.files.programDirectory());
+        ConnectionTable& table = load.table;
+        LogLoader loader(table, {}, load.progress, source);
+        appendPppd(syslog, {"10:00:00 100 Connect: ppp0 <--> /dev/ttyS0",
+                            "10:00:04 100 local  IP address 10.0.0.1",
+                            "10:05:00 200 Connect: ppp1 <--> /dev/ttyS1",
+                            "10:05:04 200 local  IP address 10.0.0.2", "10:20:00 200 Modem hangup",
+                            "10:20:00 200 Connection terminated.", "10:20:01 200 Exit."});
+        QDir().mkpath(load.files.programDirectory());
+        LogFixture::write(source.notesPath(), "\"\"\r\n\"the second\"\r\n");
+
+        const LoadReport report = loader.lookinlog(LogLoader::Notes::Everywhere);
+        QCOMPARE(LogFixture::rows(table), QStringList{"2026-12-08 10:05:00 10:20:00"});
+        QCOMPARE(report.callsInProgress.value(0).record.starttime, QString("10:00:00"));
+        // Kept in the own log all the same, as a call whose end is not known yet.
+        QCOMPARE(*TextFile::readLines(source.ownLogPath()),
+                 (QStringList{LogFixture::record("2026-12-08", "10:00:00", "10:00:00"),
+                              LogFixture::record("2026-12-08", "10:05:00", "10:20:00")}));
+        // Its line of the notes stays its own.
+        QCOMPARE(table[1].otherinfo, QString("the second"));
+    }
+
+    void aCallThatEndsWhileFollowedBringsItsBytes()
+    {
+        const LocalZone zone;
+        Load load;
+        const QString syslog = load.files.dir() + "/syslog";
+        SyslogSource source(syslog, load.files.programDirectory());
+        LogLoader loader(load.table, {}, load.progress, source);
+        appendPppd(syslog, {"10:00:00 100 Connect: ppp0 <--> /dev/ttyS0",
+                            "10:00:04 100 local  IP address 10.0.0.1"});
+        loader.lookinlog();
+        // Its end and its counts come while the window is open: the own log's copy of the call
+        // in progress gives way to the completed call, and the load reads the own log again.
+        appendPppd(syslog, {"10:30:00 100 Modem hangup",
+                            "10:30:00 100 Sent 1000 bytes, received 250000 bytes.",
+                            "10:30:00 100 Connection terminated.", "10:30:01 100 Exit."});
+        loader.lookinlog();
+        QCOMPARE(LogFixture::rows(load.table), QStringList{"2026-12-08 10:00:00 10:30:00"});
+        QCOMPARE(load.table[1].receivedBytes, std::optional<quint64>(250000));
     }
 
     void modemLogChanged()

@@ -72,5 +72,6 @@ DatedConnection PppdConnection::toDated() const
     connection.record.receivedBytes = receivedBytes;
     connection.record.measuredSeconds = measuredSeconds();
     connection.fromOwnLog = false;
+    connection.inProgress = inProgress();
     return connection;
 }

@@ -35,7 +35,6 @@ public:
     Compaction compact(ProgressSink& progress) override;
     bool startAfresh(QString* error) override;
     QString newLogExplanation() const override;
-    bool followsCallsLive() const override { return true; }
 
     // The moment Start New Log last ran for this source; invalid when it never did.
     QDateTime startOfLog() const;

@@ -4,6 +4,9 @@
 #include "journalreader.h"
 #include "journalwatcher.h"
 
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+
 namespace
 {
 PppdFiles filesOf(const JournalLocation& location, QString dataDirectory)
@@ -73,8 +76,36 @@ void JournalSource::resumeAt(qsizetype index)
 std::unique_ptr<SourceWatch> JournalSource::watch()
 {
     auto watch = std::make_unique<SourceWatch>();
-    auto* journal = new JournalWatcher(m_location, watch.get());
-    QObject::connect(journal, &JournalWatcher::changed, watch.get(), &SourceWatch::changed);
+    SourceWatch* signal = watch.get();
+    const JournalLocation location = m_location;
+    const auto follow = [signal, location] {
+        auto* journal = new JournalWatcher(location, signal);
+        QObject::connect(journal, &JournalWatcher::changed, signal, &SourceWatch::changed);
+        return journal;
+    };
+    JournalWatcher* journal = follow();
+    if (location.isSystem())
+        return watch;
+    // A folder removed and made again is another folder, which sd-journal does not watch: the
+    // folder and the one it is in are watched for it, and the journal is followed afresh.
+    const QString folder = QFileInfo(location.directoryPath()).absoluteFilePath();
+    auto* folders = new QFileSystemWatcher(signal);
+    folders->addPath(QFileInfo(folder).absolutePath());
+    folders->addPath(folder);
+    const auto look = [signal, folders, folder, follow, journal]() mutable {
+        if (!QFileInfo(folder).isDir()) {
+            Q_EMIT signal->changed(); // gone: the read tells the user
+            return;
+        }
+        // A folder that went away was dropped from the watch.
+        if (folders->directories().contains(folder))
+            return;
+        folders->addPath(folder);
+        delete journal;
+        journal = follow();
+        Q_EMIT signal->changed();
+    };
+    QObject::connect(folders, &QFileSystemWatcher::directoryChanged, signal, look);
     return watch;
 }
 
