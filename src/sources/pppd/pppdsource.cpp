@@ -1,11 +1,13 @@
 #include "pppdsource.h"
 
+#include "log/ownlogfile.h"
 #include "platform/programdirectory.h"
 #include "platform/progresssink.h"
 #include "platform/textfile.h"
 #include "pppdconnectionbuilder.h"
 
 #include <QDir>
+#include <QFile>
 
 PppdSource::PppdSource(QString name, QString dataDirectory)
     : m_name(std::move(name)), m_dataDirectory(std::move(dataDirectory))
@@ -48,6 +50,21 @@ QDateTime PppdSource::startOfLog() const
         TextFile::readLines(filePath(QStringLiteral(" (Start of the log).dtk")));
     return lines && !lines->isEmpty() ? QDateTime::fromString(lines->first(), Qt::ISODateWithMs)
                                       : QDateTime();
+}
+
+QDateTime PppdSource::ownLogLatestStart() const
+{
+    // Reading makes a missing own log; a read-only load must leave it missing.
+    if (!QFile::exists(ownLogPath()))
+        return {};
+    QDateTime latest;
+    for (const DatedConnection& connection : OwnLogFile(ownLogPath()).read().records) {
+        const QDateTime start(connection.date, QTime::fromString(connection.record.starttime,
+                                                                 QStringLiteral("hh:mm:ss")));
+        if (start.isValid() && (!latest.isValid() || start > latest))
+            latest = start;
+    }
+    return latest;
 }
 
 ConnectionSource::Read PppdSource::read(ProgressSink& progress)

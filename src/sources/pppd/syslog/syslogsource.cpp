@@ -7,6 +7,13 @@ SyslogSource::SyslogSource(const QString& path, QString dataDirectory)
     : PppdSource(QStringLiteral("PPP connections in ") + nameFor(path), std::move(dataDirectory)),
       m_reader(path)
 {
+    // At the start the rotated files are read back to what the own log holds already; after
+    // Start New Log, older records are left out anyway.
+    m_reader.setCovered([this] {
+        const QDateTime latest = ownLogLatestStart();
+        const QDateTime since = startOfLog();
+        return since.isValid() && (!latest.isValid() || since > latest) ? since : latest;
+    });
 }
 
 QString SyslogSource::noConnectionsMessage() const
@@ -23,7 +30,10 @@ std::optional<PppdSource::Records> SyslogSource::readRecords(ProgressSink& progr
     std::optional<SyslogReader::Batch> batch = reader.read(error, &progress);
     if (!batch)
         return std::nullopt;
-    return Records{std::move(batch->records), QString()};
+    QString problems;
+    if (!batch->problems.isEmpty())
+        problems = QStringLiteral("Some older records may be missing: %1").arg(batch->problems);
+    return Records{std::move(batch->records), problems};
 }
 
 std::unique_ptr<SourceWatch> SyslogSource::watch()
