@@ -47,8 +47,10 @@ std::unique_ptr<SourceWatch> SyslogSource::watch()
     const QString path = m_reader.path();
     QObject::connect(files, &QFileSystemWatcher::fileChanged, signal, &SourceWatch::changed);
     QObject::connect(files, &QFileSystemWatcher::directoryChanged, signal, [files, signal, path] {
-        // A file watched is dropped when it is replaced: watch the new one.
-        if (!files->files().contains(path) && QFileInfo::exists(path))
+        // The file at the path may be a new one (logrotate moved the old one away and made it
+        // at once, before the watch dropped the old one): watch whatever is there now.
+        files->removePath(path);
+        if (QFileInfo::exists(path))
             files->addPath(path);
         Q_EMIT signal->changed();
     });

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSaveFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -105,6 +107,33 @@ private Q_SLOTS:
         QCOMPARE(read.error.contains(log + ".2.gz"), damaged);
         // Only read: a missing own log is not made by the read.
         QCOMPARE(QFile::exists(source.ownLogPath()), !ownLog.isNull());
+    }
+
+    // logrotate moves the file and makes a new one at once: what is written to the new file is
+    // news too. The watch sees the folder's and the file's events in no fixed order: several
+    // rotations.
+    void watchFollowsTheFileLogrotateMakes()
+    {
+        QTemporaryDir dir;
+        const QString log = dir.filePath("syslog");
+        write(log, call(0));
+        SyslogSource source(log, dir.filePath("data"));
+        const std::unique_ptr<SourceWatch> watch = source.watch();
+        QSignalSpy news(watch.get(), &SourceWatch::changed);
+        for (int rotation = 1; rotation <= 6; ++rotation) {
+            QFile::remove(log + ".1");
+            QVERIFY(QFile::rename(log, log + ".1"));
+            QSaveFile made(log);
+            QVERIFY(made.open(QIODevice::WriteOnly) && made.commit());
+            QTRY_VERIFY(!news.isEmpty());
+            QTest::qWait(50);
+            news.clear();
+            QFile file(log);
+            QVERIFY(file.open(QIODevice::Append));
+            QCOMPARE(file.write(call(rotation)), call(rotation).size());
+            file.close();
+            QTRY_VERIFY_WITH_TIMEOUT(!news.isEmpty(), 2000);
+        }
     }
 };
 
