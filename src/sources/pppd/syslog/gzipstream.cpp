@@ -38,8 +38,9 @@ qint64 GzipStream::read(char* into, qint64 max)
     if (!m_error.isEmpty())
         return -1;
     z_stream& stream = *m_stream;
+    const uInt wanted = uInt(qMin<qint64>(max, 1 << 30));
     stream.next_out = reinterpret_cast<Bytef*>(into);
-    stream.avail_out = uInt(qMin<qint64>(max, 1 << 30));
+    stream.avail_out = wanted;
     while (!m_done && stream.avail_out > 0) {
         if (stream.avail_in == 0) {
             m_input.resize(InputSize);
@@ -77,5 +78,5 @@ qint64 GzipStream::read(char* into, qint64 max)
         else if (result != Z_OK && result != Z_BUF_ERROR)
             return fail(QString::fromLatin1(stream.msg ? stream.msg : "not gzip data"));
     }
-    return max - qint64(stream.avail_out);
+    return qint64(wanted - stream.avail_out);
 }

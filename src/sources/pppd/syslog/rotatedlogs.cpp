@@ -50,12 +50,15 @@ QList<RotatedLogs::File> RotatedLogs::beside(const QString& path)
 {
     const QFileInfo log(path);
     const QString name = log.fileName();
+    // No name filter: a log's name may hold a wildcard's characters.
     const QFileInfoList entries =
-        log.dir().entryInfoList({name + QStringLiteral(".*"), name + QStringLiteral("-*")},
-                                QDir::Files | QDir::System | QDir::Hidden);
+        log.dir().entryInfoList(QDir::Files | QDir::System | QDir::Hidden);
     std::vector<Found> found;
     for (const QFileInfo& entry : entries) {
-        std::optional<Found> one = parse(QStringView(entry.fileName()).sliced(name.size()));
+        const QString entryName = entry.fileName();
+        if (entryName.size() <= name.size() || !entryName.startsWith(name))
+            continue;
+        std::optional<Found> one = parse(QStringView(entryName).sliced(name.size()));
         if (!one)
             continue;
         one->file.path = entry.filePath();

@@ -29,28 +29,23 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QByteArray>("expected");
-        QTest::addColumn<bool>("damaged");
 
         QByteArray large;
         for (int i = 0; large.size() < 3 * 1024 * 1024; ++i)
             large += "Jan 15 10:00:00 host CRON[" + QByteArray::number(i) + "]: (root) CMD\n";
         const QByteArray one = gzipped("one\n");
-        QTest::newRow("larger than any buffer") << gzipped(large) << large << false;
+        QTest::newRow("larger than any buffer") << gzipped(large) << large;
         QTest::newRow("two members read as one")
-            << one + gzipped("two\n") << QByteArray("one\ntwo\n") << false;
+            << one + gzipped("two\n") << QByteArray("one\ntwo\n");
         QTest::newRow("zeros after the last member")
-            << one + QByteArray(512, '\0') << QByteArray("one\n") << false;
-        QTest::newRow("an empty file") << QByteArray() << QByteArray() << false;
-        QTest::newRow("cut short: what came before it")
-            << gzipped(large).left(20000) << QByteArray() << true;
-        QTest::newRow("not gzip") << QByteArray("one\n") << QByteArray() << true;
+            << one + QByteArray(512, '\0') << QByteArray("one\n");
+        QTest::newRow("an empty file") << QByteArray() << QByteArray();
     }
 
     void inflates()
     {
         QFETCH(QByteArray, file);
         QFETCH(QByteArray, expected);
-        QFETCH(bool, damaged);
         QTemporaryDir dir;
         QFile written(dir.filePath("log.gz"));
         QVERIFY(written.open(QIODevice::WriteOnly));
@@ -64,12 +59,9 @@ private Q_SLOTS:
         qint64 got = 0;
         while ((got = stream.read(block, sizeof block)) > 0)
             out.append(block, got);
-        QCOMPARE(got, damaged ? -1 : 0);
-        QCOMPARE(stream.errorString().contains(read.fileName()), damaged);
-        if (!damaged) {
-            QCOMPARE(out, expected);
-            QCOMPARE(stream.compressedPosition(), file.size());
-        }
+        QCOMPARE(got, 0);
+        QCOMPARE(out, expected);
+        QCOMPARE(stream.compressedPosition(), file.size());
     }
 };
 
