@@ -215,11 +215,14 @@ SyslogReader::FileId SyslogReader::idOf(LogFileInput& input)
     return {input.device(), input.inode(), input.bytesAt(0, HeadLength)};
 }
 
-// The check bytes reach the place, so a file that holds them is long enough to read on from it.
 bool SyslogReader::holds(LogFileInput& input, const FileId& id, const Spot& spot) const
 {
     if (!id.head.startsWith(m_files[size_t(spot.file)].head))
         return false;
+    // The check bytes reach the place; without any (a read that found nothing new), the file
+    // must still reach it: one cut shorter is read again.
+    if (spot.checkLength == 0)
+        return spot.offset == 0 || input.bytesAt(spot.offset - 1, 1).size() == 1;
     const QByteArray check = input.bytesAt(spot.checkFrom, spot.checkLength);
     return check.size() == spot.checkLength && hashOf(check) == spot.checkHash;
 }

@@ -321,6 +321,9 @@ private Q_SLOTS:
             << callStart(0) + line(30, 100, "Modem hangup") + stats.left(50) << "" << stats.mid(50)
             << false << QStringList{aRow};
         QTest::newRow("truncated") << a + a << "truncate" << b << true << QStringList{bRow};
+        QTest::newRow("cut shorter after a read that found nothing new")
+            << a + a + a + a << "found nothing, then halve" << b << true
+            << QStringList{aRow, aRow, bRow};
         QTest::newRow("emptied, then grown past the old end")
             << a << "truncate" << b + b << true << QStringList{bRow, bRow};
         QTest::newRow("replaced by another file")
@@ -354,6 +357,9 @@ private Q_SLOTS:
         const QString aside = log.path() + QStringLiteral(".1");
         if (change == QLatin1String("truncate")) {
             log.write({});
+        } else if (change == QLatin1String("found nothing, then halve")) {
+            QVERIFY(readOn(reader)->batch.records.isEmpty());
+            QVERIFY(QFile::resize(log.path(), QFileInfo(log.path()).size() / 2));
         } else if (change == QLatin1String("replace")) {
             QVERIFY(QFile::copy(log.path(), aside));
             QVERIFY(QFile::remove(log.path()));
