@@ -31,8 +31,9 @@ public:
 
     struct Batch {
         QList<PppdRecord> records;
-        // The records start at the start of the file: the first read, or the file was replaced,
-        // rotated or truncated since the last read, or shrank while the last read read it.
+        // The records start at the start of the file (or of the rotated files read before it):
+        // the first read, or the file was replaced or truncated since the last read, rotated
+        // further than its rotated files reach, or shrank while the last read read it.
         bool fromStart = false;
         // The rotated files that could not be read, or only in part; empty when all were.
         QString problems;
@@ -43,7 +44,7 @@ public:
     const QString& path() const { return m_path; }
     // pppd's records written since the last read, or from where resumeAt put it; all of them
     // the first time. None, with the reason, when the file cannot be read: the next read then
-    // starts where this one would have. The progress shows how much of the file has been read.
+    // starts where this one would have. The progress shows how much of the files has been read.
     std::optional<Batch> read(QString* error = nullptr, ProgressSink* progress = nullptr);
     // The next read starts at record `index` of the last batch (the "Connect:" of a call still in
     // progress), or behind the last batch when index is its size. Without a call the next read
