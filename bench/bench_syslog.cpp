@@ -6,6 +6,7 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <cstring>
 
@@ -128,6 +129,18 @@ double plainPassMs(const QString& path)
     return ms;
 }
 
+// zcat of a compressed file to nowhere: the least its inflating can cost.
+double zcatMs(const QString& path)
+{
+    return BenchReport::bestMs(Runs, [&] {
+        QProcess zcat;
+        zcat.setStandardOutputFile(QProcess::nullDevice());
+        zcat.start(QStringLiteral("zcat"), {path});
+        if (!zcat.waitForFinished(-1) || zcat.exitCode() != 0)
+            qFatal("zcat cannot read %s", qPrintable(path));
+    });
+}
+
 qsizetype connectionsIn(SyslogReader& reader)
 {
     const std::optional<SyslogReader::Batch> batch = reader.read();
@@ -190,4 +203,30 @@ void syslogBench(BenchReport& report)
         qFatal("the Refresh found %lld connections, not the new one", qint64(found));
     report.add(QStringLiteral("syslog Refresh, 10 new records after 100,000"), refresh, 10.0,
                QStringLiteral("ms"));
+
+    // A rotated set read at the first start, without an own log: NAME.2.gz, NAME.1 and the file,
+    // about 50 MB of log each.
+    const QString current = dir.filePath(QStringLiteral("rotated"));
+    QDateTime when = march;
+    for (const QString& suffix : {QStringLiteral(".2"), QStringLiteral(".1"), QString()})
+        when = writeLog(current + suffix, 500, 101 * 1024, when);
+    if (QProcess::execute(QStringLiteral("gzip"), {current + QStringLiteral(".2")}) != 0)
+        qFatal("cannot compress %s.2", qPrintable(current));
+    found = 0;
+    const double set = BenchReport::bestMs(Runs, [&] {
+        SyslogReader reader(current);
+        reader.setCovered([] { return QDateTime(); });
+        found = connectionsIn(reader);
+    });
+    if (found != 1500)
+        qFatal("%lld connections in the rotated set, not 1500", qint64(found));
+    const double setFloor = plainPassMs(current) + plainPassMs(current + QStringLiteral(".1")) +
+                            zcatMs(current + QStringLiteral(".2.gz"));
+    report.note(QStringLiteral("rotated set read, 1500 calls in 3 files of %1 MB, one compressed")
+                    .arg(QFile(current).size() >> 20),
+                set, QStringLiteral("ms"));
+    report.note(QStringLiteral("plain passes and zcat, same files"), setFloor,
+                QStringLiteral("ms"));
+    report.add(QStringLiteral("rotated set read / plain passes and zcat"), set / setFloor, 2.0,
+               QStringLiteral("x"));
 }

@@ -16,7 +16,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The project has no e-mail address; the package names its makers without one.
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Dialtrak developers")
-# The Qt libraries the program links come from dpkg-shlibdeps. The platform plugin that shows
+# The libraries the program links (Qt, libsystemd, zlib) come from dpkg-shlibdeps. The platform plugin that shows
 # a window is loaded at run time, where dpkg-shlibdeps cannot see it, and Qt only recommends it:
 # without it the program cannot start.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

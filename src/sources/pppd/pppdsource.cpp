@@ -1,5 +1,6 @@
 #include "pppdsource.h"
 
+#include "log/ownlogfile.h"
 #include "platform/progresssink.h"
 #include "platform/textfile.h"
 #include "pppdconnectionbuilder.h"
@@ -50,6 +51,19 @@ QDateTime PppdSource::startOfLog() const
     const std::optional<QStringList> lines = TextFile::readLines(m_files.startOfLogPath());
     return lines && !lines->isEmpty() ? QDateTime::fromString(lines->first(), Qt::ISODateWithMs)
                                       : QDateTime();
+}
+
+QDateTime PppdSource::ownLogLatestStart() const
+{
+    QDateTime latest;
+    const OwnLogFile ownLog(ownLogPath());
+    for (const DatedConnection& connection : ownLog.read(OwnLogFile::IfMissing::Leave).records) {
+        const QDateTime start(connection.date, QTime::fromString(connection.record.starttime,
+                                                                 QStringLiteral("hh:mm:ss")));
+        if (start.isValid() && (!latest.isValid() || start > latest))
+            latest = start;
+    }
+    return latest;
 }
 
 ConnectionSource::Read PppdSource::read(ProgressSink& progress)

@@ -50,6 +50,9 @@ protected:
                                                QString* error) = 0;
     // The next read starts at record `index` of the last one (its size: behind it).
     virtual void resumeAt(qsizetype index) = 0;
+    // The start of the latest connection in the own log; invalid when it holds none or is
+    // missing. Records from before it are in the own log already.
+    QDateTime ownLogLatestStart() const;
 
 private:
     QString filePath(const QString& suffix) const;

@@ -5,13 +5,13 @@
 #include "platform/textfile.h"
 #include "syslogline.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "logfileinput.h"
+#include "rotatedlogs.h"
+
 #include <QHashFunctions>
 
+#include <algorithm>
 #include <cstring>
-#include <memory>
-#include <sys/stat.h>
 
 namespace
 {
@@ -49,57 +49,34 @@ const char* findLastByte(const char* from, const char* end, char byte)
     return static_cast<const char*>(::memrchr(from, byte, size_t(end - from)));
 }
 
-// Up to length bytes of the file from a place.
-QByteArray bytesAt(QFile& file, qint64 from, qint64 length)
+// When a file begins: the stamp of its first line that has one, a classic stamp in the last
+// year that puts it no later than the file's modification time. Unknown when its start holds no
+// stamp or cannot be read.
+std::optional<qint64> beginningOf(LogFileInput& input)
 {
-    if (!file.seek(from))
-        return {};
-    return file.read(length);
-}
-
-struct OpenFile {
-    std::unique_ptr<QFile> file;
-    quint64 device = 0;
-    quint64 inode = 0;
-    QByteArray head;
-};
-
-// Only regular files: a device or a pipe would never end, or never answer.
-std::optional<OpenFile> openLog(const QString& path, QString* error)
-{
-    OpenFile open;
-    open.file = std::make_unique<QFile>(path);
-    if (path.isEmpty() || !QFileInfo(path).isFile()) {
-        if (error)
-            *error = QStringLiteral("%1 is not a file that can be read.").arg(path);
-        return std::nullopt;
+    constexpr qint64 Looked = 64 * 1024;
+    const QByteArray start = input.bytesAt(0, Looked);
+    qsizetype from = 0;
+    while (from < start.size()) {
+        qsizetype end = start.indexOf('\n', from);
+        if (end < 0)
+            end = start.size();
+        const std::optional<SyslogStamp> stamp =
+            SyslogStamp::parse(QByteArrayView(start).sliced(from, end - from));
+        from = end + 1;
+        if (!stamp)
+            continue;
+        if (!stamp->classic)
+            return stamp->utcMsecs;
+        ClassicYear year;
+        year.place(stamp->month, stamp->day, stamp->msecsOfDay);
+        year.anchor(input.modified());
+        const QDate date(year.state().year, stamp->month, stamp->day);
+        if (!date.isValid())
+            return std::nullopt;
+        return LocalTimeConverter().toUtcMsecs(date, stamp->msecsOfDay);
     }
-    struct stat status = {};
-    if (!open.file->open(QIODevice::ReadOnly | QIODevice::Unbuffered) ||
-        ::fstat(open.file->handle(), &status) != 0 || !S_ISREG(status.st_mode)) {
-        if (error)
-            *error = QStringLiteral("%1 cannot be read: %2").arg(path, open.file->errorString());
-        return std::nullopt;
-    }
-    open.device = quint64(status.st_dev);
-    open.inode = quint64(status.st_ino);
-    open.head = bytesAt(*open.file, 0, HeadLength);
-    return open;
-}
-
-QDateTime modifiedTime(QFile& file)
-{
-    struct stat status = {};
-    if (::fstat(file.handle(), &status) != 0)
-        return {};
-    return QDateTime::fromMSecsSinceEpoch(
-        qint64(status.st_mtim.tv_sec) * 1000 + status.st_mtim.tv_nsec / 1000000, Qt::UTC);
-}
-
-qint64 sizeNow(QFile& file)
-{
-    struct stat status = {};
-    return ::fstat(file.handle(), &status) == 0 ? qint64(status.st_size) : -1;
+    return std::nullopt;
 }
 
 } // namespace
@@ -233,83 +210,178 @@ void SyslogReader::resumeAt(qsizetype index)
     m_next = index >= 0 && size_t(index) < m_marks.size() ? m_marks[size_t(index)] : m_end;
 }
 
-bool SyslogReader::holds(QFile& file, const FileId& id, const Spot& spot) const
+SyslogReader::FileId SyslogReader::idOf(LogFileInput& input)
+{
+    return {input.device(), input.inode(), input.bytesAt(0, HeadLength)};
+}
+
+bool SyslogReader::holds(LogFileInput& input, const FileId& id, const Spot& spot) const
 {
     if (!id.head.startsWith(m_files[size_t(spot.file)].head))
         return false;
-    const QByteArray check = bytesAt(file, spot.checkFrom, spot.checkLength);
-    return check.size() == spot.checkLength && hashOf(check) == spot.checkHash &&
-           sizeNow(file) >= spot.offset;
+    // The check bytes reach the place; without any (a read that found nothing new), the file
+    // must still reach it: one cut shorter is read again.
+    if (spot.checkLength == 0)
+        return spot.offset == 0 || input.bytesAt(spot.offset - 1, 1).size() == 1;
+    const QByteArray check = input.bytesAt(spot.checkFrom, spot.checkLength);
+    return check.size() == spot.checkLength && hashOf(check) == spot.checkHash;
 }
+
+// Where the last read stopped, if it is still there: in the file, or in a file logrotate made
+// of it (renamed, or copied before the file was emptied, compressed or not, once or more), and
+// then the files rotated after that one and the file. A copy has another inode: its bytes tell.
+std::vector<SyslogReader::Part> SyslogReader::onward(Part& current, QStringList& problems) const
+{
+    std::vector<Part> parts;
+    if (current.id.sameFile(m_files[size_t(m_next.file)]) &&
+        holds(*current.input, current.id, m_next)) {
+        parts.push_back(std::move(current));
+        parts.back().from = m_next.offset;
+        return parts;
+    }
+    const QList<RotatedLogs::File> rotated = RotatedLogs::beside(m_path);
+    for (qsizetype i = 0; i < rotated.size(); ++i) {
+        std::unique_ptr<LogFileInput> input =
+            LogFileInput::open(rotated.at(i).path, rotated.at(i).compressed, nullptr);
+        if (!input)
+            continue;
+        const FileId id = idOf(*input);
+        if (!holds(*input, id, m_next))
+            continue;
+        parts.push_back({std::move(input), id, m_next.offset});
+        for (qsizetype newer = i - 1; newer >= 0; --newer) {
+            QString error;
+            std::unique_ptr<LogFileInput> next =
+                LogFileInput::open(rotated.at(newer).path, rotated.at(newer).compressed, &error);
+            if (!next) {
+                problems << error;
+                continue;
+            }
+            const FileId nextId = idOf(*next);
+            parts.push_back({std::move(next), nextId, 0});
+        }
+        parts.push_back(std::move(current));
+        return parts;
+    }
+    return parts;
+}
+
+// The file from its start, after the rotated files back to the newest that begins where the
+// own log already covers; none of them when the file itself begins there.
+std::vector<SyslogReader::Part> SyslogReader::wholeFiles(Part& current, QStringList& problems) const
+{
+    std::vector<Part> parts;
+    if (m_covered) {
+        const QDateTime covered = m_covered();
+        const auto reachesBack = [&covered](LogFileInput& input) {
+            const std::optional<qint64> begins = beginningOf(input);
+            return covered.isValid() && begins && *begins <= covered.toMSecsSinceEpoch();
+        };
+        if (!reachesBack(*current.input)) {
+            for (const RotatedLogs::File& file : RotatedLogs::beside(m_path)) {
+                QString error;
+                std::unique_ptr<LogFileInput> input =
+                    LogFileInput::open(file.path, file.compressed, &error);
+                if (!input) {
+                    problems << error;
+                    continue;
+                }
+                const bool enough = reachesBack(*input);
+                const FileId id = idOf(*input);
+                parts.push_back({std::move(input), id, 0});
+                if (enough)
+                    break;
+            }
+            std::reverse(parts.begin(), parts.end());
+        }
+    }
+    parts.push_back(std::move(current));
+    return parts;
+}
+
+// How far a read of several files has come, as a share of all their bytes on disk.
+struct SyslogReader::Progress {
+    ProgressSink* sink = nullptr;
+    qint64 before = 0; // of the files read already
+    qint64 total = 1;
+    int shown = -1;
+
+    void show(qint64 done)
+    {
+        const int percent = int(qMin<qint64>(100, (before + done) * 100 / total));
+        if (sink && percent != shown)
+            sink->setProgress(shown = percent);
+    }
+};
 
 std::optional<SyslogReader::Batch> SyslogReader::read(QString* error, ProgressSink* progress)
 {
-    std::optional<OpenFile> current = openLog(m_path, error);
-    if (!current)
+    std::unique_ptr<LogFileInput> opened = LogFileInput::open(m_path, false, error);
+    if (!opened)
         return std::nullopt;
+    Part current{std::move(opened), {}, 0};
+    current.id = idOf(*current.input);
+    LogFileInput* const file = current.input.get();
 
+    QStringList problems;
+    std::vector<Part> parts;
+    if (m_next.file >= 0)
+        parts = onward(current, problems);
     Pass pass;
-    const FileId now{current->device, current->inode, current->head};
-    // Read on where the last read stopped when that place is still there: in the file, or in
-    // the file logrotate moved it to ("<path>.1": renamed, or copied before the file was
-    // truncated).
-    bool onward = false;
-    std::optional<OpenFile> rotated;
-    if (m_next.file >= 0) {
-        const FileId& seen = m_files[size_t(m_next.file)];
-        if (now.sameFile(seen) && holds(*current->file, now, m_next)) {
-            onward = true;
-        } else if ((rotated = openLog(m_path + QStringLiteral(".1"), nullptr))) {
-            const FileId moved{rotated->device, rotated->inode, rotated->head};
-            if ((moved.sameFile(seen) || now.sameFile(seen)) &&
-                holds(*rotated->file, moved, m_next)) {
-                pass.files.push_back(moved);
-                pass.year.setState(m_next.year);
-                if (!readFrom(pass, *rotated->file, m_next.offset, progress, error))
-                    return std::nullopt;
-            }
-        }
-    }
-    pass.batch.fromStart = !onward && pass.files.empty();
-    if (onward)
+    pass.batch.fromStart = parts.empty();
+    if (parts.empty())
+        parts = wholeFiles(current, problems);
+    else
         pass.year.setState(m_next.year);
-    pass.files.push_back(now);
-    if (!readFrom(pass, *current->file, onward ? m_next.offset : 0, progress, error))
-        return std::nullopt;
-    pass.finish(modifiedTime(*current->file));
+
+    Progress shown{progress};
+    shown.total = 0;
+    for (const Part& part : parts)
+        shown.total += qMax<qint64>(0, part.input->sizeOnDisk());
+    shown.total = qMax<qint64>(1, shown.total);
+    for (Part& part : parts) {
+        pass.files.push_back(part.id);
+        if (!readFrom(pass, *part.input, part.from, shown)) {
+            // A rotated file that cannot be read on takes nothing read from the others away.
+            if (part.input.get() == file) {
+                if (error)
+                    *error = file->errorString();
+                return std::nullopt;
+            }
+            problems << part.input->errorString();
+        }
+        shown.before += qMax<qint64>(0, part.input->sizeOnDisk());
+    }
+    pass.finish(file->modified());
 
     m_files = std::move(pass.files);
     m_marks = std::move(pass.marks);
     m_end = pass.end;
     m_next = m_end;
+    pass.batch.problems = problems.join(u' ');
     return std::move(pass.batch);
 }
 
-bool SyslogReader::readFrom(Pass& pass, QFile& file, qint64 from, ProgressSink* progress,
-                            QString* error)
+bool SyslogReader::readFrom(Pass& pass, LogFileInput& input, qint64 from, Progress& progress)
 {
     if (m_buffer.size() != BlockSize)
         m_buffer = QByteArray(BlockSize, Qt::Uninitialized);
     char* const buffer = m_buffer.data();
-    if (!file.seek(from)) {
-        if (error)
-            *error =
-                QStringLiteral("%1 cannot be read: %2").arg(file.fileName(), file.errorString());
+    if (!input.seek(from))
         return false;
-    }
-    const qint64 size = qMax<qint64>(1, sizeNow(file));
     qint64 consumed = from; // where in the file buffer[0] is
     qsizetype kept = 0;     // a line begun in the last block, still without its end
     bool longLine = false;  // the start of the buffer is the rest of a line too long for it
-    int shown = -1;
+    QByteArray tail;        // the last bytes before `consumed`, read in this read
+    const auto keepTail = [&tail](const char* begin, const char* end) {
+        const qsizetype length = qMin<qsizetype>(end - begin, CheckLength);
+        tail.append(end - length, length);
+        tail.remove(0, qMax<qsizetype>(0, tail.size() - CheckLength));
+    };
     while (true) {
-        const qint64 got = file.read(buffer + kept, BlockSize - kept);
-        if (got < 0) {
-            if (error)
-                *error = QStringLiteral("%1 cannot be read: %2")
-                             .arg(file.fileName(), file.errorString());
+        const qint64 got = input.read(buffer + kept, BlockSize - kept);
+        if (got < 0)
             return false;
-        }
         if (got == 0)
             break;
         const qsizetype length = kept + qsizetype(got);
@@ -320,6 +392,7 @@ bool SyslogReader::readFrom(Pass& pass, QFile& file, qint64 from, ProgressSink* 
                 continue;
             }
             // A line longer than the buffer is nobody's log line.
+            keepTail(buffer, buffer + length);
             consumed += length;
             kept = 0;
             longLine = true;
@@ -333,26 +406,22 @@ bool SyslogReader::readFrom(Pass& pass, QFile& file, qint64 from, ProgressSink* 
         }
         if (begin < complete)
             pass.scan(begin, complete, consumed + (begin - buffer));
+        keepTail(buffer, complete);
         consumed += complete - buffer;
         kept = length - (complete - buffer);
         std::memmove(buffer, complete, size_t(kept));
-        if (progress) {
-            const int percent = int(qMin<qint64>(100, consumed * 100 / size));
-            if (percent != shown)
-                progress->setProgress(shown = percent);
-        }
+        progress.show(input.doneOnDisk());
     }
 
     // The last complete line tells the year of the file's end.
-    const qint64 checkFrom = qMax(from, consumed - CheckLength);
-    const QByteArray check = bytesAt(file, checkFrom, consumed - checkFrom);
-    if (check.size() == consumed - checkFrom && check.size() >= 2 && check.endsWith('\n')) {
-        const qsizetype before = check.lastIndexOf('\n', check.size() - 2);
+    const qint64 checkFrom = consumed - tail.size();
+    if (tail.size() >= 2 && tail.endsWith('\n')) {
+        const qsizetype before = tail.lastIndexOf('\n', tail.size() - 2);
         if (before >= 0 || checkFrom == from)
-            pass.sample(QByteArrayView(check).sliced(before + 1, check.size() - before - 2));
+            pass.sample(QByteArrayView(tail).sliced(before + 1, tail.size() - before - 2));
     }
-    pass.end = {int(pass.files.size()) - 1, consumed,      checkFrom,
-                consumed - checkFrom,       hashOf(check), pass.year.state()};
+    pass.end = {int(pass.files.size()) - 1, consumed, checkFrom, tail.size(), hashOf(tail),
+                pass.year.state()};
     // A last line without its line end is being written: read, but read again next time.
     if (kept > 0 && !longLine)
         pass.scan(buffer, buffer + kept, consumed);

@@ -6,6 +6,13 @@
 SyslogSource::SyslogSource(const QString& path, QString dataDirectory)
     : PppdSource(PppdFiles::ofPath(path, std::move(dataDirectory))), m_reader(path)
 {
+    // At the start the rotated files are read back to what the own log holds already; after
+    // Start New Log, older records are left out anyway.
+    m_reader.setCovered([this] {
+        const QDateTime latest = ownLogLatestStart();
+        const QDateTime since = startOfLog();
+        return since.isValid() && (!latest.isValid() || since > latest) ? since : latest;
+    });
 }
 
 QString SyslogSource::noConnectionsMessage() const
@@ -22,7 +29,10 @@ std::optional<PppdSource::Records> SyslogSource::readRecords(ProgressSink& progr
     std::optional<SyslogReader::Batch> batch = reader.read(error, &progress);
     if (!batch)
         return std::nullopt;
-    return Records{std::move(batch->records), QString()};
+    QString problems;
+    if (!batch->problems.isEmpty())
+        problems = QStringLiteral("Some older records may be missing: %1").arg(batch->problems);
+    return Records{std::move(batch->records), problems};
 }
 
 std::unique_ptr<SourceWatch> SyslogSource::watch()
@@ -36,8 +46,10 @@ std::unique_ptr<SourceWatch> SyslogSource::watch()
     const QString path = m_reader.path();
     QObject::connect(files, &QFileSystemWatcher::fileChanged, signal, &SourceWatch::changed);
     QObject::connect(files, &QFileSystemWatcher::directoryChanged, signal, [files, signal, path] {
-        // A file watched is dropped when it is replaced: watch the new one.
-        if (!files->files().contains(path) && QFileInfo::exists(path))
+        // The file at the path may be a new one (logrotate moved the old one away and made it
+        // at once, before the watch dropped the old one): watch whatever is there now.
+        files->removePath(path);
+        if (QFileInfo::exists(path))
             files->addPath(path);
         Q_EMIT signal->changed();
     });

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
@@ -99,6 +100,62 @@ std::optional<Read> readOn(SyslogReader& reader)
     const PppdConnectionBuilder::Result built = PppdConnectionBuilder::build(batch->records);
     reader.resumeAt(built.resumeAt);
     return Read{*batch, rows(built.connections)};
+}
+
+// A log and the files logrotate makes of it, in a folder of their own, changed by steps written
+// as a shell would: "mv syslog syslog.1", "cp syslog syslog.1", "truncate syslog", "gzip syslog.1",
+// "cut syslog.2.gz" (the second half cut away), "link syslog.3.gz" (to nothing).
+class LogFolder
+{
+public:
+    QString path(const QString& name = QStringLiteral("syslog")) const
+    {
+        return m_dir.filePath(name);
+    }
+    void append(const QString& name, const QByteArray& bytes) const
+    {
+        QFile file(path(name));
+        QVERIFY(file.open(QIODevice::Append));
+        QCOMPARE(file.write(bytes), bytes.size());
+    }
+    void run(const QString& step) const
+    {
+        const QStringList words = step.split(u' ');
+        const QString& verb = words.at(0);
+        const QString from = path(words.at(1));
+        if (verb == QLatin1String("mv")) {
+            QVERIFY(QFile::rename(from, path(words.at(2))));
+        } else if (verb == QLatin1String("cp")) {
+            QVERIFY(QFile::copy(from, path(words.at(2))));
+        } else if (verb == QLatin1String("truncate")) {
+            QVERIFY(QFile::resize(from, 0));
+        } else if (verb == QLatin1String("gzip")) {
+            QCOMPARE(QProcess::execute(QStringLiteral("gzip"), {QStringLiteral("-n"), from}), 0);
+        } else if (verb == QLatin1String("cut")) {
+            QVERIFY(QFile::resize(from, QFileInfo(from).size() / 2));
+        } else if (verb == QLatin1String("link")) {
+            QVERIFY(QFile::link(path(QStringLiteral("nowhere")), from));
+        } else {
+            QFAIL(qPrintable(step));
+        }
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// pppd's lines of a call with its stats, `minutes` long from `minute`.
+QByteArray call(int minute, int minutes, int pid)
+{
+    return callStart(minute, pid) + callEnd(minute + minutes, pid);
+}
+
+// Other programs' lines, enough that a file's head says when it was written.
+QByteArray chatter(int minute)
+{
+    const QDateTime when =
+        QDateTime(QDate(2024, 1, 15), QTime(10, 0), Qt::UTC).addSecs(minute * 60);
+    return when.toString(Qt::ISODate).toLatin1() + " host CRON[9]: (root) CMD (run-parts)\n";
 }
 
 // Acts once, at the first progress of a read.
@@ -264,6 +321,9 @@ private Q_SLOTS:
             << callStart(0) + line(30, 100, "Modem hangup") + stats.left(50) << "" << stats.mid(50)
             << false << QStringList{aRow};
         QTest::newRow("truncated") << a + a << "truncate" << b << true << QStringList{bRow};
+        QTest::newRow("cut shorter after a read that found nothing new")
+            << a + a + a + a << "found nothing, then halve" << b << true
+            << QStringList{aRow, aRow, bRow};
         QTest::newRow("emptied, then grown past the old end")
             << a << "truncate" << b + b << true << QStringList{bRow, bRow};
         QTest::newRow("replaced by another file")
@@ -297,6 +357,9 @@ private Q_SLOTS:
         const QString aside = log.path() + QStringLiteral(".1");
         if (change == QLatin1String("truncate")) {
             log.write({});
+        } else if (change == QLatin1String("found nothing, then halve")) {
+            QVERIFY(readOn(reader)->batch.records.isEmpty());
+            QVERIFY(QFile::resize(log.path(), QFileInfo(log.path()).size() / 2));
         } else if (change == QLatin1String("replace")) {
             QVERIFY(QFile::copy(log.path(), aside));
             QVERIFY(QFile::remove(log.path()));
@@ -374,6 +437,155 @@ private Q_SLOTS:
         const std::optional<Read> read = readOn(reader);
         QCOMPARE(read->connections, QStringList{"31 Dec 23 23:50:00 00:20:00 00:30:00 ? ?"});
         QCOMPARE(read->batch.records.last().when.toLocalTime().date(), QDate(2024, 1, 2));
+    }
+
+    // The first read: the rotated files back to the newest that begins where the own log
+    // covers, read oldest first; all of them without an own log.
+    void rotatedFilesAtTheStart_data()
+    {
+        QTest::addColumn<QStringList>("files"); // "name:minute of each call"; older first
+        QTest::addColumn<int>("covered");       // the own log's latest start; -1: none
+        QTest::addColumn<QStringList>("expected");
+
+        const QStringList numbered{"syslog.3.gz:0", "syslog.2.gz:100", "syslog.1:200",
+                                   "syslog:300"};
+        const QString first = QStringLiteral("15 Jan 24 10:00:00 10:10:00 00:10:00 10 20");
+        const QString second = QStringLiteral("15 Jan 24 11:40:00 11:50:00 00:10:00 10 20");
+        const QString third = QStringLiteral("15 Jan 24 13:20:00 13:30:00 00:10:00 10 20");
+        const QString fourth = QStringLiteral("15 Jan 24 15:00:00 15:10:00 00:10:00 10 20");
+        QTest::newRow("no own log: every rotated file")
+            << numbered << -1 << QStringList{first, second, third, fourth};
+        QTest::newRow("back to the compressed file that holds the latest start")
+            << numbered << 100 << QStringList{second, third, fourth};
+        QTest::newRow("back to the moved file that holds the latest start")
+            << numbered << 250 << QStringList{third, fourth};
+        QTest::newRow("the file itself holds the latest start")
+            << numbered << 300 << QStringList{fourth};
+        QTest::newRow("dateext names")
+            << QStringList{"syslog-20240101.gz:0", "syslog-20240108:100", "syslog:300"} << -1
+            << QStringList{first, second, fourth};
+        QTest::newRow("a file both plain and still being compressed is read once")
+            << QStringList{"syslog.2:100", "syslog.2.gz:100", "syslog:300"} << -1
+            << QStringList{second, fourth};
+    }
+
+    void rotatedFilesAtTheStart()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(int, covered);
+        QFETCH(QStringList, expected);
+        const LogFolder folder;
+        for (const QString& file : files) {
+            const QString name = file.section(u':', 0, 0);
+            const int minute = file.section(u':', 1).toInt();
+            const bool compressed = name.endsWith(QLatin1String(".gz"));
+            const QString written = compressed ? QStringLiteral("scratch") : name;
+            folder.append(written, chatter(minute) + call(minute, 10, 100 + minute));
+            if (compressed) {
+                folder.run(QStringLiteral("gzip scratch"));
+                folder.run(QStringLiteral("mv scratch.gz ") + name);
+            }
+        }
+        SyslogReader reader(folder.path());
+        const QDateTime until =
+            QDateTime(QDate(2024, 1, 15), QTime(10, 0), Qt::UTC).addSecs(covered * 60);
+        reader.setCovered([&] { return covered < 0 ? QDateTime() : until; });
+        const std::optional<Read> read = readOn(reader);
+        QVERIFY(read);
+        QVERIFY(read->batch.problems.isEmpty());
+        QCOMPARE(read->connections, expected);
+    }
+
+    // A call in progress while logrotate runs once or twice ends in the new file: the rest of the
+    // file read last is read where it is now, then every file rotated after it, so the call keeps
+    // its start and its bytes.
+    void callAcrossRotations_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        const QString move = QStringLiteral("mv syslog syslog.1");
+        const QString copy = QStringLiteral("cp syslog syslog.1,truncate syslog");
+        QTest::newRow("moved, compressed at once") << QStringList{move, "gzip syslog.1"};
+        QTest::newRow("moved twice, the older compressed")
+            << QStringList{move, "mv syslog.1 syslog.2", "gzip syslog.2", move};
+        QTest::newRow("moved twice, a read between")
+            << QStringList{move, "read", "mv syslog.1 syslog.2", "gzip syslog.2", move};
+        QTest::newRow("copied and emptied twice, the older compressed")
+            << QStringList{copy, "mv syslog.1 syslog.2", "gzip syslog.2", copy};
+        QTest::newRow("dateext") << QStringList{"mv syslog syslog-20240115"};
+        QTest::newRow("dateext, compressed at once")
+            << QStringList{"mv syslog syslog-20240115", "gzip syslog-20240115"};
+        QTest::newRow("dateext twice") << QStringList{
+            "mv syslog syslog-20240114", "gzip syslog-20240114", "mv syslog syslog-20240115"};
+    }
+
+    void callAcrossRotations()
+    {
+        QFETCH(QStringList, steps);
+        const LogFolder folder;
+        folder.append(QStringLiteral("syslog"), chatter(0) + callStart(0));
+        SyslogReader reader(folder.path());
+        QCOMPARE(readOn(reader)->connections,
+                 QStringList{"15 Jan 24 10:00:00 10:00:00 in-progress ? ?"});
+        int minute = 10;
+        for (const QString& step : steps.join(u',').split(u',')) {
+            if (step == QLatin1String("read")) {
+                QVERIFY(readOn(reader));
+            } else {
+                folder.run(step);
+                // Other programs write to the file logrotate left, and pppd's lines between.
+                folder.append(QStringLiteral("syslog"),
+                              chatter(minute) + line(minute, 100, "rcvd [LCP EchoReq]"));
+                minute += 10;
+            }
+        }
+        folder.append(QStringLiteral("syslog"), callEnd(60));
+        const std::optional<Read> read = readOn(reader);
+        QVERIFY(read);
+        QVERIFY(!read->batch.fromStart);
+        QCOMPARE(read->connections, QStringList{"15 Jan 24 10:00:00 11:00:00 01:00:00 10 20"});
+        QVERIFY(readOn(reader)->batch.records.isEmpty());
+    }
+
+    // A rotated file that cannot be read takes nothing away that could be: the rest is read,
+    // and what went wrong is told.
+    void unreadableRotatedFiles_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("broken");
+        QTest::addColumn<QStringList>("expected");
+        const QString early = QStringLiteral("15 Jan 24 10:00:00 10:10:00 00:10:00 10 20");
+        const QString late = QStringLiteral("15 Jan 24 11:40:00 11:50:00 00:10:00 10 20");
+        const QString now = QStringLiteral("15 Jan 24 13:20:00 13:30:00 00:10:00 10 20");
+        QTest::newRow("cut short: its first half is read")
+            << QStringList{"gzip syslog.2", "cut syslog.2.gz"} << "syslog.2.gz"
+            << QStringList{early, now};
+        QTest::newRow("not gzip data")
+            << QStringList{"mv syslog.2 syslog.2.gz"} << "syslog.2.gz" << QStringList{now};
+        QTest::newRow("a link to nothing")
+            << QStringList{"link syslog.3.gz"} << "syslog.3.gz" << QStringList{early, late, now};
+    }
+
+    void unreadableRotatedFiles()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, broken);
+        QFETCH(QStringList, expected);
+        const LogFolder folder;
+        // Enough calls and other lines that the compressed file is cut well after the first.
+        QByteArray older = call(0, 10, 100);
+        while (older.size() < 256 * 1024)
+            older += chatter(20) + line(20, 7, "rcvd [LCP EchoReq id=0x1 magic=0x5e2a]");
+        folder.append(QStringLiteral("syslog.2"), older + call(100, 10, 101));
+        folder.append(QStringLiteral("syslog"), call(200, 10, 102));
+        for (const QString& step : steps)
+            folder.run(step);
+        SyslogReader reader(folder.path());
+        reader.setCovered([] { return QDateTime(); });
+        const std::optional<Read> read = readOn(reader);
+        QVERIFY(read);
+        QVERIFY2(read->batch.problems.contains(folder.path(broken)),
+                 qPrintable(read->batch.problems));
+        QCOMPARE(read->connections, expected);
     }
 };
 
