@@ -54,8 +54,7 @@ private Q_SLOTS:
             << QStringList{"1: The bytes sent and received of the connections could not be kept "
                            "(Cannot write v)."};
         QTest::newRow("figures that cannot be real, once for the same connections")
-            << "volumeIgnored=a,b,c,d,e,f,g"
-            << "volumeIgnored=a,b,c,d,e,f,g"
+            << false << QStringList{"volumeIgnored=a,b,c,d,e,f,g", "volumeIgnored=a,b,c,d,e,f,g"}
             << QStringList{"1: Byte counts or lengths that cannot be real were ignored for the "
                            "connections of a, b, c, d, e and 2 more."};
         QTest::newRow("the notes file unreadable, once a run")
