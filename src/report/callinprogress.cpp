@@ -19,24 +19,21 @@ QString CallInProgress::statusText(const QList<DatedConnection>& calls, const Ca
     const qint64 lasted = QDateTime(call.date, *start).secsTo(now);
     if (lasted < 0)
         return {};
-    constexpr qint64 Day = 24 * 60 * 60;
-    if (lasted >= Day) {
-        // The tariff's costing measures a call within a day: past one, its time so far alone,
-        // and the day it began.
-        return QStringLiteral("Connected since %1 %2: %3 so far")
-            .arg(Formats::dddDMmm(call.date), call.record.starttime,
-                 Formats::totalTime(lasted / 3600, lasted % 3600 / 60, lasted % 60));
-    }
-    // Costed by the tariff's own rules, as if it ended now.
+    // Costed by the tariff's own rules, as if it ended now; an always-on link's days all count.
     auto table = std::make_unique<ConnectionTable>();
     ConnectionRecord soFar = call.record;
     soFar.conndate = Formats::isoDate(call.date);
     soFar.endtime = now.time().toString(QStringLiteral("hh:mm:ss"));
+    soFar.measuredSeconds = lasted;
     table->append(soFar);
     coster.findvariables(*table, 1);
     const ConnectionRecord& costed = (*table)[1];
+    // Past a day, the time alone would not say which day it began.
+    constexpr qint64 Day = 24 * 60 * 60;
+    const QString since =
+        lasted >= Day ? Formats::dddDMmm(call.date) + QLatin1Char(' ') + call.record.starttime
+                      : call.record.starttime;
     return QStringLiteral("Connected since %1: %2 so far, %3")
-        .arg(call.record.starttime,
-             Formats::totalTime(costed.durhours, costed.durmins, costed.dursecs),
+        .arg(since, Formats::totalTime(costed.durhours, costed.durmins, costed.dursecs),
              Formats::currency(costed.cost));
 }

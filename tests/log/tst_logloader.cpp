@@ -439,7 +439,8 @@ private Q_SLOTS:
         QCOMPARE(load.table[1].otherinfo, QString("Peak Rate"));
     }
 
-    // As the command line reads: not even an empty own log or the data folder is made.
+    // As the command line reads: not even an empty own log, the data folder or the file of the
+    // calls in progress is made.
     void aReadOnlyLoadMakesNothing_data()
     {
         QTest::addColumn<bool>("systemLog");
@@ -458,7 +459,9 @@ private Q_SLOTS:
             const QDateTime start(QDate(2024, 12, 8), QTime(18, 0), Qt::UTC);
             for (const auto& [seconds, message] : {std::pair{0, "Connect: ppp0 <--> /dev/ttyS0"},
                                                    {4, "local  IP address 10.64.1.2"},
-                                                   {600, "Connection terminated."}})
+                                                   {600, "Connection terminated."},
+                                                   {700, "Connect: ppp0 <--> /dev/ttyS0"},
+                                                   {704, "local  IP address 10.64.1.3"}})
                 lines += start.addSecs(seconds).toString(Qt::ISODateWithMs).toLatin1() +
                          " modembox pppd[4000]: " + message + '\n';
             QVERIFY(TextFile::writeBytes(choice.path, lines));

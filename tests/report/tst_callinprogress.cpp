@@ -20,11 +20,11 @@ private Q_SLOTS:
             << now
             << QString("Connected since 10:00:00: 0 hrs 12 mins 30 secs so "
                        "far, \u00a30.50");
-        // An always-on link: the costing measures a call within a day, so no cost is made up.
+        // An always-on link: every day of it counts.
         QTest::newRow("in progress for more than a day")
             << now.addDays(2)
             << QString("Connected since Mon 3 Apr 10:00:00: 48 hrs 12 mins 30 "
-                       "secs so far");
+                       "secs so far, \u00a3115.70");
         QTest::newRow("the clock before its start") << now.addDays(-1) << QString();
     }
     void statusText()

@@ -84,40 +84,6 @@ private Q_SLOTS:
         QVERIFY(source->settle(true).isEmpty());
         QCOMPARE(TextFile::readLines(source->openLinksPath())->size(), 1);
     }
-
-    void aCallLoadedInProgressKeepsItsBytes()
-    {
-        // Its completion takes the place of its in-progress record, and the load reads the own
-        // log once more, when the journal has nothing new to give.
-        JournalFixture journal;
-        QVERIFY(journal.write(JournalFixture::first()));
-        QTemporaryDir data;
-        const std::unique_ptr<JournalSource> source = sourceOf(journal, data.path());
-        ConnectionTable table;
-        SilentProgress progress;
-        LogLoader loader(table, {}, progress, *source);
-        loader.lookinlog();
-        QVERIFY(journal.write(JournalFixture::second()));
-        QCOMPARE(loader.lookinlog().droppedDuplicates, 1);
-        QCOMPARE(table[2].sentBytes, std::optional<quint64>(2000000));
-        QCOMPARE(table[2].receivedBytes, std::optional<quint64>(50000000));
-    }
-
-    void aReadOnlyLoadWritesNothing()
-    {
-        // A link still negotiating: no connection yet, so no own log to write either.
-        JournalFixture journal;
-        QVERIFY(journal.write(JournalExport().pppd(JournalFixture::at("10:00:00"), 100,
-                                                   "Connect: ppp0 <--> /dev/ttyS0")));
-        QTemporaryDir data;
-        const std::unique_ptr<JournalSource> source = sourceOf(journal, data.path());
-        ConnectionTable table;
-        SilentProgress progress;
-        LogLoader loader(table, {}, progress, *source);
-        loader.setReadOnly(true);
-        loader.lookinlog();
-        QVERIFY(!QFile::exists(source->openLinksPath()));
-    }
 };
 
 DIALTRAK_TEST(TstPppdSource)
