@@ -4,8 +4,8 @@
 #include "sources/sourcechoice.h"
 #include "testregistry.h"
 
-#include <QListWidget>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 

@@ -8,9 +8,9 @@
 #include "modemlogbuilder.h"
 #include "platform/progresssink.h"
 #include "recordingprogress.h"
+#include "sources/pppd/syslog/syslogsource.h"
 #include "sources/sourcechoice.h"
 #include "tariff/tarifftable.h"
-#include "sources/pppd/syslog/syslogsource.h"
 #include "testregistry.h"
 
 #include <QTest>

@@ -194,8 +194,9 @@ PppdConnectionBuilder::Result PppdConnectionBuilder::build(const QList<PppdRecor
         case PppdMessage::Kind::ConnectTime:
             // Logged with the stats, for each time IP went down.
             if (link)
-                link->state.connection.pppdSeconds = link->state.connection.pppdSeconds.value_or(0) +
-                                                     *PppdMessage::connectSeconds(record.message);
+                link->state.connection.pppdSeconds =
+                    link->state.connection.pppdSeconds.value_or(0) +
+                    *PppdMessage::connectSeconds(record.message);
             break;
         case PppdMessage::Kind::Other:
             break;

@@ -28,8 +28,9 @@ bool countOf(const QString& text, std::optional<quint64>& count)
 
 QString textOf(const std::optional<BootClock>& clock)
 {
-    return clock ? QString::fromLatin1(clock->boot) + QLatin1Char(' ') + QString::number(clock->usec)
-                 : QString();
+    return clock
+               ? QString::fromLatin1(clock->boot) + QLatin1Char(' ') + QString::number(clock->usec)
+               : QString();
 }
 
 bool clockOf(const QString& text, std::optional<BootClock>& clock)
