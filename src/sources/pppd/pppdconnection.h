@@ -16,6 +16,8 @@ struct PppdConnection {
     std::optional<quint64> sentBytes;
     std::optional<quint64> receivedBytes;
     qint64 pid = 0;
+    // Its interface ("ppp0"), which the kernel gives to one link at a time.
+    QString interfaceName;
     // The index of the "Connect:" record in the list the connection was built from, so that a
     // reader can read a call in progress again from its start; -1 for a link carried on from an
     // earlier list.

@@ -119,6 +119,12 @@ PppdConnectionBuilder::Result PppdConnectionBuilder::build(const QList<PppdRecor
     for (size_t i = 0; i < links.size(); ++i)
         latest.insert(links[i].state.connection.pid, i);
     Moment moment;
+    // An open link whose process cannot have gone on: it ends as lost, its end unknown.
+    const auto lose = [&](Link& gone) {
+        gone.state.connection.processLost = gone.open();
+        gone.settled = true;
+    };
+    QByteArray boot; // of the records being read, where the journal tells it
 
     for (qsizetype index = 0; index < records.size(); ++index) {
         const PppdRecord& record = records.at(index);
@@ -130,6 +136,19 @@ PppdConnectionBuilder::Result PppdConnectionBuilder::build(const QList<PppdRecor
         const auto upTo = carry.takenUpTo.constFind(record.pid);
         if (upTo != carry.takenUpTo.constEnd() && index <= *upTo)
             continue;
+        if (record.monotonic && record.monotonic->boot != boot) {
+            // A new boot: no process of an earlier one logs again (a power cut logs no end).
+            boot = record.monotonic->boot;
+            for (auto it = latest.begin(); it != latest.end();) {
+                const std::optional<BootClock>& started = links[*it].state.connection.startClock;
+                if (started && started->boot != boot) {
+                    lose(links[*it]);
+                    it = latest.erase(it);
+                } else {
+                    ++it;
+                }
+            }
+        }
         const auto found = latest.constFind(record.pid);
         Link* link = found != latest.constEnd() ? &links[*found] : nullptr;
         if (link)
@@ -139,8 +158,7 @@ PppdConnectionBuilder::Result PppdConnectionBuilder::build(const QList<PppdRecor
         case PppdMessage::Kind::Started:
             // The pid was given to a new process: the old one is gone, whatever it last logged.
             if (link) {
-                link->state.connection.processLost = link->open();
-                link->settled = true;
+                lose(*link);
                 latest.remove(record.pid);
             }
             break;
@@ -149,7 +167,16 @@ PppdConnectionBuilder::Result PppdConnectionBuilder::build(const QList<PppdRecor
                 link->endAt(record);
                 link->settled = true;
             }
+            // The kernel gives an interface to one link at a time: another process's link on it
+            // is over, though its end was never logged.
+            const QString interfaceName = PppdMessage::connectInterface(record.message).toString();
+            for (const size_t other : std::as_const(latest)) {
+                if (links[other].state.connection.pid != record.pid &&
+                    links[other].state.connection.interfaceName == interfaceName)
+                    lose(links[other]);
+            }
             Link next;
+            next.state.connection.interfaceName = interfaceName;
             next.state.connection.start = record.when;
             next.state.connection.startClock = record.monotonic;
             next.state.connection.pid = record.pid;

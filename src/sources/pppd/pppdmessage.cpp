@@ -35,6 +35,14 @@ bool skip(QStringView& text, QLatin1String expected)
 
 } // namespace
 
+QStringView PppdMessage::connectInterface(QStringView message)
+{
+    if (!skip(message, QLatin1String("Connect: ")))
+        return {};
+    const qsizetype space = message.indexOf(u' ');
+    return space < 0 ? message : message.first(space);
+}
+
 PppdMessage::Kind PppdMessage::kind(QStringView message)
 {
     if (message.isEmpty())

@@ -30,4 +30,6 @@ public:
     static std::optional<Counters> counters(QStringView message);
     // The seconds of a connect time line (pppd counts in tenths of a minute).
     static std::optional<qint64> connectSeconds(QStringView message);
+    // The interface of a "Connect:" line ("ppp0"); empty for any other line.
+    static QStringView connectInterface(QStringView message);
 };

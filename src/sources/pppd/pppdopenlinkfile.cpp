@@ -5,7 +5,7 @@
 
 namespace
 {
-constexpr qsizetype FixedFields = 12;
+constexpr qsizetype FixedFields = 13;
 
 QString textOf(const std::optional<quint64>& count)
 {
@@ -87,7 +87,8 @@ QString PppdOpenLinkFile::lineOf(const PppdOpenLink& link)
                        textOf(connection.endClock),
                        connection.ipUp ? textOf(*connection.ipUp) : QString(),
                        connection.pppdSeconds ? QString::number(*connection.pppdSeconds)
-                                              : QString()};
+                                              : QString(),
+                       connection.interfaceName};
     fields << link.lastMessages;
     return QuotedFields::join(fields);
 }
@@ -115,6 +116,7 @@ std::optional<PppdOpenLink> PppdOpenLinkFile::parse(const QString& line)
         (connection.ipUp && !connection.ipUp->isValid()) ||
         !secondsOf(fields.at(11), connection.pppdSeconds))
         return std::nullopt;
+    connection.interfaceName = fields.at(12);
     link.lastMessages = fields.mid(FixedFields);
     return link;
 }

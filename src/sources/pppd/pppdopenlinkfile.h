@@ -10,7 +10,7 @@
 // next start carries on with them: one line of quoted fields per link, its pid, start, end,
 // bytes sent and received, whether IP came up and stats are due, the moment of the last records
 // it took, what its length is measured by (the monotonic clock at its start and end, when IP
-// came up, pppd's own connect time), then the messages of those last records.
+// came up, pppd's own connect time), its interface, then the messages of those last records.
 class PppdOpenLinkFile
 {
 public:

@@ -70,7 +70,8 @@ QStringList rows(const QList<PppdConnection>& connections)
 // A link of a process coming up: its Connect: and its IP address.
 QStringList up(const QString& at, const QString& pid = QStringLiteral("100"))
 {
-    return {at + u' ' + pid + QStringLiteral(" Connect: ppp0 <--> /dev/ttyS0"),
+    return {at + u' ' + pid + QStringLiteral(" Connect: ppp") + pid +
+                QStringLiteral(" <--> /dev/ttyS0"),
             at + u' ' + pid + QStringLiteral(" local  IP address 10.0.0.2")};
 }
 
@@ -155,6 +156,11 @@ private Q_SLOTS:
                    QStringList{"10:30:01 100 Exit.", "11:00:00 100 Sent 3 bytes, received 4 bytes.",
                                "11:00:01 100 Exit."}
             << QStringList{"10:00:00-10:30:00 10/20"} << 8;
+        QTest::newRow("another process connects on its interface: the old call was lost")
+            << up("10:00:00") + QStringList{"10:30:00 200 Connect: ppp100 <--> /dev/ttyS1",
+                                            "10:30:04 200 local  IP address 10.0.0.3",
+                                            "10:40:00 200 Modem hangup"}
+            << QStringList{"10:00:00-lost ?/?", "10:30:00-10:40:00 ?/?"} << 2;
         QTest::newRow("a process started again under the pid: the old call was lost")
             << up("10:00:00") + QStringList{"11:00:00 100 pppd 2.4.9 started by root, uid 0"} +
                    up("11:00:30") + QStringList{"11:10:00 100 Modem hangup"}
@@ -196,10 +202,10 @@ private Q_SLOTS:
             << QStringList{"0 10:00:00.900 @a:1000.9 " + connect, "0 10:00:01.000 @a:1001 " + ip,
                            "0 10:05:00.100 @a:1300.1 Modem hangup"}
             << qint64(300);
-        QTest::newRow("the boot changed: the wall clock")
+        QTest::newRow("a new boot: the call ended unlogged, its length unknown")
             << QStringList{"0 10:00:00 @a:1000 " + connect, "0 10:00:05 @a:1005 " + ip,
                            "0 10:30:00 @b:20 Modem hangup"}
-            << qint64(1800);
+            << qint64(-1);
         QTest::newRow("text file, more than a day")
             << QStringList{"0 10:00:00 " + connect, "0 10:00:05 " + ip, "1 11:00:00 Modem hangup"}
             << qint64(90000);
