@@ -50,9 +50,13 @@ Aboutform::Aboutform(const QString& documentation, QWidget* parent) : QDialog(pa
     titleFont.setBold(true);
     m_lblTitle->setFont(titleFont);
     m_lblVersion = label(QStringLiteral("lblVersion"), ProgramInfo::versionText(), this);
+    // The notices the licence asks an interactive program to show: copyright, licence, where to
+    // read it, and no warranty.
     QLabel* label1 = label(QStringLiteral("Label1"),
-                           QStringLiteral("Dialtrak is free of charge: you may copy it and pass "
-                                          "it on unchanged."),
+                           QStringLiteral("\u00A9 2026 Dialtrak developers. Dialtrak is free "
+                                          "software under the GNU General Public License, version "
+                                          "3 or later (www.gnu.org/licenses), and comes with no "
+                                          "warranty."),
                            this);
 
     // Menu paths are held together by no-break spaces, so that no line starts with ">".

@@ -244,12 +244,16 @@ private Q_SLOTS:
         onNextModal([&](QWidget* window) {
             auto* homePage = in<QLineEdit>(window, "Text2");
             about << window->windowTitle() << in<QLabel>(window, "lblTitle")->text()
-                  << in<QLabel>(window, "lblVersion")->text() << homePage->text()
+                  << in<QLabel>(window, "lblVersion")->text()
+                  << in<QLabel>(window, "Label1")->text() << homePage->text()
                   << QString::number(homePage->isReadOnly());
             QTest::mouseClick(in<QPushButton>(window, "cmdOK"), Qt::LeftButton);
         });
         run.action("about")->trigger();
         QCOMPARE(about, (QStringList{"About Dialtrak", "Dialtrak", "Version 4.0.2",
+                                     "\u00A9 2026 Dialtrak developers. Dialtrak is free software "
+                                     "under the GNU General Public License, version 3 or later "
+                                     "(www.gnu.org/licenses), and comes with no warranty.",
                                      run.dir.filePath("docs/dialtrak.html"), "1"}));
 
         splashfrm splash(run.window.get());
