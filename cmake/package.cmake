@@ -14,11 +14,24 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The project has no e-mail address; the package names its makers without one.
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Dialtrak developers")
+# Debian wants a name and an address; the project has no address of its own yet.
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Dialtrak developers <dialtrak@example.org>")
 # The libraries the program links (Qt, libsystemd, zlib) come from dpkg-shlibdeps. The platform plugin that shows
 # a window is loaded at run time, where dpkg-shlibdeps cannot see it, and Qt only recommends it:
 # without it the program cannot start.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+
+# What Debian asks of every package: the terms it is given under, in the machine-readable copyright
+# format (the licence itself is the system's copy), and a changelog, compressed without a name or
+# time stamp so that the same source makes the same file.
+include(${CMAKE_CURRENT_LIST_DIR}/changelog.cmake)
+set(changelog ${PROJECT_BINARY_DIR}/package/changelog)
+dialtrak_changelog(${changelog} "${CPACK_DEBIAN_PACKAGE_MAINTAINER}")
+execute_process(COMMAND gzip -9nkf ${changelog} RESULT_VARIABLE failed)
+if(failed)
+    message(FATAL_ERROR "gzip could not compress ${changelog}")
+endif()
+install(FILES data/copyright ${changelog}.gz DESTINATION share/doc/dialtrak)
+
 include(CPack)

@@ -1,5 +1,7 @@
 #include "platform/homepage.h"
+#include "platform/programinfo.h"
 #include "platform/shortcutmaker.h"
+#include "sources/pppd/syslog/gzipstream.h"
 #include "testregistry.h"
 
 #include <QDir>
@@ -51,6 +53,8 @@ private Q_SLOTS:
         QTest::newRow("48 pixel icon") << "share/icons/hicolor/48x48/apps/dialtrak.png" << 48;
         QTest::newRow("256 pixel icon") << "share/icons/hicolor/256x256/apps/dialtrak.png" << 256;
         QTest::newRow("home page") << "share/doc/dialtrak/dialtrak.html" << 0;
+        QTest::newRow("copyright") << "share/doc/dialtrak/copyright" << 0;
+        QTest::newRow("changelog") << "share/doc/dialtrak/changelog.gz" << 0;
     }
     void installs()
     {
@@ -101,6 +105,36 @@ private Q_SLOTS:
         QFETCH(QStringList, arguments);
         arguments.replaceInStrings("{prefix}", m_prefix.path());
         run(program, arguments);
+    }
+
+    // The changelog's newest entry is this very version, in Debian's form.
+    void changelogStartsWithThisVersion()
+    {
+        QFile file(installed("share/doc/dialtrak/changelog.gz"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        GzipStream changelog(file);
+        QByteArray text;
+        char block[4096];
+        qint64 length;
+        while ((length = changelog.read(block, sizeof block)) > 0)
+            text.append(block, length);
+        QVERIFY2(length == 0, qPrintable(changelog.errorString()));
+        QCOMPARE(text.left(text.indexOf('\n')),
+                 "dialtrak (" + ProgramInfo::version().toUtf8() + ") unstable; urgency=medium");
+    }
+
+    // The .deb a user installs, made from this build as the README says, passes Debian's own
+    // checks: lintian finds no error in it.
+    void packageHasNoLintianErrors()
+    {
+        QTemporaryDir packages;
+        QVERIFY(packages.isValid());
+        run(DIALTRAK_CPACK, {"-G", "DEB", "--config", DIALTRAK_BUILD_DIR "/CPackConfig.cmake", "-B",
+                             packages.path()});
+        const QStringList built = QDir(packages.path()).entryList({"dialtrak_*.deb"}, QDir::Files);
+        QCOMPARE(built.size(), 1);
+        run("lintian",
+            {"--fail-on", "error", "--tag-display-limit", "0", packages.filePath(built.first())});
     }
 
     // Help > Dialtrak on the Web opens the page installed beside the program.
