@@ -1,9 +1,10 @@
 #include "budgetwatch.h"
 
 #include "platform/notifier.h"
-#include "stats/budgetcheck.h"
 #include "stats/warningledger.h"
 #include "tariff/billplan.h"
+
+#include <QResizeEvent>
 
 namespace
 {
@@ -20,9 +21,6 @@ BudgetWatch::BudgetWatch(SettingsStore& settings, QWidget* parent)
     setObjectName(QStringLiteral("budgetwarning"));
     setAccessibleName(QStringLiteral("Budget warning"));
     setTextInteractionFlags(Qt::TextSelectableByMouse);
-    // In a narrow window the warning is cut short rather than the window kept wide; its tooltip
-    // holds the whole of it.
-    setMinimumWidth(fontMetrics().averageCharWidth() * 16);
     hide();
 }
 
@@ -30,10 +28,7 @@ void BudgetWatch::check(const ConnectionTable& table, const BillPlan& plan, cons
 {
     const BillStatistics::Figures bill = BillStatistics::billBack(table, plan.billDay(), 0, today);
     const BudgetCheck::Status status = BudgetCheck::check(bill, plan);
-    setText(status.warning);
-    setToolTip(status.warning);
-    setStyleSheet(status.level == BudgetCheck::Level::Over ? kOverStyle : kNearStyle);
-    setVisible(status.level != BudgetCheck::Level::Clear);
+    showStatus(status);
 
     const QList<BudgetCheck::Threshold> fresh =
         WarningLedger(m_settings).takeNew(bill.period.first(), status.reached);
@@ -51,4 +46,58 @@ void BudgetWatch::check(const ConnectionTable& table, const BillPlan& plan, cons
                                    : QStringLiteral("Dialtrak: volume cap"),
                                use.warning);
     }
+}
+
+void BudgetWatch::showStatus(const BudgetCheck::Status& status)
+{
+    m_forms = status.forms;
+    // Whatever the width shows, the whole warning is there to hover over and to hear.
+    setToolTip(status.warning);
+    setAccessibleDescription(status.warning);
+    setStyleSheet(status.level == BudgetCheck::Level::Over ? kOverStyle : kNearStyle);
+    fit();
+    updateGeometry();
+    setVisible(status.level != BudgetCheck::Level::Clear);
+}
+
+QSize BudgetWatch::sizeHint() const
+{
+    return sizeFor(m_forms.isEmpty() ? QString() : m_forms.first());
+}
+
+QSize BudgetWatch::minimumSizeHint() const
+{
+    // The worst threshold and its figure stay in sight however narrow the window.
+    return sizeFor(m_forms.isEmpty() ? QString() : m_forms.last());
+}
+
+void BudgetWatch::resizeEvent(QResizeEvent* event)
+{
+    QLabel::resizeEvent(event);
+    fit();
+}
+
+int BudgetWatch::frameExtra() const
+{
+    // The padding and frame around the text, as the label measures the text it shows.
+    return QLabel::sizeHint().width() - fontMetrics().horizontalAdvance(text());
+}
+
+QSize BudgetWatch::sizeFor(const QString& form) const
+{
+    return {fontMetrics().horizontalAdvance(form) + frameExtra(), QLabel::sizeHint().height()};
+}
+
+void BudgetWatch::fit()
+{
+    const int room = width() - frameExtra();
+    for (const QString& form : std::as_const(m_forms)) {
+        if (fontMetrics().horizontalAdvance(form) <= room) {
+            setText(form);
+            return;
+        }
+    }
+    // Narrower than the window lets it be: the start of the shortest form, the worst's words.
+    setText(m_forms.isEmpty() ? QString()
+                              : fontMetrics().elidedText(m_forms.last(), Qt::ElideRight, room));
 }

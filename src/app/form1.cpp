@@ -69,6 +69,8 @@ Form1::Form1(Services& services, QWidget* parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(ProgramInfo::title());
+    // A start does not repeat what the user was told at an earlier one.
+    m_session.rememberToldIn(m_services.settings);
     m_extraInfoEditor = std::make_unique<ExtraInfoEditor>(m_table, m_services.prompter, [this] {
         if (const std::optional<LoadMessages::Message> failed = m_session.savetheextrabits())
             tell(*failed);

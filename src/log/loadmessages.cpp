@@ -4,6 +4,20 @@
 #include "loadreport.h"
 #include "sources/connectionsource.h"
 
+namespace
+{
+// The settings keys of the standing facts.
+const QString kOverflowFact = QStringLiteral("log full");
+const QString kUnreadableFact = QStringLiteral("unreadable lines");
+const QString kIgnoredFact = QStringLiteral("ignored figures");
+
+// Items of one own log: the same line in another source's file is another fact.
+QByteArray itemOf(const ConnectionSource& source, const QByteArray& bytes)
+{
+    return source.ownLogPath().toUtf8() + '\n' + bytes;
+}
+} // namespace
+
 QList<LoadMessages::Message> LoadMessages::after(const LoadReport& report,
                                                  const ConnectionSource& source, int count,
                                                  LogLoader::Reading reading)
@@ -21,9 +35,11 @@ QList<LoadMessages::Message> LoadMessages::after(const LoadReport& report,
     m_sourceLostTold = false;
     if (!report.modemLogOpened)
         return messages;
-    if (report.overflow && !m_overflowTold) {
-        // Once per run: every connection is still kept in the own log file.
-        m_overflowTold = true;
+    // Once while it lasts: every connection is still kept in the own log file.
+    QList<QByteArray> full;
+    if (report.overflow)
+        full << itemOf(source, "full");
+    if (m_toldFacts.takeNew(kOverflowFact, full)) {
         messages << Message{
             QStringLiteral("The connection log is full: only the first %1 of the %2 connections "
                            "found can be shown. All of them are kept in the Dialtrak log file, and "
@@ -52,10 +68,13 @@ QList<LoadMessages::Message> LoadMessages::after(const LoadReport& report,
                                           "until the Dialtrak log file can be read."))};
     }
     m_ownLogErrorTold = !report.ownLogError.isEmpty();
-    const qsizetype unreadable = report.unreadableLines.size();
-    if (unreadable > 0 && unreadable != m_unreadableTold) {
-        // Once for each new count: the lines wait in the file for a version that can read them.
-        m_unreadableTold = unreadable;
+    // Again only when a line not told of comes: the lines wait in the file, each in its place,
+    // for a version that can read them, and the user can do nothing about them.
+    QList<QByteArray> unreadableLines;
+    for (const OwnLogFile::KeptLine& line : report.unreadableLines)
+        unreadableLines << itemOf(source, line.bytes);
+    const qsizetype unreadable = unreadableLines.size();
+    if (m_toldFacts.takeNew(kUnreadableFact, unreadableLines)) {
         messages << Message{
             QStringLiteral("Lines of the Dialtrak log file %1 that could not be read: %2. They "
                            "are kept in the file as they are, each in its place, with their extra "
@@ -75,9 +94,12 @@ QList<LoadMessages::Message> LoadMessages::after(const LoadReport& report,
                                            "not be kept (%1).")
                                 .arg(report.volumeError)};
     }
-    if (!report.volumeIgnored.isEmpty() && report.volumeIgnored != m_volumeIgnoredTold) {
-        // A damaged figure would wrap the totals; the rest of the connection still counts.
-        m_volumeIgnoredTold = report.volumeIgnored;
+    // A damaged figure would wrap the totals; the rest of the connection still counts. Again only
+    // for a connection not told of.
+    QList<QByteArray> ignored;
+    for (const QString& connection : report.volumeIgnored)
+        ignored << itemOf(source, connection.toUtf8());
+    if (m_toldFacts.takeNew(kIgnoredFact, ignored)) {
         constexpr qsizetype Named = 5;
         const qsizetype more = report.volumeIgnored.size() - Named;
         messages << Message{

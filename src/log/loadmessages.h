@@ -1,6 +1,7 @@
 #pragma once
 
 #include "logloader.h"
+#include "toldfacts.h"
 
 #include <QList>
 #include <QString>
@@ -8,11 +9,14 @@
 #include <optional>
 
 class ConnectionSource;
+class SettingsStore;
 struct LoadReport;
 
 // What the user is told of the loads, in the same words wherever they are told: the window shows
 // each in a message box, the command line writes it to standard error. Some are told once per
-// run (or once for each new reason), as their texts say; this object remembers which.
+// run (or once for each new reason), as their texts say; this object remembers which. Standing
+// facts (lines that cannot be read, figures ignored, a full table) can be remembered across
+// runs, so that a start does not repeat what the user already knows.
 class LoadMessages
 {
 public:
@@ -27,6 +31,8 @@ public:
     // only what went wrong: that nothing was found waits for a load the user asked for.
     QList<Message> after(const LoadReport& report, const ConnectionSource& source, int count,
                          LogLoader::Reading reading = LogLoader::Reading::Asked);
+    // From now on the standing facts told are kept in `settings`, beyond this run.
+    void rememberToldIn(SettingsStore& settings) { m_toldFacts = ToldFacts(settings); }
     // Another source is read from now on: its reasons are told afresh.
     void sourceChanged()
     {
@@ -48,13 +54,11 @@ public:
     static Message notEmptied(const ConnectionSource& source);
 
 private:
-    bool m_overflowTold = false;
+    ToldFacts m_toldFacts;
     // Told once while it lasts: said again only when it comes back after a load that was well.
     bool m_ownLogErrorTold = false;
     bool m_sourceLostTold = false;
     bool m_notesUnreadableTold = false;
-    qsizetype m_unreadableTold = 0;
     QString m_sourceErrorTold;
     QString m_volumeErrorTold;
-    QStringList m_volumeIgnoredTold;
 };

@@ -50,6 +50,9 @@ public:
     bool sourceChanged() const { return m_loader->sourceChanged(); }
     // What the last load has to tell that was not told before.
     QList<LoadMessages::Message> news();
+    // The standing facts told are remembered in `settings`, so the next run does not repeat
+    // them; a session without tells them once a run.
+    void rememberToldIn(SettingsStore& settings) { m_messages.rememberToldIn(settings); }
     const CallCoster& coster() const { return m_coster; }
 
     // Writes the table's notes; the message for the user when they could not be written.

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class BillPlan;
 
@@ -30,13 +31,20 @@ public:
         Level level = Level::Clear;
         QString used;    // "73% of £25.00"
         QString warning; // empty below 80%
+        // Shorter forms of the warning: "Over budget: 104% (£26.10 of £25.00)." and
+        // "Over budget: 104%."
+        QString figures;
+        QString brief;
     };
     struct Status {
         // The budget's, then the cap's; a cap counts only once some call of the bill gives bytes.
         QList<Usage> usages;
         Level level = Level::Clear;
-        // The warnings of every measure, one sentence each.
+        // The warnings of every measure, one sentence each, the worst first.
         QString warning;
+        // The warning, then ever shorter forms of it for a narrow space, the worst first in
+        // each; the last is the worst threshold and its figure alone. Empty below 80%.
+        QStringList forms;
         QList<Threshold> reached;
     };
 

@@ -189,19 +189,21 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("what");
         QTest::addColumn<QString>("told");
+        QTest::addColumn<bool>("again"); // at the next start
         // Silently 0, every call would cost nothing, and the next OK would store the 0.
         QTest::newRow("a stored rate") << "rate"
-                                       << "\"Rate 2\" could not be read";
+                                       << "\"Rate 2\" could not be read" << true;
         // Kept in the file, but the user must know some connections are not shown.
         QTest::newRow("an own log line") << "own log line"
-                                         << "could not be read: 1.";
+                                         << "could not be read: 1." << false;
         QTest::newRow("the notes file") << "notes"
-                                        << "information file";
+                                        << "information file" << true;
     }
     void whatCannotBeReadAtStartIsTold()
     {
         QFETCH(QString, what);
         QFETCH(QString, told);
+        QFETCH(bool, again);
         Run run;
         run.writeModemLog(threeCalls());
         if (what == "rate")
@@ -216,6 +218,10 @@ private Q_SLOTS:
         QCOMPARE(run.prompter.texts().size(), 1);
         QVERIFY2(run.prompter.texts().at(0).contains(told), qPrintable(run.prompter.texts().at(0)));
         QCOMPARE(run.prompter.shown.at(0).icon, Prompter::Icon::Warning);
+        // A value the user can set again, or a file that fails now, is told at every start; lines
+        // kept as they are, which the user can do nothing about, only once.
+        run.start();
+        QCOMPARE(run.prompter.texts().size(), again ? 2 : 1);
     }
 
     void applyWithAFileThatCannotBeOpenedKeepsOneWindow()

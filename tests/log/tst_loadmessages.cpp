@@ -1,9 +1,11 @@
 #include "log/loadmessages.h"
 #include "log/loadreport.h"
+#include "platform/settingsstore.h"
 #include "sources/modemlog/modemlogsource.h"
 #include "sources/pppd/syslog/syslogsource.h"
 #include "testregistry.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace
@@ -17,6 +19,10 @@ LoadReport reportOf(const QString& words)
         const QString value = word.section('=', 1);
         if (word.startsWith("unreadableLines="))
             report.unreadableLines.resize(value.toInt());
+        if (word.startsWith("unreadable="))
+            for (const QString& line : value.split(','))
+                report.unreadableLines.append({1, line.toUtf8()});
+        report.overflow = report.overflow || word == "overflow";
         report.sourceError = word.startsWith("sourceError=") ? value : report.sourceError;
         report.volumeError = word.startsWith("volumeError=") ? value : report.volumeError;
         if (word.startsWith("volumeIgnored="))
@@ -103,6 +109,83 @@ private Q_SLOTS:
             for (const LoadMessages::Message& message :
                  messages.after(reportOf(load), source, count, reading))
                 got << QString::number(n + 1) + ": " + message.text;
+        }
+        QCOMPARE(got.size(), told.size());
+        for (qsizetype i = 0; i < told.size(); ++i)
+            QVERIFY2(got.at(i).startsWith(told.at(i)), qPrintable(got.at(i)));
+    }
+
+    // Starts of the program: a standing fact is told once, again only for something not told of;
+    // what fails now is told at every start.
+    void standingFactsAcrossRuns_data()
+    {
+        QTest::addColumn<bool>("remembered");  // else the command line's, once a run
+        QTest::addColumn<QStringList>("runs"); // the loads of each run, split by '|'
+        QTest::addColumn<QStringList>("told"); // "run.load: the message's first words"
+        const QString lines = "Lines of the Dialtrak log file ";
+        QTest::newRow("the same unreadable lines, at the first start only")
+            << true
+            << QStringList{"unreadable=a,b", "unreadable=a,b|unreadable=a,b", "unreadable=b,a"}
+            << QStringList{"1.1: " + lines};
+        QTest::newRow("a new unreadable line, told again with them all")
+            << true << QStringList{"unreadable=a", "unreadable=a,b", "unreadable=b"}
+            << QStringList{"1.1: " + lines, "2.1: " + lines};
+        QTest::newRow("a second line like the first")
+            << true << QStringList{"unreadable=a", "unreadable=a,a"}
+            << QStringList{"1.1: " + lines, "2.1: " + lines};
+        QTest::newRow("a line mended, then unreadable again")
+            << true << QStringList{"unreadable=a", "", "unreadable=a"}
+            << QStringList{"1.1: " + lines, "3.1: " + lines};
+        QTest::newRow("the same line in another source's own log")
+            << true << QStringList{"unreadable=a", "syslog;unreadable=a"}
+            << QStringList{"1.1: " + lines, "2.1: " + lines};
+        QTest::newRow("figures ignored, again for a connection not told of")
+            << true << QStringList{"volumeIgnored=x", "volumeIgnored=x", "volumeIgnored=y,x"}
+            << QStringList{"1.1: Byte counts", "3.1: Byte counts"};
+        QTest::newRow("the table full, once while it lasts")
+            << true << QStringList{"overflow", "overflow", "", "overflow"}
+            << QStringList{"1.1: The connection log is full", "4.1: The connection log is full"};
+        QTest::newRow("what fails now, at every start")
+            << true
+            << QStringList{"ownLogError=No space;sourceError=Cut short;volumeError=Cannot write v;"
+                           "notesUnreadable",
+                           "ownLogError=No space;sourceError=Cut short;volumeError=Cannot write v;"
+                           "notesUnreadable"}
+            << QStringList{"1.1: The Dialtrak log file could not be updated",
+                           "1.1: Cut short",
+                           "1.1: The bytes sent",
+                           "1.1: The extra connection information file",
+                           "2.1: The Dialtrak log file could not be updated",
+                           "2.1: Cut short",
+                           "2.1: The bytes sent",
+                           "2.1: The extra connection information file"};
+        QTest::newRow("not remembered, once a run")
+            << false << QStringList{"unreadable=a|unreadable=a", "unreadable=a"}
+            << QStringList{"1.1: " + lines, "2.1: " + lines};
+    }
+    void standingFactsAcrossRuns()
+    {
+        QFETCH(bool, remembered);
+        QFETCH(QStringList, runs);
+        QFETCH(QStringList, told);
+        const QTemporaryDir dir;
+        SettingsStore settings(dir.filePath("Modemtally.conf"));
+        const ModemLogSource modemLog("/x/Standard Modem.log", "/prog");
+        const SyslogSource syslog("/var/log/syslog", "/prog");
+        QStringList got;
+        for (qsizetype run = 0; run < runs.size(); ++run) {
+            LoadMessages messages;
+            if (remembered)
+                messages.rememberToldIn(settings);
+            const QStringList loads = runs.at(run).split('|');
+            for (qsizetype n = 0; n < loads.size(); ++n) {
+                const ConnectionSource& source = loads.at(n).contains("syslog")
+                                                     ? static_cast<const ConnectionSource&>(syslog)
+                                                     : modemLog;
+                for (const LoadMessages::Message& message :
+                     messages.after(reportOf(loads.at(n)), source, 1))
+                    got << QStringLiteral("%1.%2: ").arg(run + 1).arg(n + 1) + message.text;
+            }
         }
         QCOMPARE(got.size(), told.size());
         for (qsizetype i = 0; i < told.size(); ++i)

@@ -23,6 +23,27 @@ ConnectionRecord withBytes(ConnectionRecord record, std::optional<quint64> sent,
     record.receivedBytes = received;
     return record;
 }
+
+// A bill of one hour from Sun 15 Nov 26 that cost `cost` and moved `volume` bytes (-1 unknown),
+// under a budget and a cap in megabytes (0 for none).
+struct BudgetCase {
+    BillPlan plan;
+    BillStatistics::Figures figures;
+
+    BudgetCase(double budget, double cap, double cost, qint64 volume)
+        : figures{BillPeriod::containing(QDate(2026, 11, 20), 15),
+                  true,
+                  1,
+                  "1 hrs 0 mins 0 secs",
+                  cost,
+                  volume < 0 ? std::nullopt : std::optional<quint64>(volume),
+                  std::nullopt}
+    {
+        plan.setBudget(QString::number(budget));
+        plan.setVolumeCap(QString::number(cap));
+    }
+    BudgetCheck::Status status() const { return BudgetCheck::check(figures, plan); }
+};
 } // namespace
 
 class TstBill : public QObject
@@ -136,6 +157,16 @@ private Q_SLOTS:
             << "cost80 cost100 volume80|Over budget: this bill has used 120% of its budget (£12.00 "
                "of £10.00). Near volume cap: this bill has used 90% of its volume cap (900.0 kB "
                "of 1.0 MB).|£12.00, 120% of £10.00 budget, 900.0 kB, 90% of 1.0 MB cap";
+        QTest::newRow("the cap passed first, the budget near")
+            << 10.0 << 1.0 << 8.5 << qint64(1100000)
+            << "cost80 volume80 volume100|Over volume cap: this bill has used 110% of its volume "
+               "cap (1.1 MB of 1.0 MB). Near budget: this bill has used 85% of its budget (£8.50 "
+               "of £10.00).|£8.50, 85% of £10.00 budget, 1.1 MB, 110% of 1.0 MB cap";
+        QTest::newRow("both over, the higher share first")
+            << 10.0 << 1.0 << 11.0 << qint64(1300000)
+            << "cost80 cost100 volume80 volume100|Over volume cap: this bill has used 130% of its "
+               "volume cap (1.3 MB of 1.0 MB). Over budget: this bill has used 110% of its budget "
+               "(£11.00 of £10.00).|£11.00, 110% of £10.00 budget, 1.3 MB, 130% of 1.0 MB cap";
     }
     void budget()
     {
@@ -144,21 +175,47 @@ private Q_SLOTS:
         QFETCH(double, cost);
         QFETCH(qint64, volume);
         QFETCH(QString, expected);
-        BillPlan plan;
-        plan.setBudget(QString::number(budget));
-        plan.setVolumeCap(QString::number(cap));
-        const auto bytes = volume < 0 ? std::nullopt : std::optional<quint64>(volume);
-        const BillPeriod period = BillPeriod::containing(QDate(2026, 11, 20), 15);
-        const BillStatistics::Figures figures{period, true,  1,           "1 hrs 0 mins 0 secs",
-                                              cost,   bytes, std::nullopt};
-        const BudgetCheck::Status status = BudgetCheck::check(figures, plan);
+        const BudgetCase bill(budget, cap, cost, volume);
+        const BudgetCheck::Status status = bill.status();
         QStringList keys;
         for (const BudgetCheck::Threshold& threshold : status.reached)
             keys << threshold.key();
         QStringList want = expected.split('|');
         want[2].prepend("This bill (from Sun 15 Nov 26): 1 hrs 0 mins 0 secs, ");
-        QCOMPARE((QStringList{keys.join(' '), status.warning, BillSummary::line(figures, plan)}),
+        QCOMPARE((QStringList{keys.join(' '), status.warning,
+                              BillSummary::line(bill.figures, bill.plan)}),
                  want);
+    }
+
+    // For a narrow status line: shorter and shorter, down to the worst threshold's figure.
+    void shorterForms_data()
+    {
+        QTest::addColumn<double>("budget");
+        QTest::addColumn<double>("cost");
+        QTest::addColumn<qint64>("volume"); // of a 1 MB cap
+        QTest::addColumn<QStringList>("forms");
+        QTest::newRow("below 80%") << 10.0 << 5.0 << qint64(10) << QStringList{};
+        QTest::newRow("one warning")
+            << 0.0 << 5.0 << qint64(850000)
+            << QStringList{"Near volume cap: this bill has used 85% of its volume cap (850.0 kB "
+                           "of 1.0 MB).",
+                           "Near volume cap: 85% (850.0 kB of 1.0 MB).", "Near volume cap: 85%."};
+        QTest::newRow("two warnings")
+            << 10.0 << 8.5 << qint64(1100000)
+            << QStringList{"Over volume cap: this bill has used 110% of its volume cap (1.1 MB of "
+                           "1.0 MB). Near budget: this bill has used 85% of its budget (£8.50 of "
+                           "£10.00).",
+                           "Over volume cap: 110% (1.1 MB of 1.0 MB). Near budget: 85% (£8.50 of "
+                           "£10.00).",
+                           "Over volume cap: 110%. Near budget: 85%.", "Over volume cap: 110%."};
+    }
+    void shorterForms()
+    {
+        QFETCH(double, budget);
+        QFETCH(double, cost);
+        QFETCH(qint64, volume);
+        QFETCH(QStringList, forms);
+        QCOMPARE(BudgetCase(budget, 1.0, cost, volume).status().forms, forms);
     }
 
     void eachThresholdIsToldOncePerBill_data()
