@@ -52,10 +52,8 @@ DataPlanOptions::DataPlanOptions(TariffTable& tariff, QWidget* parent)
     static_cast<QLabel*>(layout->labelForField(allowanceRow))->setBuddy(m_allowance);
     layout->addRow(QStringLiteral("Pri&ce per MB beyond it"), m_pricePerMegabyte);
     layout->addRow(QStringLiteral("Fi&xed price per bill"), m_fixedPrice);
-    auto* note = new QLabel(
-        QStringLiteral("A call costs its time, plus its bytes beyond what the bill's earlier "
-                       "calls left of the allowance. 0 means none."),
-        this);
+    // One line, so the window does not grow; the help tells how the charges add up.
+    auto* note = new QLabel(QStringLiteral("0 means no allowance or no charge."), this);
     note->setWordWrap(true);
     layout->addRow(note);
 

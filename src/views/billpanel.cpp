@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace
 {
@@ -48,10 +49,14 @@ BillPanel::BillPanel(const ConnectionTable& table, const TariffTable& tariff, co
     m_cost = addValue(QStringLiteral("billcost"), kTimeAndCost);
     m_grid->addWidget(m_time, 1, 1);
     m_grid->addWidget(m_cost, 1, 2);
-    m_unknownVolume = addHeading(QStringLiteral("billunknownvolume"), QString());
-    m_grid->addWidget(m_unknownVolume, 1, 3);
     m_projection = addHeading(QStringLiteral("billprojection"), QString());
-    m_grid->addWidget(m_projection, 2, 1, 1, 3);
+    // Under the cost, what it leaves out: wrapped, so a long note never widens the panels.
+    m_unknownVolume = addHeading(QStringLiteral("billunknownvolume"), QString());
+    m_unknownVolume->setWordWrap(true);
+    auto* underCost = new QVBoxLayout;
+    underCost->addWidget(m_projection);
+    underCost->addWidget(m_unknownVolume);
+    m_grid->addLayout(underCost, 2, 1, 1, 3);
 
     m_grid->addWidget(addHeading(QStringLiteral("billcallsheading"), kCalls), 3, 0);
     m_calls = addValue(QStringLiteral("billcalls"), kCalls);
