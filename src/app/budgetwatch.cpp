@@ -26,7 +26,7 @@ BudgetWatch::BudgetWatch(SettingsStore& settings, QWidget* parent)
 
 void BudgetWatch::check(const ConnectionTable& table, const BillPlan& plan, const QDate& today)
 {
-    const BillStatistics::Figures bill = BillStatistics::billBack(table, plan.billDay(), 0, today);
+    const BillStatistics::Figures bill = BillStatistics::billBack(table, plan, 0, today);
     const BudgetCheck::Status status = BudgetCheck::check(bill, plan);
     showStatus(status);
 

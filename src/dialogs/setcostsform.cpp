@@ -2,6 +2,7 @@
 
 #include "billoptions.h"
 #include "colourbox.h"
+#include "dataplanoptions.h"
 #include "holidayeditor.h"
 #include "hourgrid.h"
 #include "platform/prompter.h"
@@ -93,6 +94,7 @@ setcostsform::setcostsform(TariffTable& tariff, SettingsStore& settings, Prompte
 
     // The bill and the holidays beside the tariff, before the buttons in the keyboard's order.
     m_billOptions = new BillOptions(m_tariff, this);
+    m_dataPlan = new DataPlanOptions(m_tariff, this);
     m_holidays = new HolidayEditor(m_tariff, this);
 
     m_command1 = new QPushButton(QStringLiteral("OK"), this);
@@ -112,6 +114,7 @@ setcostsform::setcostsform(TariffTable& tariff, SettingsStore& settings, Prompte
 
     auto* calendar = new QVBoxLayout;
     calendar->addWidget(m_billOptions);
+    calendar->addWidget(m_dataPlan);
     calendar->addWidget(m_holidays, 1);
     auto* sides = new QHBoxLayout;
     sides->addWidget(m_frame1, 1);
@@ -209,6 +212,7 @@ void setcostsform::showFields()
     m_check2->setChecked(m_tariff.twelveHour());
     m_grid->refresh();
     m_billOptions->showFields();
+    m_dataPlan->showFields();
     m_holidays->showFields();
 }
 
@@ -264,6 +268,8 @@ bool setcostsform::save()
     QLineEdit* field = result.invalidRate >= 0 ? m_text1[std::size_t(result.invalidRate)] : m_text2;
     if (QLineEdit* billField = m_billOptions->fieldNamed(result.invalidField))
         field = billField;
+    if (QLineEdit* planField = m_dataPlan->fieldNamed(result.invalidField))
+        field = planField;
     field->setFocus(Qt::OtherFocusReason);
     field->selectAll();
     return false;

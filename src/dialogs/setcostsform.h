@@ -6,6 +6,7 @@
 
 class BillOptions;
 class ColourBox;
+class DataPlanOptions;
 class HolidayEditor;
 class HourGrid;
 class Prompter;
@@ -70,5 +71,6 @@ private:
     QPushButton* m_command2 = nullptr;
     QPushButton* m_cmdapply = nullptr;
     BillOptions* m_billOptions = nullptr;
+    DataPlanOptions* m_dataPlan = nullptr;
     HolidayEditor* m_holidays = nullptr;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bytecount.h"
+
 #include <QString>
 #include <QtGlobal>
 #include <optional>
@@ -23,9 +25,22 @@ struct ConnectionRecord {
     // texts cannot, a call longer than a day or a clock stepped during the call. Unknown
     // otherwise (the modem log), and the length comes from the texts. Kept apart like the bytes.
     std::optional<qint64> measuredSeconds;
+    // The part of cost that pays for bytes beyond a data plan's allowance; unknown where bytes
+    // are priced and the call's are not known, when cost holds the time cost alone.
+    std::optional<float> volumeCost = 0.0f;
 
     // An always-on link stays up for days, but not for a year: a longer length is a clock's.
     static constexpr qint64 LongestCall = 366LL * 24 * 60 * 60;
 
+    // Bytes sent and received, as providers bill them; none when the source records neither.
+    std::optional<quint64> volume() const;
+
     bool operator==(const ConnectionRecord&) const = default;
 };
+
+inline std::optional<quint64> ConnectionRecord::volume() const
+{
+    if (!sentBytes && !receivedBytes)
+        return std::nullopt;
+    return ByteCount::sum(sentBytes.value_or(0), receivedBytes.value_or(0));
+}

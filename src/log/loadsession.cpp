@@ -4,10 +4,12 @@
 #include "extrainfofile.h"
 #include "logreset.h"
 #include "sources/connectionsource.h"
+#include "stats/volumecharges.h"
+#include "tariff/tarifftable.h"
 
 LoadSession::LoadSession(ConnectionTable& table, const TariffTable& tariff, ProgressSink& progress,
                          QString dataDirectory, Writes writes)
-    : m_table(table), m_coster(tariff), m_dataDirectory(std::move(dataDirectory)),
+    : m_table(table), m_tariff(tariff), m_coster(tariff), m_dataDirectory(std::move(dataDirectory)),
       m_progress(progress), m_writes(writes)
 {
 }
@@ -29,6 +31,9 @@ void LoadSession::use(const SourceChoice& choice)
         [this](ConnectionTable& table, int slot) { return m_coster.findvariables(table, slot); },
         m_progress, *m_source);
     m_loader->setReadOnly(m_writes == Writes::Nothing);
+    m_loader->setBillCoster([this](ConnectionTable& table) {
+        VolumeCharges::apply(table, m_tariff.appliedBillPlan());
+    });
     m_messages.sourceChanged();
 }
 

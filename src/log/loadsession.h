@@ -65,6 +65,7 @@ public:
 
 private:
     ConnectionTable& m_table;
+    const TariffTable& m_tariff;
     CallCoster m_coster;
     QString m_dataDirectory;
     SourceChoice m_choice;

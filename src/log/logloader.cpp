@@ -203,6 +203,8 @@ void LogLoader::costAndOverlay(LoadReport& report, Notes notes)
         if (m_coster && m_coster(m_table, slot))
             lastCosted = slot;
     }
+    if (m_billCoster)
+        m_billCoster(m_table);
     const bool everywhere = notes == Notes::Everywhere;
     if ((lastCosted == 0 && !everywhere) || !report.notesUsable)
         return;

@@ -19,6 +19,8 @@ public:
     // Costs one slot; true when the normal costing path ran (after which the extra information
     // is due for every slot up to that one).
     using Coster = std::function<bool(ConnectionTable& table, int slot)>;
+    // Costs what depends on a call's bill as well, once every slot is costed on its own.
+    using BillCoster = std::function<void(ConnectionTable& table)>;
 
     // Reads the source given, which outlives the loader.
     LogLoader(ConnectionTable& table, Coster coster, ProgressSink& progress,
@@ -47,6 +49,7 @@ public:
     LoadReport lookinlog(Notes notes = Notes::AsCosted, Reading reading = Reading::Asked);
     // A read-only load leaves the own log as it is: the table is what a load would write there.
     void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
+    void setBillCoster(BillCoster coster) { m_billCoster = std::move(coster); }
     // Whether the source differs from what the last load read (grown, changed, gone, or no
     // load has read it yet).
     bool sourceChanged() const;
@@ -67,6 +70,7 @@ private:
 
     ConnectionTable& m_table;
     Coster m_coster;
+    BillCoster m_billCoster;
     ProgressSink& m_progress;
     ConnectionSource& m_source;
     bool m_readOnly = false;

@@ -59,7 +59,7 @@ CommandReport::Outcome CommandReport::run(const ReportRequest& request, Settings
 
     if (request.kind == ReportRequest::Kind::Summary) {
         const BillStatistics::Figures figures =
-            BillStatistics::billBack(table, tariff.appliedBillPlan().billDay(), 0, clock.today());
+            BillStatistics::billBack(table, tariff.appliedBillPlan(), 0, clock.today());
         return {Success,
                 TextFile::encode(BillSummary::line(figures, tariff.appliedBillPlan())) + '\n',
                 note};

@@ -18,8 +18,8 @@ std::optional<QString> ConnectionLine::text(const ConnectionRecord& record, int 
         return std::nullopt;
     return Formats::zeroZeroHash(number) + QLatin1String(": ") + QLatin1String("Connected on ") +
            start->day + QLatin1String(", ") + start->time + QLatin1String(" for ") +
-           duration(record) + QLatin1String(" costing ") + Formats::currency(record.cost) +
-           QLatin1String(" -") + record.otherinfo;
+           duration(record) + QLatin1String(" costing ") + costText(record) + QLatin1String(" -") +
+           record.otherinfo;
 }
 
 QString ConnectionLine::duration(const ConnectionRecord& record)
@@ -27,6 +27,12 @@ QString ConnectionLine::duration(const ConnectionRecord& record)
     return QString::number(record.durhours) + QLatin1String(" hrs ") +
            Formats::zeroHash(record.durmins) + QLatin1String(" mins ") +
            Formats::zeroHash(record.dursecs) + QLatin1String(" secs");
+}
+
+QString ConnectionLine::costText(const ConnectionRecord& record)
+{
+    const QString cost = Formats::currency(record.cost);
+    return record.volumeCost ? cost : cost + volumeUnknownMark();
 }
 
 std::optional<ConnectionLine::DayAndTime> ConnectionLine::dayAndTime(const ConnectionRecord& record,

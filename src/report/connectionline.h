@@ -17,6 +17,11 @@ public:
     static std::optional<QString> text(const ConnectionRecord& record, int number, bool twelveHour);
     // "1 hrs 05 mins 09 secs"
     static QString duration(const ConnectionRecord& record);
+    // The call's cost in the currency, marked "(volume unknown)" where bytes are priced and the
+    // call's are not known, so the figure is its time cost alone.
+    static QString costText(const ConnectionRecord& record);
+    // The mark itself, which a sort by cost leaves out.
+    static QString volumeUnknownMark() { return QStringLiteral(" (volume unknown)"); }
 
     // The day and the start time as every list shows them: "Mon 03 Apr 00" and "21:05" (or
     // "09:05 PM" on the 12-hour clock). Empty when the date or the start time cannot be read.

@@ -15,14 +15,14 @@ std::optional<QStringList> TableCells::row(const ConnectionRecord& record, int n
                        start->day,
                        start->time,
                        ConnectionLine::duration(record),
-                       Formats::currency(record.cost),
+                       ConnectionLine::costText(record),
                        record.otherinfo};
 }
 
 bool TableCells::showsVolume(const ConnectionTable& table)
 {
     for (int n = 1; n <= table.connectioncount(); ++n) {
-        if (table[n].sentBytes || table[n].receivedBytes)
+        if (table[n].volume())
             return true;
     }
     return false;

@@ -11,10 +11,12 @@ void TimeTotal::add(const ConnectionRecord& record)
     m_minutes += qint64(record.durhours) * 60 + record.durmins;
     m_seconds += record.dursecs;
     m_cost += record.cost;
-    if (record.sentBytes || record.receivedBytes)
-        m_volume =
-            ByteCount::sum(ByteCount::sum(m_volume.value_or(0), record.sentBytes.value_or(0)),
-                           record.receivedBytes.value_or(0));
+    if (const std::optional<quint64> volume = record.volume())
+        m_volume = ByteCount::sum(m_volume.value_or(0), *volume);
+    if (record.volumeCost)
+        m_volumeCost += *record.volumeCost;
+    else
+        ++m_unknownVolumeCalls;
 }
 
 TimeTotal TimeTotal::dated(const ConnectionTable& table, const QDate& first,

@@ -22,6 +22,10 @@ public:
     double cost() const { return m_cost; }
     // Bytes sent and received by the connections that record them; none when none does.
     std::optional<quint64> volume() const { return m_volume; }
+    // What cost holds for bytes beyond a data plan's allowance, and the calls whose volume cost
+    // is unknown, whose cost is their time alone.
+    double volumeCost() const { return m_volumeCost; }
+    int unknownVolumeCalls() const { return m_unknownVolumeCalls; }
     qint64 totalSeconds() const { return m_minutes * 60 + m_seconds; }
     // H hrs M mins S secs
     QString timeText() const;
@@ -35,4 +39,6 @@ private:
     qint64 m_seconds = 0;
     double m_cost = 0.0;
     std::optional<quint64> m_volume;
+    double m_volumeCost = 0.0;
+    int m_unknownVolumeCalls = 0;
 };

@@ -21,5 +21,8 @@ QString BillSummary::line(const BillStatistics::Figures& figures, const BillPlan
         if (const BudgetCheck::Usage* cap = usageOf(BudgetCheck::Measure::Volume))
             parts << cap->used + QLatin1String(" cap");
     }
+    const QString unknown = BillStatistics::unknownVolumeNote(figures);
+    if (!unknown.isEmpty())
+        parts << unknown;
     return BillStatistics::heading(figures) + QLatin1String(": ") + parts.join(QLatin1String(", "));
 }

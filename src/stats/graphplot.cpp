@@ -14,15 +14,29 @@ namespace
 struct Amount {
     double cost = 0;
     double minutes = 0;
+    double bytes = 0;
     double of(GraphPlot::Measure measure) const
     {
-        return measure == GraphPlot::Measure::Cost ? cost : minutes;
+        switch (measure) {
+        case GraphPlot::Measure::Cost:
+            return cost;
+        case GraphPlot::Measure::Time:
+            return minutes;
+        case GraphPlot::Measure::Volume:
+            return bytes;
+        }
+        return 0;
     }
 };
 
 Amount amountOf(const ConnectionRecord& record)
 {
-    return {record.cost, GraphPlot::minutes(record)};
+    return {record.cost, GraphPlot::minutes(record), double(record.volume().value_or(0))};
+}
+
+QString bytesText(double bytes)
+{
+    return Formats::dataSize(quint64(std::llround(bytes)));
 }
 
 // A scale that stays 0 would divide by nothing: it becomes 1.
@@ -39,6 +53,8 @@ QString valueText(double value, GraphPlot::Measure measure)
 {
     if (measure == GraphPlot::Measure::Cost)
         return Formats::currency(value);
+    if (measure == GraphPlot::Measure::Volume)
+        return bytesText(value);
     if (value < 0.5)
         return QString::number(std::lround(value * 60)) + QLatin1String(" secs");
     return QString::number(std::lround(value)) + QLatin1String(" mins");
@@ -63,6 +79,8 @@ QStringList GraphPlot::axisLabels(double maximum, Measure measure)
         const double value = maximum * step / (AxisLabelCount - 1);
         if (measure == Measure::Cost)
             labels << Formats::currency(value);
+        else if (measure == Measure::Volume)
+            labels << bytesText(value);
         else if (step == 0)
             labels << QStringLiteral("0mins");
         else
@@ -73,11 +91,25 @@ QStringList GraphPlot::axisLabels(double maximum, Measure measure)
 
 QString GraphPlot::describe(const Plot& plot, Measure measure, Axis axis)
 {
-    const bool cost = measure == Measure::Cost;
     const bool days = axis == Axis::Days;
     if (!days && plot.slots == 0)
         return QStringLiteral("No connections to draw");
-    QString text = cost ? QStringLiteral("Cost of ") : QStringLiteral("Time of ");
+    QString text;
+    QString highestWords;
+    switch (measure) {
+    case Measure::Cost:
+        text = QStringLiteral("Cost of ");
+        highestWords = QStringLiteral("; the dearest, ");
+        break;
+    case Measure::Time:
+        text = QStringLiteral("Time of ");
+        highestWords = QStringLiteral("; the longest, ");
+        break;
+    case Measure::Volume:
+        text = QStringLiteral("Volume of ");
+        highestWords = QStringLiteral("; the largest, ");
+        break;
+    }
     if (plot.slots > 1)
         text += QLatin1String("each of ");
     text += days ? counted(plot.slots, QStringLiteral("day"), QStringLiteral("days"))
@@ -100,8 +132,7 @@ QString GraphPlot::describe(const Plot& plot, Measure measure, Axis axis)
         return text + QLatin1String("; ") + place + QLatin1String(": ") + value;
     if (highest->height == 0)
         return text + QLatin1String("; all are ") + value;
-    return text + (cost ? QLatin1String("; the dearest, ") : QLatin1String("; the longest, ")) +
-           value + QLatin1String(", is ") + place;
+    return text + highestWords + value + QLatin1String(", is ") + place;
 }
 
 QRectF GraphPlot::Plot::box(const Bar& bar, const QSizeF& size) const
@@ -142,6 +173,7 @@ GraphPlot::Plot GraphPlot::plot(const ConnectionTable& table, Measure measure, A
             const Amount one = amountOf(table[n]);
             sum.cost += one.cost;
             sum.minutes += one.minutes;
+            sum.bytes += one.bytes;
         }
         plot.maximum = scaleOf(days.values(), measure);
         // A first connection dated after today leaves today's slot alone, and it empty.

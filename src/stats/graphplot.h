@@ -10,11 +10,12 @@ struct ConnectionRecord;
 class QDate;
 
 // The graph view's chart as plain numbers: one bar per connection or per calendar day, each as
-// high as its cost or time relative to the greatest, with the texts of the y axis.
+// high as its cost, time or volume relative to the greatest, with the texts of the y axis.
 class GraphPlot
 {
 public:
-    enum class Measure { Cost, Time };
+    // Volume is the bytes sent and received; a connection whose bytes are unknown has none.
+    enum class Measure { Cost, Time, Volume };
     enum class Axis { Connections, Days };
 
     struct Bar {
@@ -44,7 +45,8 @@ public:
 
     // The time of a connection in minutes, seconds as a fraction: 1 h 30 min 45 s is 90.75.
     static double minutes(const ConnectionRecord& record);
-    // The y-axis texts of a scale up to maximum: currency, or whole minutes followed by "mins".
+    // The y-axis texts of a scale up to maximum: currency, whole minutes followed by "mins", or
+    // data sizes.
     static QStringList axisLabels(double maximum, Measure measure);
     // What is drawn, how many bars, and the highest bar with its value and place: "Time of each
     // of 46 connections; the longest, 93 mins, is connection 7".

@@ -9,12 +9,17 @@
 namespace
 {
 
-Statistics::Totals totalsOver(const TimeTotal& total, int parts)
+// `part` names one of the parts: "day", "week".
+Statistics::Totals totalsOver(const TimeTotal& total, int parts, QLatin1String part)
 {
-    return {total.timeText(), total.costText(),
+    const std::optional<quint64> volume = total.volume();
+    return {total.timeText(),
+            total.costText(),
             TimeTotal::secondsText(total.totalSeconds() / parts),
             Formats::currency(total.cost() / parts),
-            total.volume() ? Formats::dataSize(*total.volume()) : QString()};
+            volume ? Formats::dataSize(*volume) : QString(),
+            volume ? Formats::dataSize(*volume / quint64(parts)) + QLatin1String(" per ") + part
+                   : QString()};
 }
 
 } // namespace
@@ -27,7 +32,7 @@ Statistics::DaySpan Statistics::daySpan(const ConnectionTable& table, int since,
     const QDate last = today.addDays(-(sto - 1));
     return {Formats::dddDdMmmYy(first), Formats::dddDdMmmYy(last),
             QLatin1Char('(') + QString::number(days) + QLatin1String(" days)"),
-            totalsOver(TimeTotal::dated(table, first, last), days)};
+            totalsOver(TimeTotal::dated(table, first, last), days, QLatin1String("day"))};
 }
 
 Statistics::LastWeeks Statistics::lastWeeks(const ConnectionTable& table, int weeks,
@@ -37,7 +42,7 @@ Statistics::LastWeeks Statistics::lastWeeks(const ConnectionTable& table, int we
     const QDate first = today.addDays(-(7 * qint64(weeks) - 1));
     return {QString::number(weeks),
             QLatin1String("week(s) (from ") + Formats::dddDdMmmYy(first) + QLatin1Char(')'),
-            totalsOver(TimeTotal::dated(table, first), weeks)};
+            totalsOver(TimeTotal::dated(table, first), weeks, QLatin1String("week"))};
 }
 
 Statistics::PerConnection Statistics::perConnection(const ConnectionTable& table)

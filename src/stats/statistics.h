@@ -19,6 +19,8 @@ public:
         QString averageCost;
         // The bytes sent and received, where the connections record them; empty otherwise.
         QString volume;
+        // Their average over the days or weeks: "1.2 MB per day"; empty like the volume.
+        QString averageVolume;
     };
     struct DaySpan {
         QString firstDay; // Label7, "ddd dd mmm yy"

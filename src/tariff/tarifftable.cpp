@@ -39,6 +39,10 @@ const QString kHolidays = QStringLiteral("Holidays");
 const QString kBillDay = QStringLiteral("Bill day");
 const QString kBudget = QStringLiteral("Budget");
 const QString kVolumeCap = QStringLiteral("Volume cap");
+const QString kAllowance = QStringLiteral("Allowance");
+const QString kAllowanceUnit = QStringLiteral("Allowance unit");
+const QString kPricePerMegabyte = QStringLiteral("Price per MB");
+const QString kFixedPrice = QStringLiteral("Fixed price");
 constexpr int kSundayRow = 6;
 
 QString rateKey(int index)
@@ -183,6 +187,14 @@ QStringList TariffTable::load(SettingsStore& store, ProgressSink& progress)
         m_billPlan.setBillDay(billDay);
     m_billPlan.setBudget(store.read(s, kBudget, m_billPlan.budget()));
     m_billPlan.setVolumeCap(store.read(s, kVolumeCap, m_billPlan.volumeCap()));
+    m_billPlan.setAllowance(store.read(s, kAllowance, m_billPlan.allowance()));
+    // A unit the program does not write keeps the one there is.
+    m_billPlan.setAllowanceUnit(
+        BillPlan::unitFromText(
+            store.read(s, kAllowanceUnit, BillPlan::unitText(m_billPlan.allowanceUnit())))
+            .value_or(m_billPlan.allowanceUnit()));
+    m_billPlan.setPricePerMegabyte(store.read(s, kPricePerMegabyte, m_billPlan.pricePerMegabyte()));
+    m_billPlan.setFixedPrice(store.read(s, kFixedPrice, m_billPlan.fixedPrice()));
 
     QStringList unreadable;
     const auto amountOr0 = [&unreadable](const QString& text, const QString& name) {
@@ -197,6 +209,10 @@ QStringList TariffTable::load(SettingsStore& store, ProgressSink& progress)
     normaliseDiscount();
     m_billPlan.setBudget(amountOr0(m_billPlan.budget(), BillPlan::budgetName()));
     m_billPlan.setVolumeCap(amountOr0(m_billPlan.volumeCap(), BillPlan::volumeCapName()));
+    m_billPlan.setAllowance(amountOr0(m_billPlan.allowance(), BillPlan::allowanceName()));
+    m_billPlan.setPricePerMegabyte(
+        amountOr0(m_billPlan.pricePerMegabyte(), BillPlan::pricePerMegabyteName()));
+    m_billPlan.setFixedPrice(amountOr0(m_billPlan.fixedPrice(), BillPlan::fixedPriceName()));
     setboxrates();
     applyCalendar();
     return unreadable;
@@ -221,12 +237,25 @@ TariffTable::SaveResult TariffTable::save(SettingsStore& store)
     const std::optional<QString> volumeCap = MoneyText::amount(m_billPlan.volumeCap());
     if (!volumeCap)
         return {false, BillPlan::volumeCapName()};
+    const std::optional<QString> allowance = MoneyText::amount(m_billPlan.allowance());
+    if (!allowance)
+        return {false, BillPlan::allowanceName()};
+    const std::optional<QString> pricePerMegabyte =
+        MoneyText::amount(m_billPlan.pricePerMegabyte());
+    if (!pricePerMegabyte)
+        return {false, BillPlan::pricePerMegabyteName()};
+    const std::optional<QString> fixedPrice = MoneyText::amount(m_billPlan.fixedPrice());
+    if (!fixedPrice)
+        return {false, BillPlan::fixedPriceName()};
 
     m_rates = rates;
     setMinimum(*normalisedMinimum);
     normaliseDiscount();
     m_billPlan.setBudget(*budget);
     m_billPlan.setVolumeCap(*volumeCap);
+    m_billPlan.setAllowance(*allowance);
+    m_billPlan.setPricePerMegabyte(*pricePerMegabyte);
+    m_billPlan.setFixedPrice(*fixedPrice);
 
     const QString s = section();
     for (int r = 0; r < RateCount; ++r)
@@ -243,6 +272,10 @@ TariffTable::SaveResult TariffTable::save(SettingsStore& store)
     store.write(s, kBillDay, QString::number(m_billPlan.billDay()));
     store.write(s, kBudget, m_billPlan.budget());
     store.write(s, kVolumeCap, m_billPlan.volumeCap());
+    store.write(s, kAllowance, m_billPlan.allowance());
+    store.write(s, kAllowanceUnit, BillPlan::unitText(m_billPlan.allowanceUnit()));
+    store.write(s, kPricePerMegabyte, m_billPlan.pricePerMegabyte());
+    store.write(s, kFixedPrice, m_billPlan.fixedPrice());
     setboxrates();
     applyCalendar();
     return {true, QString(), -1};

@@ -24,7 +24,8 @@ public:
     struct SaveResult {
         bool saved = false;
         // The field that stopped the save: "Rate 1".."Rate 5", "Minimum cost of call",
-        // "Budget per bill" or "Volume cap per bill".
+        // "Budget per bill", "Volume cap per bill", "Allowance per bill", "Price per MB beyond
+        // it" or "Fixed price per bill".
         QString invalidField;
         // 0..4 when a rate stopped the save, -1 for the minimum or none.
         int invalidRate = -1;

@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace
 {
@@ -17,6 +18,8 @@ const QString kTimeAndCost = QStringLiteral("Total Time and Cost");
 const QString kCalls = QStringLiteral("Number of calls");
 const QString kVolume = QStringLiteral("Volume sent and received");
 const QString kUsed = QStringLiteral("Budget used");
+const QString kAllowance = QStringLiteral("Allowance used and left");
+const QString kFixedPrice = QStringLiteral("Fixed price per bill");
 } // namespace
 
 BillPanel::BillPanel(const ConnectionTable& table, const TariffTable& tariff, const Clock& clock,
@@ -47,7 +50,13 @@ BillPanel::BillPanel(const ConnectionTable& table, const TariffTable& tariff, co
     m_grid->addWidget(m_time, 1, 1);
     m_grid->addWidget(m_cost, 1, 2);
     m_projection = addHeading(QStringLiteral("billprojection"), QString());
-    m_grid->addWidget(m_projection, 2, 1, 1, 3);
+    // Under the cost, what it leaves out: wrapped, so a long note never widens the panels.
+    m_unknownVolume = addHeading(QStringLiteral("billunknownvolume"), QString());
+    m_unknownVolume->setWordWrap(true);
+    auto* underCost = new QVBoxLayout;
+    underCost->addWidget(m_projection);
+    underCost->addWidget(m_unknownVolume);
+    m_grid->addLayout(underCost, 2, 1, 1, 3);
 
     m_grid->addWidget(addHeading(QStringLiteral("billcallsheading"), kCalls), 3, 0);
     m_calls = addValue(QStringLiteral("billcalls"), kCalls);
@@ -57,6 +66,8 @@ BillPanel::BillPanel(const ConnectionTable& table, const TariffTable& tariff, co
     m_volume = addValue(QStringLiteral("billvolume"), kVolume);
     m_grid->addWidget(m_volumeHeading, 4, 0);
     m_grid->addWidget(m_volume, 4, 1);
+    m_volumeProjection = addHeading(QStringLiteral("billvolumeprojection"), QString());
+    m_grid->addWidget(m_volumeProjection, 4, 2, 1, 2);
 
     m_usedHeading = addHeading(QStringLiteral("billusedheading"), kUsed);
     m_grid->addWidget(m_usedHeading, 5, 0);
@@ -64,6 +75,15 @@ BillPanel::BillPanel(const ConnectionTable& table, const TariffTable& tariff, co
         m_used << addValue(QLatin1String(name), kUsed);
         m_grid->addWidget(m_used.last(), 5, int(m_used.size()));
     }
+
+    m_allowanceHeading = addHeading(QStringLiteral("billallowanceheading"), kAllowance);
+    m_allowance = addValue(QStringLiteral("billallowance"), kAllowance);
+    m_grid->addWidget(m_allowanceHeading, 6, 0);
+    m_grid->addWidget(m_allowance, 6, 1, 1, 3);
+    m_fixedPriceHeading = addHeading(QStringLiteral("billfixedpriceheading"), kFixedPrice);
+    m_fixedPrice = addValue(QStringLiteral("billfixedprice"), kFixedPrice);
+    m_grid->addWidget(m_fixedPriceHeading, 7, 0);
+    m_grid->addWidget(m_fixedPrice, 7, 1);
 
     connect(m_earlier, &QPushButton::clicked, this, [this] { step(1); });
     connect(m_later, &QPushButton::clicked, this, [this] { step(-1); });
@@ -106,7 +126,7 @@ void BillPanel::refresh()
     const int earliest = BillStatistics::earliestBillBack(m_table, plan.billDay(), today);
     m_billsBack = qBound(0, m_billsBack, earliest);
     const BillStatistics::Figures bill =
-        BillStatistics::billBack(m_table, plan.billDay(), m_billsBack, today);
+        BillStatistics::billBack(m_table, plan, m_billsBack, today);
 
     m_heading->setText(BillStatistics::heading(bill));
     m_earlier->setEnabled(m_billsBack < earliest);
@@ -117,12 +137,19 @@ void BillPanel::refresh()
     m_projection->setText(BillStatistics::projection(bill));
     m_projection->setVisible(!m_projection->text().isEmpty());
     m_calls->setText(QString::number(bill.calls));
+    // Where bytes are priced but some call's are not known, the cost says what it leaves out.
+    m_unknownVolume->setText(BillStatistics::unknownVolumeNote(bill));
+    m_unknownVolume->setVisible(!m_unknownVolume->text().isEmpty());
 
     // Only where the source of some call of the bill counts bytes.
-    m_volume->setText(bill.volume ? Formats::dataSize(*bill.volume)
-                                  : QStringLiteral("unknown"));
+    m_volume->setText(bill.volume ? Formats::dataSize(*bill.volume) : QStringLiteral("unknown"));
     m_volumeHeading->setVisible(bill.volume.has_value());
     m_volume->setVisible(bill.volume.has_value());
+    m_volumeProjection->setText(BillStatistics::volumeProjection(bill));
+    m_volumeProjection->setVisible(!m_volumeProjection->text().isEmpty());
+    showOptional(m_allowanceHeading, m_allowance, BillStatistics::allowanceText(bill));
+    showOptional(m_fixedPriceHeading, m_fixedPrice,
+                 bill.fixedPrice > 0 ? Formats::currency(bill.fixedPrice) : QString());
 
     const BudgetCheck::Status status = BudgetCheck::check(bill, plan);
     QStringList shares;
@@ -142,4 +169,12 @@ void BillPanel::refresh()
     for (QLabel* label : m_used)
         label->setAccessibleDescription(used);
     m_usedHeading->setVisible(!shares.isEmpty());
+}
+
+void BillPanel::showOptional(QLabel* heading, QLabel* value, const QString& text)
+{
+    // Hidden, a figure still reads as something.
+    value->setText(text.isEmpty() ? QStringLiteral("none") : text);
+    heading->setVisible(!text.isEmpty());
+    value->setVisible(!text.isEmpty());
 }

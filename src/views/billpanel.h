@@ -29,6 +29,8 @@ public:
 
 private:
     void step(int bills);
+    // Shows a figure and its heading only where the bill has one.
+    static void showOptional(QLabel* heading, QLabel* value, const QString& text);
     QLabel* addHeading(const QString& name, const QString& caption);
     QLabel* addValue(const QString& name, const QString& description);
 
@@ -46,9 +48,15 @@ private:
     QLabel* m_time = nullptr;
     QLabel* m_cost = nullptr;
     QLabel* m_projection = nullptr;
+    QLabel* m_unknownVolume = nullptr;
     QLabel* m_calls = nullptr;
     QLabel* m_volumeHeading = nullptr;
     QLabel* m_volume = nullptr;
+    QLabel* m_volumeProjection = nullptr;
+    QLabel* m_allowanceHeading = nullptr;
+    QLabel* m_allowance = nullptr;
+    QLabel* m_fixedPriceHeading = nullptr;
+    QLabel* m_fixedPrice = nullptr;
     QLabel* m_usedHeading = nullptr;
     // The budget's share, then the cap's, in that order from the left.
     QList<QLabel*> m_used;

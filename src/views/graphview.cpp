@@ -4,12 +4,14 @@
 #include "graphpicture.h"
 #include "platform/clock.h"
 #include "platform/progresssink.h"
+#include "report/tablecells.h"
 #include "stats/graphplot.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace
@@ -57,6 +59,8 @@ GraphView::GraphView(const ConnectionTable& table, const Clock& clock, ProgressS
     QGroupBox* frame1 = choice(QStringLiteral("Frame1"), QStringLiteral("Y-axis"), m_fgraph);
     m_option1 = option(QStringLiteral("Option1"), QStringLiteral("Show Costs"), frame1);
     m_option2 = option(QStringLiteral("Option2"), QStringLiteral("Show Time connected"), frame1);
+    m_option5 = option(QStringLiteral("Option5"), QStringLiteral("Show Volume"), frame1);
+    m_option5->setToolTip(QStringLiteral("Bytes sent and received, where the log records them"));
     m_option2->setChecked(true);
     QGroupBox* frame3 = choice(QStringLiteral("Frame3"), QStringLiteral("X-axis"), m_fgraph);
     m_option3 = option(QStringLiteral("Option3"), QStringLiteral("Connections"), frame3);
@@ -90,6 +94,7 @@ GraphView::GraphView(const ConnectionTable& table, const Clock& clock, ProgressS
     };
     whenChosen(m_option1, &GraphView::graphload);
     whenChosen(m_option2, &GraphView::graphload);
+    whenChosen(m_option5, &GraphView::graphload);
     whenChosen(m_option3, &GraphView::Option3_Click);
     whenChosen(m_option4, &GraphView::Option4_Click);
     connect(m_check1, &QCheckBox::toggled, this, &GraphView::graphload);
@@ -100,8 +105,18 @@ void GraphView::graphload()
     m_graph->setColours(m_colours.mainBackground, m_colours.mainText, m_colours.secondaryText);
     m_progress.setProgressEnabled(true);
     m_progress.setStatus(QStringLiteral("Displaying graph..."));
-    const GraphPlot::Measure measure =
-        m_option1->isChecked() ? GraphPlot::Measure::Cost : GraphPlot::Measure::Time;
+    // Volume only where some connection records its bytes; a table without falls back to time.
+    const bool bytes = TableCells::showsVolume(m_table);
+    m_option5->setEnabled(bytes);
+    if (!bytes && m_option5->isChecked()) {
+        const QSignalBlocker quiet(m_option2);
+        m_option2->setChecked(true);
+    }
+    GraphPlot::Measure measure = GraphPlot::Measure::Time;
+    if (m_option1->isChecked())
+        measure = GraphPlot::Measure::Cost;
+    else if (m_option5->isChecked())
+        measure = GraphPlot::Measure::Volume;
     const GraphPlot::Axis axis =
         m_option4->isChecked() ? GraphPlot::Axis::Days : GraphPlot::Axis::Connections;
     const GraphPlot::Plot plot = GraphPlot::plot(m_table, measure, axis, m_clock.today());

@@ -13,7 +13,7 @@ class QCheckBox;
 class QGroupBox;
 class QRadioButton;
 
-// The graph view: cost or time connected, per connection or per calendar day from the first
+// The graph view: cost, time connected or volume, per connection or per calendar day from the first
 // connection to today, as bars beside a nine-step scale. Redrawn at every showing and option
 // change; the options last for the run only.
 class GraphView : public QWidget
@@ -46,5 +46,6 @@ private:
     QRadioButton* m_option2 = nullptr;
     QRadioButton* m_option3 = nullptr;
     QRadioButton* m_option4 = nullptr;
+    QRadioButton* m_option5 = nullptr;
     QCheckBox* m_check1 = nullptr;
 };

@@ -167,18 +167,24 @@ StatisticsView::VolumeRow StatisticsView::volumeRow(QGridLayout* grid, int row, 
     QLabel* caption = heading(QLatin1String(name) + QLatin1String("caption"),
                               QStringLiteral("Total Volume (sent and received)"), parent);
     QLabel* figure = value(QLatin1String(name), parent);
+    QLabel* average = value(QLatin1String(name) + QLatin1String("average"), parent);
     figure->setAccessibleName(caption->text());
+    average->setAccessibleName(QStringLiteral("Average Volume"));
     grid->addWidget(caption, row, 0);
     grid->addWidget(figure, row, 1);
-    return {caption, figure};
+    grid->addWidget(average, row, 2);
+    return {caption, figure, average};
 }
 
-void StatisticsView::VolumeRow::show(const QString& volume) const
+void StatisticsView::VolumeRow::show(const Statistics::Totals& totals) const
 {
     // Only where the connections record their bytes: a modem log's never do.
-    caption->setVisible(!volume.isEmpty());
-    figure->setVisible(!volume.isEmpty());
-    figure->setText(volume);
+    const bool shown = !totals.volume.isEmpty();
+    caption->setVisible(shown);
+    figure->setVisible(shown);
+    average->setVisible(shown);
+    figure->setText(totals.volume);
+    average->setText(totals.averageVolume);
 }
 
 void StatisticsView::alignColumns(QGridLayout* grid) const
@@ -306,7 +312,7 @@ void StatisticsView::findtots()
     m_label6->setText(span.totals.cost);
     m_label27->setText(span.totals.averageTime);
     m_label26->setText(span.totals.averageCost);
-    m_spanVolume.show(span.totals.volume);
+    m_spanVolume.show(span.totals);
     const Statistics::PerConnection average = Statistics::perConnection(m_table);
     m_label23->setText(average.time);
     m_label4->setText(average.cost);
@@ -322,7 +328,7 @@ void StatisticsView::findtots2()
     m_label19->setText(weeks.totals.cost);
     m_label28->setText(weeks.totals.averageTime);
     m_label29->setText(weeks.totals.averageCost);
-    m_weeksVolume.show(weeks.totals.volume);
+    m_weeksVolume.show(weeks.totals);
 }
 
 void StatisticsView::statload()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "stats/statistics.h"
 #include "stats/statisticsperiods.h"
 
 #include <QList>
@@ -93,7 +94,9 @@ private:
     struct VolumeRow {
         QLabel* caption = nullptr;
         QLabel* figure = nullptr;
-        void show(const QString& volume) const;
+        // Per day or per week.
+        QLabel* average = nullptr;
+        void show(const Statistics::Totals& totals) const;
     };
     VolumeRow volumeRow(QGridLayout* grid, int row, const char* name);
     VolumeRow m_weeksVolume;

@@ -2,6 +2,7 @@
 
 #include "platform/dateparser.h"
 #include "platform/formats.h"
+#include "report/connectionline.h"
 
 #include <algorithm>
 #include <numeric>
@@ -115,7 +116,8 @@ TableSort::Key TableSort::key(int column, const QString& text)
         return numberKey(hhmm.left(2).toInt() * 60 + hhmm.mid(3, 2).toInt());
     }
     case Cost:
-        return numberKey(costDigits(text));
+        // A cost whose volume is unknown orders by the figure shown.
+        return numberKey(costDigits(QString(text).remove(ConnectionLine::volumeUnknownMark())));
     case OtherInfo:
         return textKey(text.toLower());
     case Sent:

@@ -42,6 +42,12 @@ private Q_SLOTS:
             << false
             << "1000: Connected on Fri 28 Apr 00, 09:00 for 12 hrs 59 mins 59 secs costing "
                "£12.50 -Unknown End";
+        ConnectionRecord unknownVolume = costedRecord("2000-04-03", "21:05:00", 0, 5, 0, 0.45f);
+        unknownVolume.volumeCost = std::nullopt;
+        QTest::newRow("bytes priced but unknown: the time cost, marked")
+            << unknownVolume << 3 << false
+            << "003: Connected on Mon 03 Apr 00, 21:05 for 0 hrs 05 mins 00 secs costing £0.45 "
+               "(volume unknown) -";
         QTest::newRow("extra information kept as typed")
             << costedRecord("1999-12-31", "23:59:59", 0, 0, 1, 0.01f, " a, \"quoted\" note") << 7
             << false

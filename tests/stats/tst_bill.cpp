@@ -4,6 +4,7 @@
 #include "stats/billstatistics.h"
 #include "stats/billsummary.h"
 #include "stats/budgetcheck.h"
+#include "stats/volumecharges.h"
 #include "stats/warningledger.h"
 #include "statstable.h"
 #include "tariff/billplan.h"
@@ -131,6 +132,52 @@ private Q_SLOTS:
                      .join('|'),
                  figures);
         QCOMPARE(BillStatistics::earliestBillBack(table, 15, today), earliest);
+    }
+
+    void dataPlan_data()
+    {
+        QTest::addColumn<Records>("records");
+        QTest::addColumn<QStringList>("plan"); // allowance in MB, price per MB, fixed price
+        // cost|projection|by volume|allowance|unknown volume
+        QTest::addColumn<QString>("figures");
+        const Records bytes{withBytes(call("2026-11-16", 0, 10, 0, 0.4f), 0, 200000000)};
+        QTest::newRow("no data plan: the figures of time alone")
+            << bytes << QStringList{"0", "0", "0"}
+            << "£0.40|at this rate £2.00 by Mon 14 Dec 26|||";
+        QTest::newRow("the fixed price in the total and the projection, not pro rata")
+            << Records{call("2026-11-18", 0, 20, 0, 1.2f)} << QStringList{"0", "0", "10"}
+            << "£11.20|at this rate £16.00 by Mon 14 Dec 26|||";
+        QTest::newRow("time at its rate so far, the projected bytes beyond the allowance priced")
+            << bytes << QStringList{"500", "0.01", "0"}
+            << "£0.40|at this rate £7.00 by Mon 14 Dec 26|at this rate 1.0 GB by Mon 14 Dec 26|"
+               "200.0 MB used, 300.0 MB left of 500.0 MB|";
+        QTest::newRow("a call of unknown bytes is left out, and the bill says so")
+            << Records{call("2026-11-16", 0, 10, 0, 0.4f), bytes.first()}
+            << QStringList{"100", "0.01", "0"}
+            << "£1.80|at this rate £13.00 by Mon 14 Dec 26|at this rate 1.0 GB by Mon 14 Dec 26|"
+               "100.0 MB used, 0 bytes left of 100.0 MB|"
+               "excludes the volume of 1 call whose bytes are unknown";
+    }
+    void dataPlan()
+    {
+        QFETCH(Records, records);
+        QFETCH(QStringList, plan);
+        QFETCH(QString, figures);
+        BillPlan billPlan;
+        billPlan.setBillDay(15);
+        billPlan.setAllowance(plan[0]);
+        billPlan.setPricePerMegabyte(plan[1]);
+        billPlan.setFixedPrice(plan[2]);
+        ConnectionTable table = tableOf(records);
+        VolumeCharges::apply(table, billPlan);
+        const BillStatistics::Figures bill =
+            BillStatistics::billBack(table, billPlan, 0, QDate(2026, 11, 20));
+        QCOMPARE(QStringList({Formats::currency(bill.cost), BillStatistics::projection(bill),
+                              BillStatistics::volumeProjection(bill),
+                              BillStatistics::allowanceText(bill),
+                              BillStatistics::unknownVolumeNote(bill)})
+                     .join('|'),
+                 figures);
     }
 
     void budget_data()

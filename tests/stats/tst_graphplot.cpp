@@ -58,6 +58,14 @@ private Q_SLOTS:
                        call("2000-04-02", 0, 10, 0), call("2000-04-03", 0, 10, 0)}
             << Measure::Time << Axis::Days << 4
             << QStringList{"0:0.50:Sat 1 Apr", "1:0.50:Sun 2 Apr", "2:1.00:Mon 3 Apr"} << "20mins";
+        Records volumes{call("2000-04-03", 0, 10, 0), call("2000-04-03", 0, 10, 0),
+                        call("2000-04-04", 0, 10, 0)};
+        volumes[0].receivedBytes = 3000000;
+        volumes[1].sentBytes = 1000000;
+        volumes[2].receivedBytes = 2000000;
+        QTest::newRow("volume per day: sent and received summed")
+            << volumes << Measure::Volume << Axis::Days << 2
+            << QStringList{"0:1.00:Mon 3 Apr", "1:0.50:Tue 4 Apr"} << "4.0 MB";
         QTest::newRow("days: a first connection after today leaves an empty axis")
             << Records{call("2000-04-06", 0, 10, 0)} << Measure::Time << Axis::Days << 1
             << QStringList{} << "10mins";

@@ -98,6 +98,10 @@ private Q_SLOTS:
         records[0].receivedBytes = 900000;
         records[1].receivedBytes = 100000;
         QCOMPARE(Statistics::lastWeeks(tableOf(records), 1, Today).totals.volume, "1.3 MB");
+        QCOMPARE(Statistics::lastWeeks(tableOf(records), 2, Today).totals.averageVolume,
+                 "650.0 kB per week");
+        QCOMPARE(Statistics::daySpan(tableOf(records), 4, 1, Today).totals.averageVolume,
+                 "325.0 kB per day");
     }
     void lastWeeks()
     {

@@ -26,7 +26,11 @@ QStringList expectedKeys()
     keys << "Holidays"
          << "Bill day"
          << "Budget"
-         << "Volume cap";
+         << "Volume cap"
+         << "Allowance"
+         << "Allowance unit"
+         << "Price per MB"
+         << "Fixed price";
     for (QString& key : keys)
         key.prepend(kSection + QLatin1Char('/'));
     return keys;
@@ -195,6 +199,60 @@ private Q_SLOTS:
                 QCOMPARE(loaded.cellTag(day, hour), tariff.cellTag(day, hour));
             }
         }
+    }
+
+    void dataPlanSavesAndLoadsBack_data()
+    {
+        QTest::addColumn<QString>("allowance");
+        QTest::addColumn<QString>("price");
+        QTest::addColumn<QString>("fixed");
+        QTest::addColumn<QString>("refused"); // the field named, empty when saved
+        QTest::newRow("a plan in gigabytes") << "5.0"
+                                             << ".01"
+                                             << "10.50"
+                                             << "";
+        QTest::newRow("allowance below zero") << "-1"
+                                              << "0"
+                                              << "0"
+                                              << "Allowance per bill";
+        QTest::newRow("price not a number") << "0"
+                                            << "a penny"
+                                            << "0"
+                                            << "Price per MB beyond it";
+        QTest::newRow("fixed price not a number") << "0"
+                                                  << "0"
+                                                  << "ten"
+                                                  << "Fixed price per bill";
+    }
+    void dataPlanSavesAndLoadsBack()
+    {
+        QFETCH(QString, allowance);
+        QFETCH(QString, price);
+        QFETCH(QString, fixed);
+        QFETCH(QString, refused);
+        QTemporaryDir dir;
+        RecordingStore store(dir.filePath("t.conf"));
+        TariffTable tariff;
+        tariff.billPlan().setAllowance(allowance);
+        tariff.billPlan().setAllowanceUnit(BillPlan::Unit::Gigabytes);
+        tariff.billPlan().setPricePerMegabyte(price);
+        tariff.billPlan().setFixedPrice(fixed);
+        const TariffTable::SaveResult result = tariff.save(store);
+        QCOMPARE(result.invalidField, refused);
+        if (!refused.isEmpty()) {
+            QVERIFY(store.writes.isEmpty());
+            return;
+        }
+        QCOMPARE(QStringList({store.read(kSection, "Allowance", "x"),
+                              store.read(kSection, "Allowance unit", "x"),
+                              store.read(kSection, "Price per MB", "x"),
+                              store.read(kSection, "Fixed price", "x")}),
+                 QStringList({"5", "GB", "0.01", "10.5"}));
+        TariffTable loaded;
+        SilentProgress progress;
+        QVERIFY(loaded.load(store, progress).isEmpty());
+        QCOMPARE(loaded.appliedBillPlan(), tariff.billPlan());
+        QCOMPARE(loaded.appliedBillPlan().allowanceBytes(), std::optional<quint64>(5000000000));
     }
 
     void saveRefusesAnAmountThatIsNotANumber_data()
