@@ -10,6 +10,7 @@
 #include "platform/services.h"
 #include "platform/settingsstore.h"
 #include "platform/shortcutmaker.h"
+#include "report/commandreport.h"
 #include "singleinstance.h"
 
 #include <QApplication>
@@ -23,6 +24,11 @@ int main(int argc, char** argv)
     const CommandLine::Parsed command = CommandLine::parse(arguments);
     if (command.mode != CommandLine::Mode::Window)
         return CommandLine::run(argc, argv, command);
+    // The toolkit would abort in its platform plugin.
+    if (const std::optional<QString> why = CommandLine::noDisplay(command)) {
+        CommandLine::complain(*why);
+        return CommandReport::Failure;
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(ProgramInfo::title());
@@ -51,13 +57,13 @@ int main(int argc, char** argv)
     case SingleInstance::Role::First:
         break;
     case SingleInstance::Role::Shown:
-        return 0;
+        return CommandReport::Success;
     case SingleInstance::Role::Unreachable:
         QMessageBox::warning(nullptr, ProgramInfo::title(),
                              QStringLiteral("Dialtrak is already running with these settings, but "
                                             "it does not answer. Close it (or end it) and start "
                                             "Dialtrak again."));
-        return 1;
+        return CommandReport::Failure;
     }
 
     DesktopNotifier notifier;

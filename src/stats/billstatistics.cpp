@@ -12,7 +12,7 @@ BillStatistics::Figures BillStatistics::figures(const ConnectionTable& table,
 {
     const TimeTotal total = TimeTotal::dated(table, period.first(), period.last());
     Figures result{period,       period.contains(today), total.count(), total.timeText(),
-                   total.cost(), total.volume(),         std::nullopt};
+                   total.cost(), total.volume(),         std::nullopt,  total.totalSeconds()};
     if (result.current)
         result.projectedCost =
             total.cost() * period.days() / double(period.first().daysTo(today) + 1);

@@ -24,6 +24,7 @@ public:
         std::optional<quint64> volume;
         // The current bill's cost on its last day if every day costs what the days so far did.
         std::optional<double> projectedCost;
+        qint64 seconds = 0; // the time, for scripts
     };
 
     // The connections dated inside the bill.

@@ -156,9 +156,58 @@ private Q_SLOTS:
         for (const BudgetCheck::Threshold& threshold : status.reached)
             keys << threshold.key();
         QStringList want = expected.split('|');
-        want[2].prepend("This bill (from Sun 15 Nov 26): 1 hrs 0 mins 0 secs, ");
+        want[2].prepend("This bill (from Sun 15 Nov 26): 1 call, 1 hrs 0 mins 0 secs, ");
         QCOMPARE((QStringList{keys.join(' '), status.warning, BillSummary::line(figures, plan)}),
                  want);
+    }
+
+    // What the bill panel shows, as a status bar or a script reads it.
+    void summary_data()
+    {
+        QTest::addColumn<Records>("records");
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<QString>("budget");
+        QTest::addColumn<QString>("cap"); // megabytes
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QByteArray>("json");
+        QTest::newRow("calls, projection and budget")
+            << Records{call("2026-11-16", 0, 20, 0, 1.2f), call("2026-11-18", 0, 10, 0, 0.6f)}
+            << QDate(2026, 11, 20) << "2.5"
+            << "0"
+            << "This bill (from Sun 15 Nov 26): 2 calls, 0 hrs 30 mins 0 secs, £1.80, at this "
+               "rate £9.00 by Mon 14 Dec 26, 72% of £2.50 budget"
+            << QByteArray(R"({"budget":2.5,"budgetUsedPercent":72,"bytes":null,"calls":2,)"
+                          R"("cost":1.8,"currency":"GBP","current":true,"from":"2026-11-15",)"
+                          R"("projectedCost":9,"seconds":1800,"to":"2026-12-14","volumeCap":null,)"
+                          R"("volumeCapUsedPercent":null})");
+        QTest::newRow("bytes against a cap, no budget")
+            << Records{withBytes(call("2026-11-16", 0, 1, 0), 400000, 100000),
+                       call("2026-11-17", 0, 1, 0)}
+            << QDate(2026, 11, 17) << "0"
+            << "1"
+            << "This bill (from Sun 15 Nov 26): 2 calls, 0 hrs 2 mins 0 secs, £0.00, at this "
+               "rate £0.00 by Mon 14 Dec 26, no budget, 500.0 kB, 50% of 1.0 MB cap"
+            << QByteArray(R"({"budget":null,"budgetUsedPercent":null,"bytes":500000,"calls":2,)"
+                          R"("cost":0,"currency":"GBP","current":true,"from":"2026-11-15",)"
+                          R"("projectedCost":0,"seconds":120,"to":"2026-12-14",)"
+                          R"("volumeCap":1000000,"volumeCapUsedPercent":50})");
+    }
+    void summary()
+    {
+        QFETCH(Records, records);
+        QFETCH(QDate, today);
+        QFETCH(QString, budget);
+        QFETCH(QString, cap);
+        QFETCH(QString, line);
+        QFETCH(QByteArray, json);
+        BillPlan plan;
+        plan.setBillDay(15);
+        plan.setBudget(budget);
+        plan.setVolumeCap(cap);
+        const BillStatistics::Figures figures =
+            BillStatistics::billBack(tableOf(records), plan.billDay(), 0, today);
+        QCOMPARE(BillSummary::line(figures, plan), line);
+        QCOMPARE(BillSummary::json(figures, plan), json + '\n');
     }
 
     void eachThresholdIsToldOncePerBill_data()
