@@ -53,11 +53,18 @@ int main(int argc, char** argv)
 
     // Two windows on one profile would each write back their own copy of its files.
     SingleInstance instance(settings.fileName() + QLatin1Char('\n') + services.programDirectory);
-    switch (instance.claim()) {
+    switch (instance.claim(command.journalDirectory)) {
     case SingleInstance::Role::First:
         break;
     case SingleInstance::Role::Shown:
         return CommandReport::Success;
+    case SingleInstance::Role::Elsewhere:
+        CommandLine::complain(
+            QStringLiteral("Dialtrak is already running with these settings and reads other "
+                           "connections than the journal files of %1. Close it and start again, "
+                           "or use --report or --summary, which read them without a window.")
+                .arg(command.journalDirectory));
+        return CommandReport::Failure;
     case SingleInstance::Role::Unreachable:
         QMessageBox::warning(nullptr, ProgramInfo::title(),
                              QStringLiteral("Dialtrak is already running with these settings, but "
