@@ -10,6 +10,7 @@
 #include "platform/services.h"
 #include "platform/settingsstore.h"
 #include "platform/shortcutmaker.h"
+#include "report/commandreport.h"
 #include "singleinstance.h"
 
 #include <QApplication>
@@ -23,6 +24,11 @@ int main(int argc, char** argv)
     const CommandLine::Parsed command = CommandLine::parse(arguments);
     if (command.mode != CommandLine::Mode::Window)
         return CommandLine::run(argc, argv, command);
+    // The toolkit would abort in its platform plugin.
+    if (const std::optional<QString> why = CommandLine::noDisplay(command)) {
+        CommandLine::complain(*why);
+        return CommandReport::Failure;
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(ProgramInfo::title());
@@ -47,17 +53,24 @@ int main(int argc, char** argv)
 
     // Two windows on one profile would each write back their own copy of its files.
     SingleInstance instance(settings.fileName() + QLatin1Char('\n') + services.programDirectory);
-    switch (instance.claim()) {
+    switch (instance.claim(command.journalDirectory)) {
     case SingleInstance::Role::First:
         break;
     case SingleInstance::Role::Shown:
-        return 0;
+        return CommandReport::Success;
+    case SingleInstance::Role::Elsewhere:
+        CommandLine::complain(
+            QStringLiteral("Dialtrak is already running with these settings and reads other "
+                           "connections than the journal files of %1. Close it and start again, "
+                           "or use --report or --summary, which read them without a window.")
+                .arg(command.journalDirectory));
+        return CommandReport::Failure;
     case SingleInstance::Role::Unreachable:
         QMessageBox::warning(nullptr, ProgramInfo::title(),
                              QStringLiteral("Dialtrak is already running with these settings, but "
                                             "it does not answer. Close it (or end it) and start "
                                             "Dialtrak again."));
-        return 1;
+        return CommandReport::Failure;
     }
 
     DesktopNotifier notifier;

@@ -8,11 +8,14 @@
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QThread>
+#include <QUrl>
 
 namespace
 {
-const QByteArray Show = "show\n";
+// "show", then the folder of journal files asked for, percent-encoded: one line either way.
+const QByteArray Show = "show";
 const QByteArray Shown = "shown\n";
+const QByteArray Elsewhere = "elsewhere\n";
 // The first may hold the lock and not listen yet: it is starting.
 constexpr int AnswerMs = 3000;
 
@@ -39,8 +42,17 @@ SingleInstance::SingleInstance(const QString& profile, const QString& folder, QO
 
 SingleInstance::~SingleInstance() = default;
 
-SingleInstance::Role SingleInstance::claim()
+QByteArray SingleInstance::request() const
 {
+    return Show +
+           (m_journalDirectory.isEmpty() ? QByteArray()
+                                         : ' ' + QUrl::toPercentEncoding(m_journalDirectory)) +
+           '\n';
+}
+
+SingleInstance::Role SingleInstance::claim(const QString& journalDirectory)
+{
+    m_journalDirectory = journalDirectory;
     m_lock = std::make_unique<QLockFile>(m_lockPath);
     // A lock whose process has ended is taken over; a running one's never is, however old.
     m_lock->setStaleLockTime(0);
@@ -48,7 +60,7 @@ SingleInstance::Role SingleInstance::claim()
         listen();
         return Role::First;
     }
-    return askTheFirst() ? Role::Shown : Role::Unreachable;
+    return askTheFirst();
 }
 
 void SingleInstance::listen()
@@ -63,8 +75,18 @@ void SingleInstance::listen()
         while (QLocalSocket* peer = m_server->nextPendingConnection()) {
             connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
             const auto answer = [this, peer] {
-                if (!peer->canReadLine() || peer->readLine() != Show)
+                if (!peer->canReadLine())
                     return;
+                const QByteArray asked = peer->readLine();
+                if (!asked.startsWith(Show))
+                    return;
+                // A start that names another folder than this window reads would be ignored:
+                // it is refused. One that names none just wants the window.
+                if (asked != Show + '\n' && asked != request()) {
+                    peer->write(Elsewhere);
+                    peer->flush();
+                    return;
+                }
                 Q_EMIT showRequested();
                 peer->write(Shown);
                 peer->flush();
@@ -75,22 +97,25 @@ void SingleInstance::listen()
     });
 }
 
-bool SingleInstance::askTheFirst() const
+SingleInstance::Role SingleInstance::askTheFirst() const
 {
     const QDeadlineTimer deadline(AnswerMs);
     while (!deadline.hasExpired()) {
         QLocalSocket socket;
         socket.connectToServer(m_socketPath);
         if (socket.waitForConnected(int(deadline.remainingTime()))) {
-            socket.write(Show);
+            socket.write(request());
             if (!socket.waitForBytesWritten(int(deadline.remainingTime())))
-                return false;
+                return Role::Unreachable;
             while (!socket.canReadLine() &&
                    socket.waitForReadyRead(int(deadline.remainingTime()))) {
             }
-            return socket.canReadLine() && socket.readLine() == Shown;
+            const QByteArray answer = socket.canReadLine() ? socket.readLine() : QByteArray();
+            return answer == Shown       ? Role::Shown
+                   : answer == Elsewhere ? Role::Elsewhere
+                                         : Role::Unreachable;
         }
         QThread::msleep(50);
     }
-    return false;
+    return Role::Unreachable;
 }

@@ -19,6 +19,7 @@ public:
         First,       // no other Dialtrak has the profile: this one runs
         Shown,       // the one running was asked to come to the front: this one ends
         Unreachable, // another has the profile but does not answer: this one ends
+        Elsewhere,   // the one running reads other journal files than those asked for
     };
 
     // `profile` names the profile, such as the settings file's path; `folder` is where the lock
@@ -27,18 +28,22 @@ public:
                             QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    Role claim();
+    // `journalDirectory`: the folder of journal files this start reads instead of the stored
+    // choice, if any. A running window shows itself only to a start that asks for what it reads.
+    Role claim(const QString& journalDirectory = QString());
 
 Q_SIGNALS:
     // Another start on this profile asked for the window.
     void showRequested();
 
 private:
-    bool askTheFirst() const;
+    Role askTheFirst() const;
     void listen();
+    QByteArray request() const;
 
     QString m_lockPath;
     QString m_socketPath;
+    QString m_journalDirectory;
     std::unique_ptr<QLockFile> m_lock;
     QLocalServer* m_server = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "commandreport.h"
 
 #include "csvexport.h"
+#include "jsonreport.h"
 #include "log/connectiontable.h"
 #include "log/loadsession.h"
 #include "platform/clock.h"
@@ -60,13 +61,18 @@ CommandReport::Outcome CommandReport::run(const ReportRequest& request, Settings
     if (request.kind == ReportRequest::Kind::Summary) {
         const BillStatistics::Figures figures =
             BillStatistics::billBack(table, tariff.appliedBillPlan(), 0, clock.today());
+        const BillPlan& plan = tariff.appliedBillPlan();
         return {Success,
-                TextFile::encode(BillSummary::line(figures, tariff.appliedBillPlan())) + '\n',
+                request.format == ReportRequest::Format::Json
+                    ? BillSummary::json(figures, plan)
+                    : TextFile::encode(BillSummary::line(figures, plan)) + '\n',
                 note};
     }
     const QList<int> numbers = numbersBetween(table, request.from, request.to);
-    if (request.csv)
+    if (request.format == ReportRequest::Format::Csv)
         return {Success, CsvExport::document(table, numbers), note};
+    if (request.format == ReportRequest::Format::Json)
+        return {Success, JsonReport::document(table, numbers, request.from, request.to), note};
     QString lineError;
     const std::optional<QStringList> lines =
         TextExport::lines(table, numbers, tariff.twelveHour(), &lineError);

@@ -17,7 +17,8 @@ struct SourceChoice;
 class CommandReport
 {
 public:
-    enum ExitCode { Success = 0, SourceUnreadable = 1, BadArguments = 2 };
+    // Failure: the source cannot be read, the output not written, or the window not opened.
+    enum ExitCode { Success = 0, Failure = 1, SourceUnreadable = Failure, BadArguments = 2 };
     struct Outcome {
         int exitCode = Success;
         QByteArray output; // for standard output, UTF-8

@@ -31,7 +31,8 @@ BillStatistics::Figures BillStatistics::figures(const ConnectionTable& table,
                    plan.allowanceBytes(),
                    0,
                    total.unknownVolumeCalls(),
-                   std::nullopt};
+                   std::nullopt,
+                   total.totalSeconds()};
     if (result.allowance)
         result.allowanceUsed = std::min(total.volume().value_or(0), *result.allowance);
     if (!result.current)

@@ -36,6 +36,7 @@ public:
         // The current bill's volume on its last day at the rate so far; none without bytes or
         // without an allowance or a price per megabyte.
         std::optional<quint64> projectedVolume = std::nullopt;
+        qint64 seconds = 0; // the time, for scripts
     };
 
     // The connections dated inside the bill.

@@ -81,6 +81,16 @@ private Q_SLOTS:
         QTest::newRow("a journal folder not named") << QStringList{"--journal-directory"}
                                                     << "--journal-directory needs a folder of "
                                                        "journal files";
+        QTest::newRow("the toolkit's style for the window")
+            << QStringList{"-style=fusion", "-reverse"} << "window";
+        QTest::newRow("the summary as json")
+            << QStringList{"--json", "--summary"} << "summary|||json";
+        QTest::newRow("csv and json") << QStringList{"--report", "--csv", "--json"}
+                                      << "--csv and --json cannot be given together";
+        QTest::newRow("a flag with a value")
+            << QStringList{"--summary", "--json=yes"} << "--json takes no value";
+        QTest::newRow("a flag with a value, then another option")
+            << QStringList{"--csv=1", "--report"} << "--csv takes no value";
     }
     void parse()
     {
@@ -94,7 +104,8 @@ private Q_SLOTS:
         QString text = result.mode == CommandLine::Mode::Window ? "window" : result.error;
         if (result.mode == CommandLine::Mode::Report)
             text = QStringList{request.kind == ReportRequest::Kind::Summary ? "summary" : "report",
-                               day(request.from), day(request.to), request.csv ? "csv" : "text"}
+                               day(request.from), day(request.to),
+                               QStringList{"text", "csv", "json"}.at(int(request.format))}
                        .join('|');
         if (!result.journalDirectory.isEmpty())
             text += "|journal " + result.journalDirectory;
@@ -107,11 +118,13 @@ private Q_SLOTS:
         QTest::addColumn<bool>("chosen");
         QTest::addColumn<QStringList>("arguments"); // "{today}" stands for today
         QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("output"); // "{today}", "{earlier}", "{first}": the days
-        QTest::addColumn<QString>("error");  // what standard error begins with
+        // "{today}", "{earlier}", "{first}": the days; ending in "*", what it begins with;
+        // "/dev/full": standard output goes to a full disk
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("error"); // what standard error begins with
         QTest::newRow("summary")
             << true << QStringList{"--summary"} << 0
-            << "This bill (from {first}): 0 hrs 30 mins 0 secs, £0.60, 85% of £0.70 budget\n"
+            << "This bill (from {first}): 1 call, 0 hrs 30 mins 0 secs, £0.60, at this rate *"
             << "";
         QTest::newRow("report of today")
             << true << QStringList{"--report", "--from", "{today}", "--to", "{today}"} << 0
@@ -136,6 +149,41 @@ private Q_SLOTS:
         QTest::newRow("bad arguments")
             << true << QStringList{"--report", "--from", "soon"} << 2 << ""
             << "dialtrak: --from needs a date, YYYY-MM-DD, not \"soon\"";
+        QTest::newRow("help") << false << QStringList{"--help"} << 0
+                              << "Usage: dialtrak [--journal-directory DIR] --report*"
+                              << "";
+        QTest::newRow("version") << false << QStringList{"--version"} << 0 << "dialtrak 4.*"
+                                 << "";
+        const QString usage = "Usage: dialtrak [--journal-directory DIR] --report";
+        QTest::newRow("unknown option") << true << QStringList{"--bogus"} << 2 << ""
+                                        << "dialtrak: unknown argument \"--bogus\"\n" + usage;
+        // A typo in a cron line must not open the window, whose close empties the modem log.
+        QTest::newRow("a typo of --report") << true << QStringList{"--reprot"} << 2 << ""
+                                            << "dialtrak: unknown argument \"--reprot\"\n" + usage;
+        QTest::newRow("a stray argument") << true << QStringList{"--summary", "now"} << 2 << ""
+                                          << "dialtrak: unknown argument \"now\"\n" + usage;
+        QTest::newRow("the window without a display")
+            << true << QStringList{} << 1 << ""
+            << "dialtrak: there is no display to open the window on";
+        QTest::newRow("summary as json")
+            << true << QStringList{"--summary", "--json"} << 0
+            << R"({"budget":0.7,"budgetUsedPercent":85,"bytes":null,"calls":1,"cost":0.6,)"
+               R"("currency":"GBP","current":true,"from":"{first}","projectedCost":*)"
+            << "";
+        QTest::newRow("report as json")
+            << true << QStringList{"--report", "--json", "--from", "{today}"} << 0
+            << R"({"bytes":null,"calls":1,"connections":[{"bytesReceived":null,"bytesSent":null,)"
+               R"("cost":0.6,"date":"{today}","end":"10:30:00","info":"","number":2,)"
+               R"("seconds":1800,"start":"10:00:00"}],"cost":0.6,"currency":"GBP",)"
+               R"("from":"{today}","seconds":1800,"to":null})"
+               "\n"
+            << "";
+        for (const QStringList& arguments :
+             {QStringList{"--report"}, QStringList{"--report", "--csv"}, QStringList{"--summary"},
+              QStringList{"--summary", "--json"}, QStringList{"--help"}})
+            QTest::addRow("%s to a full disk", qPrintable(arguments.join(' ')))
+                << true << arguments << 1 << "/dev/full"
+                << "dialtrak: the output could not be written: No space left on device";
     }
     void exitCodes()
     {
@@ -146,8 +194,9 @@ private Q_SLOTS:
         QFETCH(QString, error);
         Profile profile;
         QVERIFY(profile.write(chosen));
-        const auto day = [csv = arguments.contains("--csv")](const QDate& d) {
-            return csv ? Formats::isoDate(d) : Formats::dddDdMmmYy(d);
+        const auto day = [iso = arguments.contains("--csv") ||
+                                arguments.contains("--json")](const QDate& d) {
+            return iso ? Formats::isoDate(d) : Formats::dddDdMmmYy(d);
         };
         arguments.replaceInStrings("{today}", Formats::isoDate(profile.today));
         output.replace("{today}", day(profile.today))
@@ -163,11 +212,18 @@ private Q_SLOTS:
         env.insert("XDG_DATA_HOME", profile.dir.filePath("data"));
         env.insert("LC_ALL", "en_GB.UTF-8");
         process.setProcessEnvironment(env);
+        const bool full = output == "/dev/full";
+        if (full)
+            process.setStandardOutputFile(output);
         process.start(DIALTRAK_PROGRAM, arguments);
         QVERIFY(process.waitForFinished(60000));
         QCOMPARE(process.exitStatus(), QProcess::NormalExit);
         QCOMPARE(process.exitCode(), exitCode);
-        QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()), output);
+        const QString printed = QString::fromUtf8(process.readAllStandardOutput());
+        if (output.endsWith('*'))
+            QVERIFY2(printed.startsWith(output.chopped(1)), qPrintable(printed));
+        else
+            QCOMPARE(printed, full ? QString() : output);
         const QString err = QString::fromUtf8(process.readAllStandardError());
         QVERIFY2(error.isEmpty() ? err.isEmpty() : err.startsWith(error), qPrintable(err));
         // The modem log is not emptied, the own log not rewritten with today's call.

@@ -86,14 +86,19 @@ private Q_SLOTS:
                                      {"\"\"", "\"Easter, at home\""}));
         billing.start();
         const auto report = [&run](ReportRequest::Kind kind) {
-            return QString::fromUtf8(CommandReport::run({kind, {}, {}, false}, run.settings,
+            return QString::fromUtf8(CommandReport::run({kind, {}, {}, ReportRequest::Format::Text},
+                                                        run.settings,
                                                         SourceChoice::load(run.settings), run.clock,
                                                         run.services.programDirectory)
                                          .output);
         };
+        // The bill panel's figures, every one: calls, time, cost, projection and budget used.
+        const QString calls = billing.text("billcalls");
         QCOMPARE(report(ReportRequest::Kind::Summary),
-                 billing.text("billheading") + ": " + billing.text("billtime") + ", " +
-                     billing.text("billcost") + ", " + billing.text("billused_0") + " budget\n");
+                 billing.text("billheading") + ": " + calls +
+                     (calls == "1" ? " call, " : " calls, ") + billing.text("billtime") + ", " +
+                     billing.text("billcost") + ", " + billing.text("billprojection") + ", " +
+                     billing.text("billused_0") + " budget\n");
         run.action("swritten")->trigger();
         QStringList lines;
         auto* list = run.child<QListWidget>("start");

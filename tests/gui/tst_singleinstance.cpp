@@ -18,21 +18,46 @@ class TstSingleInstance : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // A second start is shown the running window unless it asks for journal files the window
+    // does not read: that folder would be ignored, so the start is refused.
+    void aSecondStartShowsTheFirst_data()
+    {
+        QTest::addColumn<QString>("firstReads"); // the folder of journal files, or none
+        QTest::addColumn<QString>("secondAsks");
+        QTest::addColumn<int>("role");
+        const int shown = int(SingleInstance::Role::Shown);
+        const int elsewhere = int(SingleInstance::Role::Elsewhere);
+        QTest::newRow("neither names a folder") << ""
+                                                << "" << shown;
+        QTest::newRow("the same folder") << "/mnt/old journal"
+                                         << "/mnt/old journal" << shown;
+        QTest::newRow("no folder: the window as it is") << "/mnt/old journal"
+                                                        << "" << shown;
+        QTest::newRow("a folder the window does not read") << ""
+                                                           << "/mnt/old journal" << elsewhere;
+        QTest::newRow("another folder") << "/mnt/a"
+                                        << "/mnt/b" << elsewhere;
+    }
     void aSecondStartShowsTheFirst()
     {
+        QFETCH(QString, firstReads);
+        QFETCH(QString, secondAsks);
+        QFETCH(int, role);
         QTemporaryDir dir;
         SingleInstance first("profile", dir.path());
-        QCOMPARE(first.claim(), SingleInstance::Role::First);
+        QCOMPARE(first.claim(firstReads), SingleInstance::Role::First);
         QSignalSpy shown(&first, &SingleInstance::showRequested);
         // The second asks and waits; the first answers from its event loop.
-        std::atomic<int> role = -1;
-        std::thread second([&] { role = int(SingleInstance("profile", dir.path()).claim()); });
-        QVERIFY(QTest::qWaitFor([&] { return role != -1; }, 10000));
+        std::atomic<int> answer = -1;
+        std::thread second(
+            [&] { answer = int(SingleInstance("profile", dir.path()).claim(secondAsks)); });
+        QVERIFY(QTest::qWaitFor([&] { return answer != -1; }, 10000));
         second.join();
-        QCOMPARE(SingleInstance::Role(int(role)), SingleInstance::Role::Shown);
-        QCOMPARE(shown.size(), 1);
+        QCOMPARE(SingleInstance::Role(int(answer)), SingleInstance::Role(role));
+        QCOMPARE(shown.size(), role == int(SingleInstance::Role::Shown) ? 1 : 0);
         // Another profile runs beside it.
-        QCOMPARE(SingleInstance("other profile", dir.path()).claim(), SingleInstance::Role::First);
+        QCOMPARE(SingleInstance("other profile", dir.path()).claim(secondAsks),
+                 SingleInstance::Role::First);
     }
 
     void aFirstThatDoesNotAnswerIsReported()

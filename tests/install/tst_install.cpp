@@ -55,6 +55,7 @@ private Q_SLOTS:
         QTest::newRow("home page") << "share/doc/dialtrak/dialtrak.html" << 0;
         QTest::newRow("copyright") << "share/doc/dialtrak/copyright" << 0;
         QTest::newRow("changelog") << "share/doc/dialtrak/changelog.gz" << 0;
+        QTest::newRow("manual page") << "share/man/man1/dialtrak.1.gz" << 0;
     }
     void installs()
     {
@@ -98,6 +99,16 @@ private Q_SLOTS:
         // Also that the metainfo's launchable is the desktop entry installed beside it.
         QTest::newRow("installed tree")
             << "appstreamcli" << QStringList{"validate-tree", "--no-net", noDomain, "{prefix}"};
+        // The manual page: compressed, its NAME line readable by mandb, and no warning from
+        // groff, which ends well whatever it warns of.
+        const QString page = QStringLiteral("{prefix}/share/man/man1/dialtrak.1.gz");
+        QTest::newRow("manual page name") << "lexgrog" << QStringList{page};
+        QTest::newRow("manual page warnings")
+            << "sh"
+            << QStringList{"-c",
+                           "warnings=$(gzip -dc \"$0\" | groff -man -ww -z 2>&1) && "
+                           "[ -z \"$warnings\" ] || { echo \"$warnings\"; exit 1; }",
+                           page};
     }
     void validators()
     {

@@ -228,7 +228,7 @@ private Q_SLOTS:
         for (const BudgetCheck::Threshold& threshold : status.reached)
             keys << threshold.key();
         QStringList want = expected.split('|');
-        want[2].prepend("This bill (from Sun 15 Nov 26): 1 hrs 0 mins 0 secs, ");
+        want[2].prepend("This bill (from Sun 15 Nov 26): 1 call, 1 hrs 0 mins 0 secs, ");
         QCOMPARE((QStringList{keys.join(' '), status.warning,
                               BillSummary::line(bill.figures, bill.plan)}),
                  want);
@@ -263,6 +263,75 @@ private Q_SLOTS:
         QFETCH(qint64, volume);
         QFETCH(QStringList, forms);
         QCOMPARE(BudgetCase(budget, 1.0, cost, volume).status().forms, forms);
+    }
+
+    // What the bill panel shows, as a status bar or a script reads it.
+    void summary_data()
+    {
+        QTest::addColumn<Records>("records");
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<QString>("budget");
+        QTest::addColumn<QString>("cap");          // megabytes
+        QTest::addColumn<QStringList>("dataPlan"); // allowance in MB, price per MB, fixed price
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QByteArray>("json");
+        QTest::newRow("calls, projection and budget")
+            << Records{call("2026-11-16", 0, 20, 0, 1.2f), call("2026-11-18", 0, 10, 0, 0.6f)}
+            << QDate(2026, 11, 20) << "2.5"
+            << "0" << QStringList{"0", "0", "0"}
+            << "This bill (from Sun 15 Nov 26): 2 calls, 0 hrs 30 mins 0 secs, £1.80, at this "
+               "rate £9.00 by Mon 14 Dec 26, 72% of £2.50 budget"
+            << QByteArray(
+                   R"({"allowance":null,"allowanceUsed":null,"budget":2.5,"budgetUsedPercent":72,"bytes":null,"calls":2,)"
+                   R"("cost":1.8,"currency":"GBP","current":true,"fixedPrice":0,"from":"2026-11-15",)"
+                   R"("projectedBytes":null,"projectedCost":9,"seconds":1800,"to":"2026-12-14","unknownVolumeCalls":0,"volumeCap":null,)"
+                   R"("volumeCapUsedPercent":null})");
+        QTest::newRow("bytes against a cap, no budget")
+            << Records{withBytes(call("2026-11-16", 0, 1, 0), 400000, 100000),
+                       call("2026-11-17", 0, 1, 0)}
+            << QDate(2026, 11, 17) << "0"
+            << "1" << QStringList{"0", "0", "0"}
+            << "This bill (from Sun 15 Nov 26): 2 calls, 0 hrs 2 mins 0 secs, £0.00, at this "
+               "rate £0.00 by Mon 14 Dec 26, no budget, 500.0 kB, 50% of 1.0 MB cap"
+            << QByteArray(
+                   R"({"allowance":null,"allowanceUsed":null,"budget":null,"budgetUsedPercent":null,"bytes":500000,"calls":2,)"
+                   R"("cost":0,"currency":"GBP","current":true,"fixedPrice":0,"from":"2026-11-15",)"
+                   R"("projectedBytes":null,"projectedCost":0,"seconds":120,"to":"2026-12-14",)"
+                   R"("unknownVolumeCalls":0,"volumeCap":1000000,"volumeCapUsedPercent":50})");
+        QTest::newRow("a data plan")
+            << Records{withBytes(call("2026-11-16", 0, 10, 0, 1.0f), 1500000, 500000)}
+            << QDate(2026, 11, 20) << "0"
+            << "0" << QStringList{"1", "0.5", "5"}
+            << "This bill (from Sun 15 Nov 26): 1 call, 0 hrs 10 mins 0 secs, £6.00, at this "
+               "rate £14.50 by Mon 14 Dec 26, no budget, 2.0 MB, at this rate 10.0 MB by Mon 14 "
+               "Dec 26, 1.0 MB used, 0 bytes left of 1.0 MB, £5.00 fixed price"
+            << QByteArray(R"({"allowance":1000000,"allowanceUsed":1000000,"budget":null,)"
+                          R"("budgetUsedPercent":null,"bytes":2000000,"calls":1,"cost":6,)"
+                          R"("currency":"GBP","current":true,"fixedPrice":5,"from":"2026-11-15",)"
+                          R"("projectedBytes":10000000,"projectedCost":14.5,"seconds":600,)"
+                          R"("to":"2026-12-14","unknownVolumeCalls":0,"volumeCap":null,)"
+                          R"("volumeCapUsedPercent":null})");
+    }
+    void summary()
+    {
+        QFETCH(Records, records);
+        QFETCH(QDate, today);
+        QFETCH(QString, budget);
+        QFETCH(QString, cap);
+        QFETCH(QStringList, dataPlan);
+        QFETCH(QString, line);
+        QFETCH(QByteArray, json);
+        BillPlan plan;
+        plan.setBillDay(15);
+        plan.setBudget(budget);
+        plan.setVolumeCap(cap);
+        plan.setAllowance(dataPlan.at(0));
+        plan.setPricePerMegabyte(dataPlan.at(1));
+        plan.setFixedPrice(dataPlan.at(2));
+        const BillStatistics::Figures figures =
+            BillStatistics::billBack(tableOf(records), plan, 0, today);
+        QCOMPARE(BillSummary::line(figures, plan), line);
+        QCOMPARE(BillSummary::json(figures, plan), json + '\n');
     }
 
     void eachThresholdIsToldOncePerBill_data()
