@@ -167,8 +167,9 @@ private Q_SLOTS:
             << "dialtrak: there is no display to open the window on";
         QTest::newRow("summary as json")
             << true << QStringList{"--summary", "--json"} << 0
-            << R"({"budget":0.7,"budgetUsedPercent":85,"bytes":null,"calls":1,"cost":0.6,)"
-               R"("currency":"GBP","current":true,"from":"{first}","projectedCost":*)"
+            << R"({"allowance":null,"allowanceUsed":null,"budget":0.7,"budgetUsedPercent":85,)"
+               R"("bytes":null,"calls":1,"cost":0.6,"currency":"GBP","current":true,)"
+               R"("fixedPrice":0,"from":"{first}","projectedBytes":null,"projectedCost":*)"
             << "";
         QTest::newRow("report as json")
             << true << QStringList{"--report", "--json", "--from", "{today}"} << 0
