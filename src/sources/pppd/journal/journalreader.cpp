@@ -2,6 +2,8 @@
 
 #include "journalfilecheck.h"
 #include "sigbusguard.h"
+#include "sources/modemmanager/modemmanagercallbuilder.h"
+#include "sources/modemmanager/modemmanagermessage.h"
 
 #include <QByteArrayView>
 
@@ -126,7 +128,7 @@ JournalReader::JournalReader(const JournalLocation& location) : m_handle(locatio
 {
     if (!m_handle.get())
         return;
-    if (!m_handle.matchPppd()) {
+    if (!m_handle.matchRecords()) {
         m_matchFailed = true;
         return;
     }
@@ -158,9 +160,9 @@ JournalReadResult JournalReader::read(const JournalStart& start, qsizetype enoug
     JournalReadResult result;
     sd_journal* journal = m_handle.get();
     if (!journal || m_matchFailed) {
-        result.error = journal
-                           ? QStringLiteral("The journal cannot be searched for pppd's records.")
-                           : m_handle.errorString();
+        result.error = journal ? QStringLiteral("The journal cannot be searched for pppd's and "
+                                                "ModemManager's records.")
+                               : m_handle.errorString();
         result.lastCursor = start.cursor;
         return result;
     }
@@ -195,6 +197,7 @@ JournalReadResult JournalReader::read(const JournalStart& start, qsizetype enoug
         if (floor && realtime < *floor)
             return;
         const Field message = field(journal, "MESSAGE", 7);
+        const Field identifier = field(journal, "SYSLOG_IDENTIFIER", 17);
         // The pid in pppd's syslog line; the journal's own when a line came without one.
         const Field syslogPid = field(journal, "SYSLOG_PID", 10);
         std::optional<qint64> pid = number(syslogPid.value);
@@ -203,7 +206,7 @@ JournalReadResult JournalReader::read(const JournalStart& start, qsizetype enoug
             processPid = field(journal, "_PID", 4);
             pid = number(processPid.value);
         }
-        if (message.error || syslogPid.error || processPid.error) {
+        if (message.error || identifier.error || syslogPid.error || processPid.error) {
             addError(result.error, DamagedEntries);
             return;
         }
@@ -213,7 +216,15 @@ JournalReadResult JournalReader::read(const JournalStart& start, qsizetype enoug
         record.monotonic = clocks.at(journal);
         const QByteArrayView text = message.value.value_or(QByteArrayView());
         record.message = QString::fromUtf8(text);
-        if (text.startsWith("Connect:"))
+        bool connects = false;
+        if (identifier.value == QByteArrayView("ModemManager")) {
+            record.program = PppdRecord::Program::ModemManager;
+            const auto change = ModemManagerMessage::stateChange(record.message);
+            connects = change && change->connects();
+        } else {
+            connects = text.startsWith("Connect:");
+        }
+        if (connects)
             result.connectPoints.append({result.records.size(), cursorHere(journal)});
         result.records.append(std::move(record));
     };
@@ -236,13 +247,65 @@ JournalReadResult JournalReader::read(const JournalStart& start, qsizetype enoug
     uint64_t usageAfter = 0;
     if (sd_journal_get_usage(journal, &usageAfter) >= 0 && usageAfter < usageBefore)
         addError(result.error, DamagedFile);
-    if (guard.faulted())
-        addError(result.error, CutShort);
 
     if (moved)
         result.lastCursor = cursorHere(journal);
     // Without a cursor of its own, the next read goes over this one's ground again.
     if (result.lastCursor.isEmpty() && atCursor)
         result.lastCursor = start.cursor;
+    readNames(result);
+    if (guard.faulted())
+        addError(result.error, CutShort);
     return result;
+}
+
+void JournalReader::readNames(JournalReadResult& result)
+{
+    // Where ModemManager's calls begin: NetworkManager logs a great deal, so only its records
+    // just before these are read.
+    QList<QDateTime> starts;
+    for (const PppdRecord& record : std::as_const(result.records)) {
+        if (record.program != PppdRecord::Program::ModemManager)
+            continue;
+        if (const auto change = ModemManagerMessage::stateChange(record.message);
+            change && change->connects())
+            starts << record.when;
+        else if (const auto finished = ModemManagerMessage::finished(record.message))
+            starts << record.when.addSecs(-finished->seconds);
+    }
+    if (starts.isEmpty() || !m_handle.matchNetworkManager())
+        return;
+    sd_journal* journal = m_handle.get();
+    LocalMoments moments;
+    uint64_t readUpTo = 0; // behind the last record taken, so none is taken twice
+    for (const QDateTime& start : std::as_const(starts)) {
+        const qint64 from =
+            start.addSecs(-ModemManagerCallBuilder::ActivationLead).toMSecsSinceEpoch() * 1000;
+        const qint64 to =
+            start.addSecs(ModemManagerCallBuilder::SameStart).toMSecsSinceEpoch() * 1000;
+        if (to < 0)
+            continue;
+        const uint64_t begin = qMax(uint64_t(qMax<qint64>(from, 0)), readUpTo);
+        sd_journal_seek_realtime_usec(journal, begin);
+        uint64_t realtime = 0;
+        while (sd_journal_next(journal) > 0 &&
+               sd_journal_get_realtime_usec(journal, &realtime) >= 0 && realtime <= uint64_t(to)) {
+            if (realtime < begin)
+                continue;
+            const Field message = field(journal, "MESSAGE", 7);
+            if (!message.value)
+                continue;
+            const QString text = QString::fromUtf8(*message.value);
+            if (ModemManagerCallBuilder::activationName(text).isEmpty())
+                continue;
+            PppdRecord record;
+            record.program = PppdRecord::Program::NetworkManager;
+            record.when = moments.at(qint64(realtime / 1000));
+            record.message = text;
+            result.names.append(std::move(record));
+        }
+        readUpTo = qMax(readUpTo, uint64_t(to) + 1);
+    }
+    // The next read reads the records again.
+    m_handle.matchRecords();
 }

@@ -52,7 +52,7 @@ std::optional<PppdSource::Records> JournalSource::readRecords(ProgressSink&, boo
             *error = result.error;
         return std::nullopt;
     }
-    Records records{result.records, result.error};
+    Records records{result.records, result.error, result.names};
     if (!fromStart)
         m_last = std::move(result);
     return records;

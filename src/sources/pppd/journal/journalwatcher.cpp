@@ -18,7 +18,7 @@ JournalWatcher::JournalWatcher(const JournalLocation& location, QObject* parent)
         m_error = m_handle.errorString();
         return;
     }
-    if (!m_handle.matchPppd()) {
+    if (!m_handle.matchRecords()) {
         m_error = QStringLiteral("The journal cannot be watched for pppd's records.");
         return;
     }
