@@ -47,7 +47,7 @@ QString nameAt(const QList<PppdRecord>& activations, const QDateTime& start)
 QString ModemManagerCallBuilder::activationName(QStringView message)
 {
     const QLatin1String device("device (");
-    const QLatin1String activation("): Activation: starting connection '");
+    const QLatin1String activation(Activation);
     const qsizetype port = message.indexOf(device);
     const qsizetype at = message.indexOf(activation);
     if (port < 0 || at < port)

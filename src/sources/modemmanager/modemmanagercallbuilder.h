@@ -34,6 +34,8 @@ public:
     // `records`, which hold some of their own too.
     static Result build(const QList<PppdRecord>& records, const QList<PppdConnection>& pppdCalls,
                         const QList<PppdRecord>& names = {});
+    // What every message that names a connection holds: a reader may leave out the others.
+    static constexpr const char* Activation = "): Activation: starting connection '";
     // The name in NetworkManager's "device (cdc-wdm0): Activation: starting connection 'NAME'
     // (UUID)" for a modem's port (cdc-wdm, tty, wwan); empty for any other message or device.
     static QString activationName(QStringView message);

@@ -113,6 +113,41 @@ private:
     QByteArray m_boot;
 };
 
+// What the reader takes of an entry, found in one walk over its fields: a field asked for by
+// name walks them again each time. Each value is taken at once, as the next step of the walk
+// may move the data.
+struct Entry {
+    QString message;
+    bool connectText = false; // the message starts with "Connect:"
+    bool modemManager = false;
+    std::optional<qint64> syslogPid;
+    std::optional<qint64> processPid;
+};
+
+// Negative when the entry cannot be read.
+int readEntry(sd_journal* journal, Entry& entry)
+{
+    sd_journal_restart_data(journal);
+    const void* data = nullptr;
+    size_t length = 0;
+    int result = 0;
+    while ((result = sd_journal_enumerate_data(journal, &data, &length)) > 0) {
+        const QByteArrayView item(static_cast<const char*>(data), qsizetype(length));
+        if (item.startsWith("MESSAGE=")) {
+            const QByteArrayView text = item.sliced(8);
+            entry.message = QString::fromUtf8(text);
+            entry.connectText = text.startsWith("Connect:");
+        } else if (item.startsWith("SYSLOG_IDENTIFIER=")) {
+            entry.modemManager = item.sliced(18) == QByteArrayView("ModemManager");
+        } else if (item.startsWith("SYSLOG_PID=")) {
+            entry.syslogPid = number(item.sliced(11));
+        } else if (item.startsWith("_PID=")) {
+            entry.processPid = number(item.sliced(5));
+        }
+    }
+    return result;
+}
+
 QString cursorHere(sd_journal* journal)
 {
     char* cursor = nullptr;
@@ -196,33 +231,22 @@ JournalReadResult JournalReader::read(const JournalStart& start, qsizetype enoug
         }
         if (floor && realtime < *floor)
             return;
-        const Field message = field(journal, "MESSAGE", 7);
-        const Field identifier = field(journal, "SYSLOG_IDENTIFIER", 17);
-        // The pid in pppd's syslog line; the journal's own when a line came without one.
-        const Field syslogPid = field(journal, "SYSLOG_PID", 10);
-        std::optional<qint64> pid = number(syslogPid.value);
-        Field processPid;
-        if (!pid) {
-            processPid = field(journal, "_PID", 4);
-            pid = number(processPid.value);
-        }
-        if (message.error || identifier.error || syslogPid.error || processPid.error) {
+        Entry entry;
+        if (readEntry(journal, entry) < 0) {
             addError(result.error, DamagedEntries);
             return;
         }
         PppdRecord record;
         record.when = moments.at(qint64(realtime / 1000));
-        record.pid = pid.value_or(0);
+        // The pid in the syslog line; the journal's own when a line came without one.
+        record.pid = entry.syslogPid.value_or(entry.processPid.value_or(0));
         record.monotonic = clocks.at(journal);
-        const QByteArrayView text = message.value.value_or(QByteArrayView());
-        record.message = QString::fromUtf8(text);
-        bool connects = false;
-        if (identifier.value == QByteArrayView("ModemManager")) {
+        record.message = std::move(entry.message);
+        bool connects = entry.connectText;
+        if (entry.modemManager) {
             record.program = PppdRecord::Program::ModemManager;
             const auto change = ModemManagerMessage::stateChange(record.message);
             connects = change && change->connects();
-        } else {
-            connects = text.startsWith("Connect:");
         }
         if (connects)
             result.connectPoints.append({result.records.size(), cursorHere(journal)});
@@ -277,21 +301,31 @@ void JournalReader::readNames(JournalReadResult& result)
         return;
     sd_journal* journal = m_handle.get();
     LocalMoments moments;
-    uint64_t readUpTo = 0; // behind the last record taken, so none is taken twice
+    const auto next = [journal]() -> std::optional<uint64_t> {
+        uint64_t realtime = 0;
+        if (sd_journal_next(journal) <= 0 || sd_journal_get_realtime_usec(journal, &realtime) < 0)
+            return std::nullopt;
+        return realtime;
+    };
+    uint64_t readUpTo = 0; // behind the last window read, so that no record is taken twice
+    // The moment of the entry the journal stands at: the first past the last window read.
+    std::optional<uint64_t> here;
     for (const QDateTime& start : std::as_const(starts)) {
         const qint64 from =
             start.addSecs(-ModemManagerCallBuilder::ActivationLead).toMSecsSinceEpoch() * 1000;
         const qint64 to =
             start.addSecs(ModemManagerCallBuilder::SameStart).toMSecsSinceEpoch() * 1000;
-        if (to < 0)
-            continue;
         const uint64_t begin = qMax(uint64_t(qMax<qint64>(from, 0)), readUpTo);
-        sd_journal_seek_realtime_usec(journal, begin);
-        uint64_t realtime = 0;
-        while (sd_journal_next(journal) > 0 &&
-               sd_journal_get_realtime_usec(journal, &realtime) >= 0 && realtime <= uint64_t(to)) {
-            if (realtime < begin)
-                continue;
+        if (to < 0 || begin > uint64_t(to))
+            continue;
+        // Calls follow each other closely: a few steps on cost less than a seek.
+        for (int step = 0; here && *here < begin && step < 16; ++step)
+            here = next();
+        if (!here || *here < begin) {
+            sd_journal_seek_realtime_usec(journal, begin);
+            here = next();
+        }
+        for (; here && *here <= uint64_t(to); here = next()) {
             const Field message = field(journal, "MESSAGE", 7);
             if (!message.value)
                 continue;
@@ -300,11 +334,11 @@ void JournalReader::readNames(JournalReadResult& result)
                 continue;
             PppdRecord record;
             record.program = PppdRecord::Program::NetworkManager;
-            record.when = moments.at(qint64(realtime / 1000));
+            record.when = moments.at(qint64(*here / 1000));
             record.message = text;
             result.names.append(std::move(record));
         }
-        readUpTo = qMax(readUpTo, uint64_t(to) + 1);
+        readUpTo = uint64_t(to) + 1;
     }
     // The next read reads the records again.
     m_handle.matchRecords();

@@ -18,7 +18,7 @@ constexpr std::array<Identifier, 3> Identifiers{{
     {"ModemManager[", PppdRecord::Program::ModemManager},
     {"NetworkManager[", PppdRecord::Program::NetworkManager},
 }};
-constexpr qsizetype Longest = 15; // "NetworkManager["
+[[maybe_unused]] constexpr qsizetype Longest = 15; // "NetworkManager["
 constexpr qsizetype MaxPidDigits = 10;
 
 // The identifier that starts at `at`, if any.
@@ -66,33 +66,42 @@ std::optional<SyslogLine::Record> SyslogLine::parseRecord(QByteArrayView line)
 const char* SyslogLine::findRecord(const char* from, const char* end)
 {
 #if defined(__SSE2__)
-    // Sixteen places at a time: an identifier's first letter at a place and '[' where it ends,
-    // then the letters between. Several times faster than a general search on a log where these
-    // programs are rare.
+    // Sixteen places at a time: 'p' at a place and '[' four after it ("pppd["), or 'M' and '['
+    // seven after it ("Manager[", which both managers end with), then the letters. Several
+    // times faster than a general search on a log where these programs are rare.
     const __m128i bracket = _mm_set1_epi8('[');
     const __m128i p = _mm_set1_epi8('p');
     const __m128i m = _mm_set1_epi8('M');
-    const __m128i n = _mm_set1_epi8('N');
-    while (end - from >= 16 + Longest - 1) {
+    const char* const start = from;
+    while (end - from >= 16 + 7) {
         const auto at = [from](qsizetype offset) {
             return _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + offset));
         };
         const __m128i here = at(0);
         const __m128i pppd = _mm_and_si128(_mm_cmpeq_epi8(here, p), _mm_cmpeq_epi8(at(4), bracket));
-        const __m128i modem =
-            _mm_and_si128(_mm_cmpeq_epi8(here, m), _mm_cmpeq_epi8(at(12), bracket));
-        const __m128i network =
-            _mm_and_si128(_mm_cmpeq_epi8(here, n), _mm_cmpeq_epi8(at(14), bracket));
-        unsigned mask =
-            unsigned(_mm_movemask_epi8(_mm_or_si128(pppd, _mm_or_si128(modem, network))));
+        const __m128i manager =
+            _mm_and_si128(_mm_cmpeq_epi8(here, m), _mm_cmpeq_epi8(at(7), bracket));
+        unsigned mask = unsigned(_mm_movemask_epi8(_mm_or_si128(pppd, manager)));
         while (mask != 0) {
-            const int bit = __builtin_ctz(mask);
-            if (identifierAt(from + bit, end))
-                return from + bit;
+            const char* hit = from + __builtin_ctz(mask);
             mask &= mask - 1;
+            if (*hit == 'p') {
+                if (identifierAt(hit, end))
+                    return hit;
+                continue;
+            }
+            // The manager's name ends here: it starts where its first part does.
+            for (const Identifier& identifier : Identifiers) {
+                const char* named = hit + 8 - identifier.text.size();
+                if (identifier.program != PppdRecord::Program::Pppd && named >= start &&
+                    identifierAt(named, end) == &identifier)
+                    return named;
+            }
         }
         from += 16;
     }
+    // A manager's name may begin before the places left, its "Manager[" among them.
+    from = qMax(start, from - (Longest - 8));
 #endif
     for (; from < end; ++from) {
         if ((*from == 'p' || *from == 'M' || *from == 'N') && identifierAt(from, end))

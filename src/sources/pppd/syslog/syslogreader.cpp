@@ -163,7 +163,10 @@ struct SyslogReader::Pass {
             if (!lineEnd)
                 lineEnd = end;
             sampleUpTo(lineStart + 1);
-            add(QByteArrayView(lineStart, lineEnd), offset + (lineStart - begin));
+            // NetworkManager logs a great deal; only the lines that name a connection count.
+            if (*hit != 'N' ||
+                QByteArrayView(hit, lineEnd).contains(ModemManagerCallBuilder::Activation))
+                add(QByteArrayView(lineStart, lineEnd), offset + (lineStart - begin));
             if (lineEnd == end)
                 return;
             from = lineEnd + 1;
