@@ -5,6 +5,8 @@
 
 #include <QHash>
 #include <algorithm>
+#include <limits>
+#include <vector>
 
 namespace
 {
@@ -18,15 +20,38 @@ struct Modem {
     bool finishLogged = false;
 };
 
-bool overlaps(const PppdConnection& a, const PppdConnection& b)
+// pppd's calls, to find at once whether one overlaps a span of time: by their starts, each with
+// the latest end of those up to it.
+class PppdSpans
 {
+public:
+    explicit PppdSpans(const QList<PppdConnection>& calls)
+    {
+        for (const PppdConnection& call : calls)
+            m_spans.push_back({call.start.toMSecsSinceEpoch(), endOf(call)});
+        std::sort(m_spans.begin(), m_spans.end());
+        for (size_t i = 1; i < m_spans.size(); ++i)
+            m_spans[i].second = qMax(m_spans[i].second, m_spans[i - 1].second);
+    }
+    bool overlap(const PppdConnection& call) const
+    {
+        const qint64 start = call.start.toMSecsSinceEpoch();
+        const auto after = std::upper_bound(
+            m_spans.cbegin(), m_spans.cend(), endOf(call),
+            [](qint64 end, const std::pair<qint64, qint64>& span) { return end < span.first; });
+        return after != m_spans.cbegin() && std::prev(after)->second >= start;
+    }
+
+private:
     // A call in progress goes on; a lost call's end is unknown, so it is taken at its start.
-    const auto endOf = [](const PppdConnection& call) {
-        return call.end ? *call.end : call.inProgress() ? QDateTime() : call.start;
-    };
-    const QDateTime aEnd = endOf(a), bEnd = endOf(b);
-    return (!bEnd.isValid() || a.start <= bEnd) && (!aEnd.isValid() || b.start <= aEnd);
-}
+    static qint64 endOf(const PppdConnection& call)
+    {
+        return call.end            ? call.end->toMSecsSinceEpoch()
+               : call.inProgress() ? std::numeric_limits<qint64>::max()
+                                   : call.start.toMSecsSinceEpoch();
+    }
+    std::vector<std::pair<qint64, qint64>> m_spans;
+};
 
 // The name of the connection NetworkManager last started before `start`, within the lead.
 QString nameAt(const QList<PppdRecord>& activations, const QDateTime& start)
@@ -156,11 +181,9 @@ ModemManagerCallBuilder::build(const QList<PppdRecord>& records,
     activations += names;
     std::stable_sort(activations.begin(), activations.end(),
                      [](const PppdRecord& a, const PppdRecord& b) { return a.when < b.when; });
+    const PppdSpans pppd(pppdCalls);
     for (PppdConnection& call : calls) {
-        const bool pppds =
-            std::any_of(pppdCalls.cbegin(), pppdCalls.cend(),
-                        [&](const PppdConnection& own) { return overlaps(own, call); });
-        if (pppds)
+        if (pppd.overlap(call))
             continue;
         call.name = nameAt(activations, call.start);
         result.calls.append(call);
