@@ -120,6 +120,21 @@ private Q_SLOTS:
                            "10:45:00 pppd 300 Connection terminated.",
                            finished45}
             << QStringList{} << qsizetype(-1);
+        QTest::newRow("a long pppd call in progress holds a later one, a short one does not")
+            << QStringList{"08:00:00 pppd 300 Connect: ppp0 <--> /dev/ttyUSB2",
+                           "08:00:00 pppd 300 local  IP address 10.64.64.64",
+                           "09:00:00 pppd 301 Connect: ppp1 <--> /dev/ttyUSB3",
+                           "09:00:00 pppd 301 local  IP address 10.64.64.65",
+                           "09:10:00 pppd 301 Connection terminated.",
+                           connected("10:00:01"),
+                           finished45}
+            << QStringList{} << qsizetype(-1);
+        QTest::newRow("pppd's call over before: the modem's own")
+            << QStringList{"09:00:00 pppd 301 Connect: ppp1 <--> /dev/ttyUSB3",
+                           "09:00:00 pppd 301 local  IP address 10.64.64.65",
+                           "09:10:00 pppd 301 Connection terminated.", connected("10:00:00"),
+                           finished45}
+            << QStringList{"10:00:00-10:45:00 ?/? 2700"} << qsizetype(-1);
         QTest::newRow("named by NetworkManager's activation on the modem's port")
             << QStringList{"09:59:50 NM 612 <info>  [1705312790.1] device (cdc-wdm0): "
                            "Activation: starting connection 'Vodafone DE' (8f3a)",
