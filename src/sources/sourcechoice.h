@@ -20,7 +20,8 @@ struct SourceChoice {
     QString path;
 
     static SourceChoice load(const SettingsStore& settings);
-    // pppd's and ModemManager's records in the journal files of a folder, as `journalctl -D` reads them.
+    // pppd's and ModemManager's records in the journal files of a folder, as `journalctl -D` reads
+    // them.
     static SourceChoice journalFolder(const QString& directory);
     // The modem log chosen last, kept while another source is in use.
     static QString storedModemLog(const SettingsStore& settings);
