@@ -4,6 +4,7 @@
 #include "journalexport.h"
 #include "sources/pppd/journal/journalreader.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <limits>
@@ -34,6 +35,40 @@ void call(JournalExport& log, const QDateTime& start, qint64 pid)
         .pppd(at(901), pid, QStringLiteral("Exit."));
 }
 
+// One call of a 4G modem as ModemManager logs it, five records, with NetworkManager's lines.
+void mobileCall(JournalExport& log, const QDateTime& start, int number)
+{
+    const auto at = [&](int seconds) { return start.addSecs(seconds); };
+    const QString modem = QStringLiteral("<info>  [modem0] state changed (");
+    log.entry(at(0), QStringLiteral("NetworkManager"), 612, 612,
+              QStringLiteral("<info>  [1.1] device (cdc-wdm0): Activation: starting connection "
+                             "'Mobile' (2b1e)"))
+        .entry(at(0), QStringLiteral("NetworkManager"), 612, 612,
+               QStringLiteral("<info>  [1.1] device (cdc-wdm0): state change: prepare -> config "
+                              "(reason 'none', sys-iface-state: 'managed')"))
+        .entry(at(1), QStringLiteral("ModemManager"), 640, 640,
+               modem + QStringLiteral("registered -> connecting)"))
+        .entry(at(3), QStringLiteral("ModemManager"), 640, 640,
+               modem + QStringLiteral("connecting -> connected)"))
+        .entry(at(3), QStringLiteral("NetworkManager"), 612, 612,
+               QStringLiteral("<info>  [1.1] device (cdc-wdm0): state change: ip-config -> "
+                              "ip-check (reason 'none', sys-iface-state: 'managed')"))
+        .entry(at(60), QStringLiteral("CRON"), 900, 900,
+               QStringLiteral("(root) CMD (debian-sa1 1 1)"))
+        .entry(at(903), QStringLiteral("ModemManager"), 640, 640,
+               QStringLiteral("<info>  [modem0/bearer1] connection #%1 finished: duration 900s, "
+                              "tx: 123456 bytes, rx: 7654321 bytes")
+                   .arg(number))
+        .entry(at(903), QStringLiteral("ModemManager"), 640, 640,
+               modem + QStringLiteral("connected -> disconnecting)"))
+        .entry(at(904), QStringLiteral("ModemManager"), 640, 640,
+               modem + QStringLiteral("disconnecting -> registered)"))
+        .entry(at(904), QStringLiteral("NetworkManager"), 612, 612,
+               QStringLiteral("<info>  [1.1] device (cdc-wdm0): state change: activated -> "
+                              "deactivating (reason 'user-requested')"));
+}
+constexpr int MobileRecords = 5;
+
 bool write(const JournalExport& log, const QString& path)
 {
     QString error;
@@ -44,6 +79,70 @@ bool write(const JournalExport& log, const QString& path)
 }
 
 constexpr double Failed = std::numeric_limits<double>::infinity();
+
+// The same read by journalctl, the floor the program's read is held against.
+void journalctl(const QString& folder)
+{
+    QProcess tool;
+    tool.setStandardOutputFile(QProcess::nullDevice());
+    tool.start(QStringLiteral("journalctl"),
+               {QStringLiteral("-D"), folder, QStringLiteral("-t"), QStringLiteral("pppd"),
+                QStringLiteral("-t"), QStringLiteral("ModemManager"), QStringLiteral("-o"),
+                QStringLiteral("cat")});
+    tool.waitForFinished(-1);
+}
+
+// pppd's and ModemManager's calls in turn: the full read against journalctl's, and a Refresh.
+void benchMixed(BenchReport& report)
+{
+    const QString refreshName =
+        QStringLiteral("journal: Refresh, 10 new after 100,000 pppd and ModemManager records");
+    const QString fullName = QStringLiteral("journal: full read of pppd and ModemManager / "
+                                            "journalctl -t pppd -t ModemManager -o cat");
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("system.journal"));
+    const JournalLocation location = JournalLocation::directory(dir.path());
+    QDateTime start = QDateTime::currentDateTimeUtc().addDays(-400);
+    JournalExport old;
+    qint64 pid = 2000;
+    int records = 0;
+    for (int number = 1; records < OldRecords; ++number) {
+        call(old, start, pid);
+        mobileCall(old, start.addSecs(1800), number);
+        records += NewRecords + MobileRecords;
+        start = start.addSecs(3600);
+        pid += 7;
+    }
+    if (!write(old, file)) {
+        report.add(refreshName, Failed, 10.0, QStringLiteral("ms"));
+        report.add(fullName, Failed, 1.5, QStringLiteral("x"));
+        return;
+    }
+    JournalReadResult all;
+    const double full = BenchReport::bestMs(3, [&] { all = JournalReader(location).read({}); });
+    const double floor = BenchReport::bestMs(3, [&] { journalctl(dir.path()); });
+    report.note(QStringLiteral("journal: full read of 100,000 pppd and ModemManager records"), full,
+                QStringLiteral("ms"));
+    report.note(QStringLiteral("journal: journalctl -t pppd -t ModemManager -o cat"), floor,
+                QStringLiteral("ms"));
+    report.add(fullName, all.ok() && all.records.size() >= OldRecords ? full / floor : Failed, 1.5,
+               QStringLiteral("x"));
+
+    JournalExport news;
+    mobileCall(news, start, 1);
+    mobileCall(news, start.addSecs(1800), 2);
+    const bool appended = write(news, file);
+    JournalReadResult fresh;
+    const double refresh = BenchReport::bestMs(
+        Runs, [&] { fresh = JournalReader(location).read(JournalStart::after(all.lastCursor)); });
+    const bool right = appended && fresh.ok() && fresh.records.size() == 2 * MobileRecords &&
+                       fresh.names.size() == 2;
+    if (!right)
+        std::fprintf(stderr, "journal: read %lld new records and %lld names: %s\n",
+                     qlonglong(fresh.records.size()), qlonglong(fresh.names.size()),
+                     qPrintable(fresh.error));
+    report.add(refreshName, right ? refresh : Failed, 10.0, QStringLiteral("ms"));
+}
 } // namespace
 
 void benchJournal(BenchReport& report)
@@ -86,4 +185,5 @@ void benchJournal(BenchReport& report)
                      qPrintable(all.error), qPrintable(fresh.error));
     report.add(QStringLiteral("journal: Refresh, 10 new after 100,000 pppd records"),
                right ? refresh : Failed, 10.0, QStringLiteral("ms"));
+    benchMixed(report);
 }

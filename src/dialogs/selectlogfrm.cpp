@@ -25,7 +25,8 @@ Selectlogfrm::Selectlogfrm(SettingsStore& settings, ShortcutMaker& shortcuts, QW
       m_check1(new QCheckBox(QStringLiteral("Show all \"log\" and \"txt\" files"), this)),
       m_check2(
           new QCheckBox(QStringLiteral("Show &every file (system logs such as syslog)"), this)),
-      m_command3(new QPushButton(QStringLiteral("This Computer's &PPP Connections"), this)),
+      m_command3(
+          new QPushButton(QStringLiteral("This Computer's &PPP and Mobile Connections"), this)),
       m_cmdOK(new QPushButton(QStringLiteral("OK"), this)),
       m_command1(new QPushButton(QStringLiteral("Apply"), this)),
       m_command2(new QPushButton(QStringLiteral("Cancel"), this))

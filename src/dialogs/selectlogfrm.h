@@ -16,8 +16,8 @@ class SettingsStore;
 class ShortcutMaker;
 
 // "Select Modem Log file": chooses the modem log the program reads (or a system log file holding
-// pppd's records, told apart by its contents, or this computer's own PPP connections in its
-// journal), stores the choice and has the owner reload the table with it.
+// pppd's or ModemManager's records, told apart by its contents, or this computer's own PPP and
+// mobile connections in its journal), stores the choice and has the owner reload the table with it.
 class Selectlogfrm : public QDialog
 {
     Q_OBJECT
@@ -45,7 +45,7 @@ private:
     void Dir1_Change(const QString& path);
     void Check1_Click(bool ticked);
     void Check2_Click(bool ticked);
-    // "This Computer's PPP Connections": the journal, chosen at once.
+    // "This Computer's PPP and Mobile Connections": the journal, chosen at once.
     void Command3_Click();
     void applyFilePattern();
     void cmdOK_Click();

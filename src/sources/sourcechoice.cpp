@@ -69,9 +69,10 @@ std::optional<SourceChoice::Offer> SourceChoice::offerOnThisComputer()
     if (!JournalSource::holdsRecords(JournalLocation::system()))
         return std::nullopt;
     return Offer{{Kind::Journal, QString()},
-                 QStringLiteral("This computer's journal holds records of PPP connections (a "
-                                "modem, a mobile broadband stick or a PPPoE line). Do you want "
-                                "Dialtrak to show this computer's PPP connections?\n\nChoose No "
+                 QStringLiteral("This computer's journal holds records of PPP or mobile "
+                                "connections (a modem, a 4G or 5G stick or card, a PPPoE line). "
+                                "Do you want Dialtrak to show this computer's PPP and mobile "
+                                "connections?\n\nChoose No "
                                 "to select a Windows modem log file instead.")};
 }
 

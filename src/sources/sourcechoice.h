@@ -20,7 +20,8 @@ struct SourceChoice {
     QString path;
 
     static SourceChoice load(const SettingsStore& settings);
-    // pppd's records in the journal files of a folder, as `journalctl -D` reads them.
+    // pppd's and ModemManager's records in the journal files of a folder, as `journalctl -D` reads
+    // them.
     static SourceChoice journalFolder(const QString& directory);
     // The modem log chosen last, kept while another source is in use.
     static QString storedModemLog(const SettingsStore& settings);
@@ -31,7 +32,7 @@ struct SourceChoice {
     bool nothingChosen() const { return *this == SourceChoice{}; }
 
     // A source found on this computer that a first start offers, so the user need not look for
-    // a file: this computer's journal, where it holds pppd's records.
+    // a file: this computer's journal, where it holds pppd's or ModemManager's records.
     struct Offer;
     static std::optional<Offer> offerOnThisComputer();
 

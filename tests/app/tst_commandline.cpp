@@ -144,7 +144,7 @@ private Q_SLOTS:
         QTest::newRow("a journal folder that is not there")
             << true << QStringList{"--journal-directory", "/nowhere/journal", "--summary"} << 1
             << ""
-            << "dialtrak: the PPP connections in the journal files of /nowhere/journal "
+            << "dialtrak: the PPP and mobile connections in the journal files of /nowhere/journal "
                "cannot be read.";
         QTest::newRow("bad arguments")
             << true << QStringList{"--report", "--from", "soon"} << 2 << ""

@@ -35,6 +35,8 @@ std::optional<qint64> PppdConnection::measuredSeconds() const
 {
     if (!end)
         return std::nullopt;
+    if (statedSeconds)
+        return statedSeconds;
     const qint64 started = usecOf(start);
     if (startClock && endClock && startClock->boot == endClock->boot &&
         endClock->usec >= startClock->usec &&
@@ -68,6 +70,7 @@ DatedConnection PppdConnection::toDated() const
     connection.record.starttime = clockText(localStart.time());
     connection.record.endtime =
         end ? clockText(end->toLocalTime().time()) : connection.record.starttime;
+    connection.record.otherinfo = name;
     connection.record.sentBytes = sentBytes;
     connection.record.receivedBytes = receivedBytes;
     connection.record.measuredSeconds = measuredSeconds();

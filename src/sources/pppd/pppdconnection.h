@@ -7,7 +7,8 @@
 #include <QtGlobal>
 #include <optional>
 
-// One pppd link that carried IP: from its "Connect:" line to the first line that ends it.
+// One pppd link that carried IP: from its "Connect:" line to the first line that ends it. A
+// ModemManager bearer's session is one too: it carries IP from "connected" to its end.
 struct PppdConnection {
     QDateTime start;
     // None while the call is in progress, or when its process went away without logging an end.
@@ -31,9 +32,15 @@ struct PppdConnection {
     std::optional<QDateTime> ipUp;
     // pppd's "Connect time N.N minutes." lines of the link, added up, in seconds.
     std::optional<qint64> pppdSeconds;
+    // The length the program that made the call logged at its end (ModemManager's duration): it
+    // counts the call itself, so no clock tells it better.
+    std::optional<qint64> statedSeconds;
+    // The name of the connection, where the records tell it: the call's other information.
+    QString name;
 
     bool inProgress() const { return !end && !processLost; }
-    // How long the call lasted; none while its end is unknown. Within one boot the monotonic
+    // How long the call lasted; none while its end is unknown. The stated length when there is
+    // one. Within one boot the monotonic
     // clock tells; else the wall clock, unless it went back, jumped a year or parts from pppd's
     // own connect time, which then tells. A call whose clock moved and that pppd did not time
     // is 0 seconds long: never negative or a day.

@@ -2,6 +2,7 @@
 
 #include "log/bytecount.h"
 #include "pppdmessage.h"
+#include "recordmoment.h"
 
 #include <QHash>
 #include <QSet>
@@ -38,28 +39,6 @@ struct Link {
     }
 };
 
-// The records of the moment being read, each once: two syslog daemons writing one file log
-// each line twice, among the lines of that moment.
-class Moment
-{
-public:
-    // False for a record this moment holds already.
-    bool take(const PppdRecord& record)
-    {
-        if (record.when != m_when) {
-            m_when = record.when;
-            m_taken.clear();
-        }
-        const qsizetype before = m_taken.size();
-        m_taken.insert({record.pid, record.message});
-        return m_taken.size() != before;
-    }
-
-private:
-    QDateTime m_when;
-    QSet<std::pair<qint64, QString>> m_taken;
-};
-
 bool isConnectOf(const PppdOpenLink& link, const PppdRecord& record)
 {
     return record.when == link.connection.start &&
@@ -84,7 +63,7 @@ Carry carryOn(const QList<PppdRecord>& records, const QList<PppdOpenLink>& carri
     for (qsizetype index = 0; index < records.size() && !byPid.isEmpty(); ++index) {
         const PppdRecord& record = records.at(index);
         const auto found = byPid.constFind(record.pid);
-        if (found == byPid.constEnd())
+        if (found == byPid.constEnd() || record.program != PppdRecord::Program::Pppd)
             continue;
         const PppdOpenLink& link = **found;
         if (isConnectOf(link, record))
@@ -118,7 +97,7 @@ PppdConnectionBuilder::Result PppdConnectionBuilder::build(const QList<PppdRecor
     QHash<qint64, size_t> latest;
     for (size_t i = 0; i < links.size(); ++i)
         latest.insert(links[i].state.connection.pid, i);
-    Moment moment;
+    RecordMoment moment;
     // An open link whose process cannot have gone on: it ends as lost, its end unknown.
     const auto lose = [&](Link& gone) {
         gone.state.connection.processLost = gone.open();
@@ -128,7 +107,7 @@ PppdConnectionBuilder::Result PppdConnectionBuilder::build(const QList<PppdRecor
 
     for (qsizetype index = 0; index < records.size(); ++index) {
         const PppdRecord& record = records.at(index);
-        if (!moment.take(record))
+        if (record.program != PppdRecord::Program::Pppd || !moment.take(record))
             continue;
         const PppdMessage::Kind kind = PppdMessage::kind(record.message);
         if (kind == PppdMessage::Kind::Other)

@@ -5,6 +5,9 @@
 #include "platform/textfile.h"
 #include "pppdconnectionbuilder.h"
 #include "pppdopenlinkfile.h"
+#include "sources/modemmanager/modemmanagercallbuilder.h"
+
+#include <algorithm>
 
 PppdSource::PppdSource(PppdFiles files) : m_files(std::move(files)) {}
 
@@ -77,10 +80,16 @@ ConnectionSource::Read PppdSource::read(ProgressSink& progress)
     result.error = records->error;
     const PppdConnectionBuilder::Result built =
         PppdConnectionBuilder::build(records->records, carried());
-    m_resumeAt = built.resumeAt;
+    const ModemManagerCallBuilder::Result mobile =
+        ModemManagerCallBuilder::build(records->records, built.connections, records->names);
+    m_resumeAt = qMin(built.resumeAt, mobile.resumeAt);
     m_open = built.open;
+    QList<PppdConnection> calls = built.connections + mobile.calls;
+    std::stable_sort(
+        calls.begin(), calls.end(),
+        [](const PppdConnection& a, const PppdConnection& b) { return a.start < b.start; });
     const QDateTime since = startOfLog();
-    for (const PppdConnection& connection : built.connections) {
+    for (const PppdConnection& connection : std::as_const(calls)) {
         // Before Start New Log last ran: not in this log.
         if (since.isValid() && connection.start < since)
             continue;
@@ -127,11 +136,13 @@ ConnectionSource::Compaction PppdSource::compact(ProgressSink& progress)
     progress.setStatus(QString());
     if (!records)
         return failed();
-    // pppd's own lines are the ones that describe calls; the system log stays as it is.
+    // pppd's and ModemManager's own lines are the ones that describe calls; the system log stays
+    // as it is.
     QStringList lines;
     lines.reserve(records->records.size());
     for (const PppdRecord& record : records->records)
-        lines << record.when.toLocalTime().toString(Qt::ISODate) + QStringLiteral(" pppd[") +
+        lines << record.when.toLocalTime().toString(Qt::ISODate) + QLatin1Char(' ') +
+                     PppdRecord::identifier(record.program) + QLatin1Char('[') +
                      QString::number(record.pid) + QStringLiteral("]: ") + record.message;
     if (!m_files.prepareForWriting(&error))
         return failed();

@@ -8,9 +8,9 @@
 #include <QDateTime>
 #include <QStringList>
 
-// The connections in pppd's records, from the system's own logs. Those logs are read, never
-// written: the close leaves them alone, compaction writes the call lines to a file of the
-// program's own, and Start New Log remembers when it ran so that older records stay out of the
+// The connections in pppd's and ModemManager's records, from the system's own logs. Those logs are
+// read, never written: the close leaves them alone, compaction writes the call lines to a file of
+// the program's own, and Start New Log remembers when it ran so that older records stay out of the
 // new log. The own log, the notes and the bytes of the connections live in the program's data
 // folder, named after the source. Each read reads only what is new since the last, but never
 // past the start of a call still in progress, so its end is read when it comes; the links still
@@ -43,9 +43,13 @@ protected:
     struct Records {
         QList<PppdRecord> records;
         QString error; // read only in part when not empty
+        // NetworkManager's records that name the calls, where they are read apart from the
+        // others.
+        QList<PppdRecord> names;
     };
-    // pppd's records since the last settled read, oldest first; none (with the reason) when the
-    // source cannot be read at all. `fromStart` reads it all, as a fresh reader would.
+    // pppd's and ModemManager's records since the last settled read, oldest first; none (with the
+    // reason) when the source cannot be read at all. `fromStart` reads it all, as a fresh reader
+    // would.
     virtual std::optional<Records> readRecords(ProgressSink& progress, bool fromStart,
                                                QString* error) = 0;
     // The next read starts at record `index` of the last one (its size: behind it).

@@ -68,6 +68,56 @@ private Q_SLOTS:
         QCOMPARE(TextFile::readLines(source->openLinksPath()), QStringList());
     }
 
+    // ModemManager's calls beside pppd's, named by NetworkManager; a modem it dials with pppd is
+    // one call. A call in progress is read again until its end comes, and keeps its start.
+    void readsModemManagersCalls()
+    {
+        const auto at = [](const char* time) { return JournalFixture::at(time); };
+        const auto mm = [](const char* text) -> QString {
+            return QStringLiteral("<info>  ") + text;
+        };
+        JournalExport first;
+        first
+            .entry(at("09:59:50"), "NetworkManager", 612, 612,
+                   "<info>  [1733651990.1] device (cdc-wdm0): Activation: starting connection "
+                   "'Vodafone DE' (8f3a)")
+            .entry(at("09:59:55"), "NetworkManager", 612, 612, "<info>  [1733651995.1] wifi scan")
+            .entry(at("10:00:00"), "ModemManager", 800, 800,
+                   mm("[modem0] state changed (connecting -> connected)"))
+            .entry(at("10:45:00"), "ModemManager", 800, 800,
+                   mm("[modem0/bearer1] connection #1 finished: duration 2700s, tx: 1234 bytes, "
+                      "rx: 5678 bytes"))
+            .pppd(at("12:00:00"), 300, "Connect: ppp0 <--> /dev/ttyUSB2")
+            .pppd(at("12:00:01"), 300, "local  IP address 10.64.64.64")
+            .entry(at("12:00:01"), "ModemManager", 800, 800,
+                   mm("[modem1] state changed (connecting -> connected)"))
+            .pppd(at("12:30:00"), 300, "Sent 100 bytes, received 200 bytes.")
+            .pppd(at("12:30:00"), 300, "Connection terminated.")
+            .entry(at("12:30:00"), "ModemManager", 800, 800,
+                   mm("[modem1/bearer2] connection #1 finished: duration 1799s"))
+            .entry(at("14:00:00"), "ModemManager", 800, 800,
+                   mm("[modem0] state changed (connecting -> connected)"))
+            .entry(at("14:10:00"), "CRON", 9, 9, "(root) CMD (run-parts)");
+        JournalFixture journal;
+        QVERIFY(journal.write(first));
+        QTemporaryDir data;
+        std::unique_ptr<JournalSource> source = sourceOf(journal, data.path());
+        SilentProgress progress;
+        const ConnectionSource::Read read = source->read(progress);
+        QCOMPARE(rows(read), QStringList({"10:00:00-10:45:00 1234/5678",
+                                          "12:00:00-12:30:00 100/200", "14:00:00-14:00:00 ?/?"}));
+        QCOMPARE(read.connections.first().record.otherinfo, QStringLiteral("Vodafone DE"));
+        QVERIFY(read.connections.last().inProgress);
+        source->settle(true);
+
+        JournalExport second;
+        second.entry(at("15:00:00"), "ModemManager", 800, 800,
+                     mm("[modem0/bearer1] connection #2 finished: duration 3599s, tx: 1 bytes, "
+                        "rx: 2 bytes"));
+        QVERIFY(journal.write(second));
+        QCOMPARE(rows(source->read(progress)), QStringList{"14:00:00-15:00:00 1/2"});
+    }
+
     void onlyWhatTheOwnLogKeptIsCarriedOn()
     {
         JournalFixture journal;

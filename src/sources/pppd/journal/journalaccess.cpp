@@ -40,9 +40,9 @@ bool JournalAccess::canReadSystemJournal()
 QString JournalAccess::notPermittedMessage()
 {
     return QStringLiteral(
-        "No PPP connection was found in this computer's journal, and you may not read all of "
-        "it: only members of the group \"systemd-journal\" (or \"adm\") can read the records "
-        "that pppd leaves there.\n\n"
+        "No PPP or mobile connection was found in this computer's journal, and you may not read "
+        "all of it: only members of the group \"systemd-journal\" (or \"adm\") can read the "
+        "records that pppd and ModemManager leave there.\n\n"
         "To join the group, run this command in a terminal:\n\n"
         "    sudo adduser $USER systemd-journal\n\n"
         "then log out and log in again, and start Dialtrak again.");
@@ -53,7 +53,9 @@ QString JournalAccess::noRecordsMessage(const JournalLocation& location)
     if (location.isSystem() && !canReadSystemJournal())
         return notPermittedMessage();
     return location.isSystem() ? QStringLiteral("This computer's journal holds no record of a PPP "
-                                                "connection (none logged by pppd).")
+                                                "or mobile connection (none logged by pppd or "
+                                                "ModemManager).")
                                : QStringLiteral("These journal files hold no record of a PPP "
-                                                "connection (none logged by pppd).");
+                                                "or mobile connection (none logged by pppd or "
+                                                "ModemManager).");
 }

@@ -53,7 +53,20 @@ JournalHandle::~JournalHandle()
     sd_journal_close(m_journal);
 }
 
-bool JournalHandle::matchPppd()
+bool JournalHandle::matchRecords()
 {
-    return m_journal && sd_journal_add_match(m_journal, "SYSLOG_IDENTIFIER=pppd", 0) >= 0;
+    if (!m_journal)
+        return false;
+    sd_journal_flush_matches(m_journal);
+    // Two values of one field: either matches.
+    return sd_journal_add_match(m_journal, "SYSLOG_IDENTIFIER=pppd", 0) >= 0 &&
+           sd_journal_add_match(m_journal, "SYSLOG_IDENTIFIER=ModemManager", 0) >= 0;
+}
+
+bool JournalHandle::matchNetworkManager()
+{
+    if (!m_journal)
+        return false;
+    sd_journal_flush_matches(m_journal);
+    return sd_journal_add_match(m_journal, "SYSLOG_IDENTIFIER=NetworkManager", 0) >= 0;
 }

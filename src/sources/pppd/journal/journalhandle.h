@@ -21,9 +21,11 @@ public:
     // Why it could not be opened, for the user.
     QString errorString() const { return m_error; }
 
-    // Keeps the journal to pppd's own records: NetworkManager repeats pppd's lines under its own
-    // identifier, so the text alone would count each line twice.
-    bool matchPppd();
+    // Keeps the journal to pppd's and ModemManager's own records: NetworkManager repeats pppd's
+    // lines under its own identifier, so the text alone would count each line twice.
+    bool matchRecords();
+    // Keeps the journal to NetworkManager's records, which name the connections it starts.
+    bool matchNetworkManager();
 
 private:
     sd_journal* m_journal = nullptr;

@@ -2,6 +2,8 @@
 
 #include "journalfilecheck.h"
 #include "sigbusguard.h"
+#include "sources/modemmanager/modemmanagercallbuilder.h"
+#include "sources/modemmanager/modemmanagermessage.h"
 
 #include <QByteArrayView>
 
@@ -111,6 +113,41 @@ private:
     QByteArray m_boot;
 };
 
+// What the reader takes of an entry, found in one walk over its fields: a field asked for by
+// name walks them again each time. Each value is taken at once, as the next step of the walk
+// may move the data.
+struct Entry {
+    QString message;
+    bool connectText = false; // the message starts with "Connect:"
+    bool modemManager = false;
+    std::optional<qint64> syslogPid;
+    std::optional<qint64> processPid;
+};
+
+// Negative when the entry cannot be read.
+int readEntry(sd_journal* journal, Entry& entry)
+{
+    sd_journal_restart_data(journal);
+    const void* data = nullptr;
+    size_t length = 0;
+    int result = 0;
+    while ((result = sd_journal_enumerate_data(journal, &data, &length)) > 0) {
+        const QByteArrayView item(static_cast<const char*>(data), qsizetype(length));
+        if (item.startsWith("MESSAGE=")) {
+            const QByteArrayView text = item.sliced(8);
+            entry.message = QString::fromUtf8(text);
+            entry.connectText = text.startsWith("Connect:");
+        } else if (item.startsWith("SYSLOG_IDENTIFIER=")) {
+            entry.modemManager = item.sliced(18) == QByteArrayView("ModemManager");
+        } else if (item.startsWith("SYSLOG_PID=")) {
+            entry.syslogPid = number(item.sliced(11));
+        } else if (item.startsWith("_PID=")) {
+            entry.processPid = number(item.sliced(5));
+        }
+    }
+    return result;
+}
+
 QString cursorHere(sd_journal* journal)
 {
     char* cursor = nullptr;
@@ -126,7 +163,7 @@ JournalReader::JournalReader(const JournalLocation& location) : m_handle(locatio
 {
     if (!m_handle.get())
         return;
-    if (!m_handle.matchPppd()) {
+    if (!m_handle.matchRecords()) {
         m_matchFailed = true;
         return;
     }
@@ -158,9 +195,9 @@ JournalReadResult JournalReader::read(const JournalStart& start, qsizetype enoug
     JournalReadResult result;
     sd_journal* journal = m_handle.get();
     if (!journal || m_matchFailed) {
-        result.error = journal
-                           ? QStringLiteral("The journal cannot be searched for pppd's records.")
-                           : m_handle.errorString();
+        result.error = journal ? QStringLiteral("The journal cannot be searched for pppd's and "
+                                                "ModemManager's records.")
+                               : m_handle.errorString();
         result.lastCursor = start.cursor;
         return result;
     }
@@ -194,26 +231,24 @@ JournalReadResult JournalReader::read(const JournalStart& start, qsizetype enoug
         }
         if (floor && realtime < *floor)
             return;
-        const Field message = field(journal, "MESSAGE", 7);
-        // The pid in pppd's syslog line; the journal's own when a line came without one.
-        const Field syslogPid = field(journal, "SYSLOG_PID", 10);
-        std::optional<qint64> pid = number(syslogPid.value);
-        Field processPid;
-        if (!pid) {
-            processPid = field(journal, "_PID", 4);
-            pid = number(processPid.value);
-        }
-        if (message.error || syslogPid.error || processPid.error) {
+        Entry entry;
+        if (readEntry(journal, entry) < 0) {
             addError(result.error, DamagedEntries);
             return;
         }
         PppdRecord record;
         record.when = moments.at(qint64(realtime / 1000));
-        record.pid = pid.value_or(0);
+        // The pid in the syslog line; the journal's own when a line came without one.
+        record.pid = entry.syslogPid.value_or(entry.processPid.value_or(0));
         record.monotonic = clocks.at(journal);
-        const QByteArrayView text = message.value.value_or(QByteArrayView());
-        record.message = QString::fromUtf8(text);
-        if (text.startsWith("Connect:"))
+        record.message = std::move(entry.message);
+        bool connects = entry.connectText;
+        if (entry.modemManager) {
+            record.program = PppdRecord::Program::ModemManager;
+            const auto change = ModemManagerMessage::stateChange(record.message);
+            connects = change && change->connects();
+        }
+        if (connects)
             result.connectPoints.append({result.records.size(), cursorHere(journal)});
         result.records.append(std::move(record));
     };
@@ -236,13 +271,75 @@ JournalReadResult JournalReader::read(const JournalStart& start, qsizetype enoug
     uint64_t usageAfter = 0;
     if (sd_journal_get_usage(journal, &usageAfter) >= 0 && usageAfter < usageBefore)
         addError(result.error, DamagedFile);
-    if (guard.faulted())
-        addError(result.error, CutShort);
 
     if (moved)
         result.lastCursor = cursorHere(journal);
     // Without a cursor of its own, the next read goes over this one's ground again.
     if (result.lastCursor.isEmpty() && atCursor)
         result.lastCursor = start.cursor;
+    readNames(result);
+    if (guard.faulted())
+        addError(result.error, CutShort);
     return result;
+}
+
+void JournalReader::readNames(JournalReadResult& result)
+{
+    // Where ModemManager's calls begin: NetworkManager logs a great deal, so only its records
+    // just before these are read.
+    QList<QDateTime> starts;
+    for (const PppdRecord& record : std::as_const(result.records)) {
+        if (record.program != PppdRecord::Program::ModemManager)
+            continue;
+        if (const auto change = ModemManagerMessage::stateChange(record.message);
+            change && change->connects())
+            starts << record.when;
+        else if (const auto finished = ModemManagerMessage::finished(record.message))
+            starts << record.when.addSecs(-finished->seconds);
+    }
+    if (starts.isEmpty() || !m_handle.matchNetworkManager())
+        return;
+    sd_journal* journal = m_handle.get();
+    LocalMoments moments;
+    const auto next = [journal]() -> std::optional<uint64_t> {
+        uint64_t realtime = 0;
+        if (sd_journal_next(journal) <= 0 || sd_journal_get_realtime_usec(journal, &realtime) < 0)
+            return std::nullopt;
+        return realtime;
+    };
+    uint64_t readUpTo = 0; // behind the last window read, so that no record is taken twice
+    // The moment of the entry the journal stands at: the first past the last window read.
+    std::optional<uint64_t> here;
+    for (const QDateTime& start : std::as_const(starts)) {
+        const qint64 from =
+            start.addSecs(-ModemManagerCallBuilder::ActivationLead).toMSecsSinceEpoch() * 1000;
+        const qint64 to =
+            start.addSecs(ModemManagerCallBuilder::SameStart).toMSecsSinceEpoch() * 1000;
+        const uint64_t begin = qMax(uint64_t(qMax<qint64>(from, 0)), readUpTo);
+        if (to < 0 || begin > uint64_t(to))
+            continue;
+        // Calls follow each other closely: a few steps on cost less than a seek.
+        for (int step = 0; here && *here < begin && step < 16; ++step)
+            here = next();
+        if (!here || *here < begin) {
+            sd_journal_seek_realtime_usec(journal, begin);
+            here = next();
+        }
+        for (; here && *here <= uint64_t(to); here = next()) {
+            const Field message = field(journal, "MESSAGE", 7);
+            if (!message.value)
+                continue;
+            const QString text = QString::fromUtf8(*message.value);
+            if (ModemManagerCallBuilder::activationName(text).isEmpty())
+                continue;
+            PppdRecord record;
+            record.program = PppdRecord::Program::NetworkManager;
+            record.when = moments.at(qint64(*here / 1000));
+            record.message = text;
+            result.names.append(std::move(record));
+        }
+        readUpTo = uint64_t(to) + 1;
+    }
+    // The next read reads the records again.
+    m_handle.matchRecords();
 }

@@ -11,6 +11,7 @@ namespace
 {
 PppdFiles filesOf(const JournalLocation& location, QString dataDirectory)
 {
+    // The name earlier versions gave it, so that its files stay in use.
     return location.isSystem()
                ? PppdFiles::named(QStringLiteral("This computer's PPP connections"),
                                   std::move(dataDirectory))
@@ -26,8 +27,8 @@ JournalSource::JournalSource(const JournalLocation& location, QString dataDirect
 QString JournalSource::description() const
 {
     return m_location.isSystem()
-               ? QStringLiteral("this computer's PPP connections (the system journal)")
-               : QStringLiteral("the PPP connections in the journal files of ") +
+               ? QStringLiteral("this computer's PPP and mobile connections (the system journal)")
+               : QStringLiteral("the PPP and mobile connections in the journal files of ") +
                      m_location.directoryPath();
 }
 
@@ -52,7 +53,7 @@ std::optional<PppdSource::Records> JournalSource::readRecords(ProgressSink&, boo
             *error = result.error;
         return std::nullopt;
     }
-    Records records{result.records, result.error};
+    Records records{result.records, result.error, result.names};
     if (!fromStart)
         m_last = std::move(result);
     return records;

@@ -5,7 +5,8 @@
 #include "journalstart.h"
 #include "sources/pppd/pppdsource.h"
 
-// pppd's records in the systemd journal: this computer's, or the journal files of a folder.
+// pppd's and ModemManager's records in the systemd journal: this computer's, or the journal files
+// of a folder.
 class JournalSource : public PppdSource
 {
 public:
@@ -16,7 +17,7 @@ public:
     QString noConnectionsMessage() const override;
     std::unique_ptr<SourceWatch> watch() override;
 
-    // Whether the journal holds any record of pppd this user may read.
+    // Whether the journal holds any record of pppd or ModemManager this user may read.
     static bool holdsRecords(const JournalLocation& location);
 
 protected:

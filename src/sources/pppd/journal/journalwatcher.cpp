@@ -18,11 +18,12 @@ JournalWatcher::JournalWatcher(const JournalLocation& location, QObject* parent)
         m_error = m_handle.errorString();
         return;
     }
-    if (!m_handle.matchPppd()) {
-        m_error = QStringLiteral("The journal cannot be watched for pppd's records.");
+    if (!m_handle.matchRecords()) {
+        m_error = QStringLiteral("The journal cannot be watched for pppd's and "
+                                 "ModemManager's records.");
         return;
     }
-    // Stand after the last pppd record, so that what comes next is news.
+    // Stand after the last record of theirs, so that what comes next is news.
     {
         const SigbusGuard guard;
         sd_journal_seek_tail(journal);
@@ -53,7 +54,7 @@ void JournalWatcher::process()
         const int what = sd_journal_process(journal);
         news = what == SD_JOURNAL_INVALIDATE;
         if (what == SD_JOURNAL_APPEND || what == SD_JOURNAL_INVALIDATE) {
-            // Step over what is new, so that only pppd's records count and the next wake-up
+            // Step over what is new, so that only their records count and the next wake-up
             // sees only what comes after.
             int step = 0;
             while ((step = sd_journal_next(journal)) > 0)

@@ -9,7 +9,8 @@
 
 class QSocketNotifier;
 
-// Tells, while the program runs, that the journal has news for a JournalReader: pppd logged a
+// Tells, while the program runs, that the journal has news for a JournalReader: pppd or
+// ModemManager logged a
 // record, or journal files were added, rotated or removed. Other programs' entries, which the
 // system journal gains all the time, stay quiet.
 class JournalWatcher : public QObject

@@ -3,6 +3,7 @@
 #include "localtimeconverter.h"
 #include "platform/progresssink.h"
 #include "platform/textfile.h"
+#include "sources/modemmanager/modemmanagercallbuilder.h"
 #include "syslogline.h"
 
 #include "logfileinput.h"
@@ -109,16 +110,22 @@ struct SyslogReader::Pass {
 
     void add(QByteArrayView line, qint64 offset)
     {
-        const std::optional<SyslogLine::Pppd> pppd = SyslogLine::parsePppd(line);
-        if (!pppd)
+        const std::optional<SyslogLine::Record> parsed = SyslogLine::parseRecord(line);
+        if (!parsed)
+            return;
+        QString message = textOf(parsed->message);
+        // NetworkManager's lines tell only the names of the connections it starts.
+        if (parsed->program == PppdRecord::Program::NetworkManager &&
+            ModemManagerCallBuilder::activationName(message).isEmpty())
             return;
         const QByteArrayView check = line.first(qMin<qsizetype>(line.size(), CheckLength));
         marks.push_back(
             {int(files.size()) - 1, offset, offset, check.size(), hashOf(check), year.state()});
         PppdRecord record;
-        record.pid = pppd->pid;
-        record.message = textOf(pppd->message);
-        const SyslogStamp& stamp = pppd->stamp;
+        record.program = parsed->program;
+        record.pid = parsed->pid;
+        record.message = std::move(message);
+        const SyslogStamp& stamp = parsed->stamp;
         if (stamp.classic) {
             pending.push_back({batch.records.size(),
                                year.place(stamp.month, stamp.day, stamp.msecsOfDay), stamp.month,
@@ -129,8 +136,8 @@ struct SyslogReader::Pass {
         batch.records.append(record);
     }
 
-    // The lines in [begin, end) that pppd logged; the last may lack its line end. A line every
-    // few kilobytes is sampled as well, in file order with pppd's.
+    // The lines in [begin, end) that pppd, ModemManager or NetworkManager logged; the last may lack
+    // its line end. A line every few kilobytes is sampled as well, in file order with those.
     void scan(const char* begin, const char* end, qint64 offset)
     {
         const char* from = begin;
@@ -147,7 +154,7 @@ struct SyslogReader::Pass {
             }
         };
         while (true) {
-            const char* hit = SyslogLine::findPppd(from, end);
+            const char* hit = SyslogLine::findRecord(from, end);
             if (hit == end)
                 break;
             const char* before = findLastByte(begin, hit, '\n');
@@ -156,7 +163,10 @@ struct SyslogReader::Pass {
             if (!lineEnd)
                 lineEnd = end;
             sampleUpTo(lineStart + 1);
-            add(QByteArrayView(lineStart, lineEnd), offset + (lineStart - begin));
+            // NetworkManager logs a great deal; only the lines that name a connection count.
+            if (*hit != 'N' ||
+                QByteArrayView(hit, lineEnd).contains(ModemManagerCallBuilder::Activation))
+                add(QByteArrayView(lineStart, lineEnd), offset + (lineStart - begin));
             if (lineEnd == end)
                 return;
             from = lineEnd + 1;

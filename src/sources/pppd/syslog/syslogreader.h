@@ -15,7 +15,8 @@
 class LogFileInput;
 class ProgressSink;
 
-// Reads pppd's records from a syslog-style text file (/var/log/syslog, a copy from another
+// Reads pppd's and ModemManager's records (with NetworkManager's that name a connection) from
+// a syslog-style text file (/var/log/syslog, a copy from another
 // machine, a journalctl export), and on each later read only what was written since. It
 // remembers where it stopped and what tells the file apart. When logrotate has moved the file
 // aside since (renamed, copied before it was emptied, compressed, once or more), the rest of it
@@ -42,7 +43,7 @@ public:
     explicit SyslogReader(QString path);
 
     const QString& path() const { return m_path; }
-    // pppd's records written since the last read, or from where resumeAt put it; all of them
+    // The records written since the last read, or from where resumeAt put it; all of them
     // the first time. None, with the reason, when the file cannot be read: the next read then
     // starts where this one would have. The progress shows how much of the files has been read.
     std::optional<Batch> read(QString* error = nullptr, ProgressSink* progress = nullptr);

@@ -32,7 +32,7 @@ std::optional<PppdSource::Records> SyslogSource::readRecords(ProgressSink& progr
     QString problems;
     if (!batch->problems.isEmpty())
         problems = QStringLiteral("Some older records may be missing: %1").arg(batch->problems);
-    return Records{std::move(batch->records), problems};
+    return Records{std::move(batch->records), problems, {}};
 }
 
 std::unique_ptr<SourceWatch> SyslogSource::watch()

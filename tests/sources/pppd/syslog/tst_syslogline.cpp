@@ -9,7 +9,7 @@
 namespace
 {
 // "pid|stamp|message": a classic stamp as "M-D hh:mm:ss.zzz", an ISO one as its UTC moment.
-QString describe(const SyslogLine::Pppd& line)
+QString describe(const SyslogLine::Record& line)
 {
     const SyslogStamp& stamp = line.stamp;
     const QString when = stamp.classic ? QStringLiteral("%1-%2 %3")
@@ -19,7 +19,10 @@ QString describe(const SyslogLine::Pppd& line)
                                                       .toString(QStringLiteral("hh:mm:ss.zzz")))
                                        : QDateTime::fromMSecsSinceEpoch(stamp.utcMsecs, Qt::UTC)
                                              .toString(QStringLiteral("yyyy-MM-ddThh:mm:ss.zzzZ"));
-    return QString::number(line.pid) + QLatin1Char('|') + when + QLatin1Char('|') +
+    const QString program = line.program == PppdRecord::Program::Pppd
+                                ? QString()
+                                : PppdRecord::identifier(line.program) + QLatin1Char(':');
+    return program + QString::number(line.pid) + QLatin1Char('|') + when + QLatin1Char('|') +
            QString::fromLatin1(line.message);
 }
 } // namespace
@@ -29,10 +32,10 @@ class TstSyslogLine : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void parsePppd_data()
+    void parseRecord_data()
     {
         QTest::addColumn<QByteArray>("line");
-        QTest::addColumn<QString>("expected"); // empty: not a line of pppd's
+        QTest::addColumn<QString>("expected"); // empty: not a line of these programs'
 
         QTest::newRow("classic, day padded with a blank")
             << QByteArray("Jan  3 21:16:29 host pppd[6537]: Connect: ppp0 <--> /dev/ttyS0")
@@ -58,10 +61,17 @@ private Q_SLOTS:
         QTest::newRow("CR LF line end") << QByteArray("Jan  3 21:16:29 host pppd[6537]: Exit.\r")
                                         << "6537|1-3 21:16:29.000|Exit.";
 
-        // Not lines of pppd's.
+        QTest::newRow("ModemManager")
+            << QByteArray("Mar 09 21:47:30 lark ModemManager[640]: <info>  [modem0] state")
+            << "ModemManager:640|3-9 21:47:30.000|<info>  [modem0] state";
+        QTest::newRow("NetworkManager repeating pppd: its own, not pppd's")
+            << QByteArray("Mar 09 21:47:30 lark NetworkManager[812]: Modem hangup")
+            << "NetworkManager:812|3-9 21:47:30.000|Modem hangup";
+
+        // Not lines of these programs.
         for (const auto& [name, line] : std::initializer_list<std::pair<const char*, const char*>>{
-                 {"NetworkManager repeating pppd",
-                  "Mar 09 21:47:30 lark NetworkManager[812]: Modem hangup"},
+                 {"another program's name ending alike",
+                  "Mar 09 21:47:30 lark MyModemManager[812]: Modem hangup"},
                  {"pppd[ in another program's message",
                   "Mar 09 21:47:30 lark nm[812]: pppd[2210]: Modem hangup"},
                  {"no pid", "Mar 09 21:47:30 lark pppd: Modem hangup"},
@@ -77,27 +87,35 @@ private Q_SLOTS:
             QTest::newRow(name) << QByteArray(line) << QString();
     }
 
-    void parsePppd()
+    void parseRecord()
     {
         QFETCH(QByteArray, line);
         QFETCH(QString, expected);
-        const std::optional<SyslogLine::Pppd> parsed = SyslogLine::parsePppd(line);
+        const std::optional<SyslogLine::Record> parsed = SyslogLine::parseRecord(line);
         QCOMPARE(parsed ? describe(*parsed) : QString(), expected);
     }
 
     // Every place in a block, every length of what follows, near misses in front: the fast
     // search must find what a plain one finds, and nothing past the end it was given.
-    void findPppdAtEveryPlace()
+    void findRecordAtEveryPlace_data()
     {
-        const QByteArray nearMisses = QByteArray("ppd[pxpppdpppd ").repeated(4);
-        for (int at = 0; at < 48; ++at) {
+        QTest::addColumn<QByteArray>("identifier");
+        for (const char* identifier : {"pppd[", "ModemManager[", "NetworkManager["})
+            QTest::newRow(identifier) << QByteArray(identifier);
+    }
+    void findRecordAtEveryPlace()
+    {
+        QFETCH(QByteArray, identifier);
+        const QByteArray nearMisses =
+            QByteArray("ppd[pxpppdpppd ModemManagex[ NetworkManagex[ ").repeated(2);
+        for (int at = 0; at < 96; ++at) {
             for (int after = 0; after < 20; ++after) {
-                const QByteArray text = nearMisses.left(at) + "pppd[" + QByteArray(after, 'x');
+                const QByteArray text = nearMisses.left(at) + identifier + QByteArray(after, 'x');
                 const char* begin = text.constData();
-                const qsizetype expected = text.indexOf("pppd[");
-                QCOMPARE(SyslogLine::findPppd(begin, begin + text.size()) - begin, expected);
-                const char* cut = begin + expected + 4;
-                QCOMPARE(SyslogLine::findPppd(begin, cut), cut);
+                const qsizetype expected = text.indexOf(identifier);
+                QCOMPARE(SyslogLine::findRecord(begin, begin + text.size()) - begin, expected);
+                const char* cut = begin + expected + identifier.size() - 1;
+                QCOMPARE(SyslogLine::findRecord(begin, cut), cut);
             }
         }
     }

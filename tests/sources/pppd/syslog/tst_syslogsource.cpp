@@ -109,6 +109,31 @@ private Q_SLOTS:
         QCOMPARE(QFile::exists(source.ownLogPath()), !ownLog.isNull());
     }
 
+    // A file of ModemManager's lines (1.20, the syslog daemon's stamps) reads as the journal's.
+    void readsModemManagersLines()
+    {
+        QTemporaryDir dir;
+        const QString log = dir.filePath("syslog");
+        write(log, "2024-01-15T09:59:50+00:00 host NetworkManager[612]: <info>  [1705312790.1] "
+                   "device (cdc-wdm0): Activation: starting connection 'Vodafone DE' (8f3a)\n"
+                   "2024-01-15T09:59:51+00:00 host NetworkManager[612]: <info>  [1705312791.1] "
+                   "device (cdc-wdm0): state change: prepare -> config (reason 'none')\n"
+                   "2024-01-15T10:00:00+00:00 host ModemManager[800]: <info>  [modem0] state "
+                   "changed (connecting -> connected)\n"
+                   "2024-01-15T10:45:00+00:00 host ModemManager[800]: <info>  [modem0/bearer1] "
+                   "connection #1 finished: duration 2700s, tx: 1234 bytes, rx: 5678 bytes\n");
+        SyslogSource source(log, dir.filePath("data"));
+        SilentProgress progress;
+        const ConnectionSource::Read read = source.read(progress);
+        QCOMPARE(read.connections.size(), 1);
+        const ConnectionRecord& call = read.connections.first().record;
+        QCOMPARE(call.starttime + u'-' + call.endtime + u' ' + call.otherinfo,
+                 QStringLiteral("10:00:00-10:45:00 Vodafone DE"));
+        QCOMPARE(call.sentBytes, std::optional<quint64>(1234));
+        QCOMPARE(call.receivedBytes, std::optional<quint64>(5678));
+        QCOMPARE(call.measuredSeconds, std::optional<qint64>(2700));
+    }
+
     // logrotate moves the file and makes a new one at once: what is written to the new file is
     // news too. The watch sees the folder's and the file's events in no fixed order: several
     // rotations.
