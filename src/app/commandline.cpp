@@ -70,8 +70,8 @@ void addOptions(QCommandLineParser& parser)
         {kJson, QStringLiteral("With --report or --summary: one JSON object; dialtrak(1) names its "
                                "fields.")},
         {kJournalDirectory,
-         QStringLiteral("Read pppd's records in the journal files of this folder, for this run "
-                        "only."),
+         QStringLiteral("Read pppd's and ModemManager's records in the journal files of this "
+                        "folder, for this run only."),
          QStringLiteral("DIR")},
     });
     for (const QString& name : kToolkitValues + kToolkitFlags) {

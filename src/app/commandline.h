@@ -7,8 +7,8 @@
 #include <optional>
 
 // The program's command line: nothing of its own opens the window; --report and --summary print
-// without one; --journal-directory DIR reads, for this run, pppd's records in the journal files
-// of a folder instead of the stored choice. Usage:
+// without one; --journal-directory DIR reads, for this run, pppd's and ModemManager's records in
+// the journal files of a folder instead of the stored choice. Usage:
 //   dialtrak [--journal-directory DIR] --report [--from YYYY-MM-DD] [--to YYYY-MM-DD]
 //   [--csv|--json] dialtrak [--journal-directory DIR] --summary [--json] dialtrak
 //   [--journal-directory DIR]

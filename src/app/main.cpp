@@ -76,8 +76,8 @@ int main(int argc, char** argv)
     DesktopNotifier notifier;
     Form1 window(services);
     window.setNotifier(&notifier);
-    // pppd's records of the journal files in a folder (a disk from another machine), for this
-    // run only, as `journalctl -D` reads them.
+    // pppd's and ModemManager's records of the journal files in a folder (a disk from another
+    // machine), for this run only, as `journalctl -D` reads them.
     window.setJournalDirectory(command.journalDirectory);
     QObject::connect(&instance, &SingleInstance::showRequested, &window, &Form1::bringToFront);
     prompter.setParent(&window);
