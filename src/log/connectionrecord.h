@@ -25,6 +25,9 @@ struct ConnectionRecord {
     // texts cannot, a call longer than a day or a clock stepped during the call. Unknown
     // otherwise (the modem log), and the length comes from the texts. Kept apart like the bytes.
     std::optional<qint64> measuredSeconds;
+    // The name the source gives the connection (NetworkManager's name of a mobile connection):
+    // its other information in place of the program's markers. Kept apart like the bytes.
+    QString name;
     // The part of cost that pays for bytes beyond a data plan's allowance; unknown where bytes
     // are priced and the call's are not known, when cost holds the time cost alone.
     std::optional<float> volumeCost = 0.0f;

@@ -18,6 +18,7 @@ struct Kept {
     std::optional<quint64> sent;
     std::optional<quint64> received;
     std::optional<qint64> seconds;
+    QString name; // empty when the source gives none
 
     // What is known now takes the place of what was kept.
     void take(const Kept& now)
@@ -25,6 +26,7 @@ struct Kept {
         sent = now.sent ? now.sent : sent;
         received = now.received ? now.received : received;
         seconds = now.seconds ? now.seconds : seconds;
+        name = now.name.isEmpty() ? name : now.name;
     }
     bool operator==(const Kept&) const = default;
 };
@@ -105,7 +107,7 @@ bool VolumeFile::keep(QList<DatedConnection>& connections, QString* error, bool 
             continue;
         const QStringList fields = QuotedFields::split(line);
         const Kept kept{sieve.countIn(fields.value(3)), sieve.countIn(fields.value(4)),
-                        sieve.secondsIn(fields.value(5))};
+                        sieve.secondsIn(fields.value(5)), fields.value(6)};
         if (sieve.refused())
             refused << nameOf(*connection);
         stored.insert(keyOf(*connection), {*connection, kept});
@@ -114,7 +116,7 @@ bool VolumeFile::keep(QList<DatedConnection>& connections, QString* error, bool 
     for (DatedConnection& connection : connections) {
         ConnectionRecord& record = connection.record;
         const Kept brought{sieve.count(record.sentBytes), sieve.count(record.receivedBytes),
-                           sieve.seconds(record.measuredSeconds)};
+                           sieve.seconds(record.measuredSeconds), record.name};
         if (sieve.refused())
             refused << nameOf(connection);
         const Key key = keyOf(connection);
@@ -129,6 +131,7 @@ bool VolumeFile::keep(QList<DatedConnection>& connections, QString* error, bool 
         record.sentBytes = kept.sent;
         record.receivedBytes = kept.received;
         record.measuredSeconds = kept.seconds;
+        record.name = kept.name;
     }
     if (ignored)
         *ignored = refused;
@@ -140,9 +143,11 @@ bool VolumeFile::keep(QList<DatedConnection>& connections, QString* error, bool 
         QStringList fields{Formats::isoDate(entry.connection.date),
                            entry.connection.record.starttime, entry.connection.record.endtime,
                            textOf(entry.kept.sent), textOf(entry.kept.received)};
-        // Without a length the line keeps the shape older versions wrote.
-        if (entry.kept.seconds)
+        // Without a length or a name the line keeps the shape older versions wrote.
+        if (entry.kept.seconds || !entry.kept.name.isEmpty())
             fields << textOf(entry.kept.seconds);
+        if (!entry.kept.name.isEmpty())
+            fields << entry.kept.name;
         lines << QuotedFields::join(fields);
     }
     return TextFile::writeLines(m_path, lines, error);

@@ -9,8 +9,9 @@
 // What the program keeps of the connections whose source gives more than the own log can hold,
 // so that it outlives the system log's rotation: a quoted "date","start","end","sent","received"
 // line for each connection, and a sixth field, "seconds", where the length was measured (the
-// own log's texts carry no end date, so a call longer than a day needs it). An empty field
-// stands for what is unknown; a line of five fields has no measured length. The own log and the
+// own log's texts carry no end date, so a call longer than a day needs it), and a seventh, "name",
+// where the source names the connection. An empty field stands for what is unknown; a line of
+// five fields has no measured length. The own log and the
 // notes keep their shape; this file is the program's alone.
 class VolumeFile
 {

@@ -235,6 +235,7 @@ bool CallCoster::findvariables(ConnectionTable& table, int n) const
     record.durmins = qint16(length->minutes);
     record.dursecs = qint16(length->seconds);
     record.cost = outcome->cost;
-    record.otherinfo = outcome->otherinfo;
+    // A connection's own name says more than a marker of how it was costed.
+    record.otherinfo = record.name.isEmpty() ? outcome->otherinfo : record.name;
     return normal;
 }

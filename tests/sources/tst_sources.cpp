@@ -117,6 +117,24 @@ private Q_SLOTS:
                                      "\"90000\""}));
     }
 
+    void aNameOutlivesTheRecords()
+    {
+        // NetworkManager's name of a connection is read once, near its start.
+        LogFixture files;
+        const VolumeFile volume(files.dir() + "/bytes.dtk");
+        QList<DatedConnection> read{call("10:00:00")};
+        read[0].record.name = "Mobile \"Plan\", 5 GB";
+        QVERIFY(volume.keep(read));
+        QList<DatedConnection> later{call("10:00:00"), call("11:00:00", 5)};
+        QVERIFY(volume.keep(later));
+        QCOMPARE(later.at(0).record.name, "Mobile \"Plan\", 5 GB");
+        QCOMPARE(later.at(1).record.name, QString());
+        QCOMPARE(
+            *TextFile::readLines(volume.path()),
+            (QStringList{R"("2026-12-08","10:00:00","23:00:00","","","","Mobile ""Plan"", 5 GB")",
+                         R"("2026-12-08","11:00:00","23:00:00","5","")"}));
+    }
+
     void figuresThatCannotBeRealAreIgnoredAndTold_data()
     {
         QTest::addColumn<QString>("stored");     // the fields after date, start and end

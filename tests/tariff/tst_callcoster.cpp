@@ -251,6 +251,15 @@ private Q_SLOTS:
         QCOMPARE(table[2].otherinfo, marker);
     }
 
+    void aConnectionsNameTakesThePlaceOfItsMarker()
+    {
+        ConnectionTable table;
+        table.append(call(kMonday, "09:00:00", "10:00:00"));
+        table[1].name = "Mobile Plan";
+        QVERIFY(CallCoster(pricedTariff()).findvariables(table, 1));
+        QCOMPARE(table[1].otherinfo, QString("Mobile Plan")); // not "Peak Rate"
+    }
+
     void firstSlotIsNeverAReconnection()
     {
         TariffTable tariff = pricedTariff();

@@ -70,7 +70,7 @@ DatedConnection PppdConnection::toDated() const
     connection.record.starttime = clockText(localStart.time());
     connection.record.endtime =
         end ? clockText(end->toLocalTime().time()) : connection.record.starttime;
-    connection.record.otherinfo = name;
+    connection.record.name = name;
     connection.record.sentBytes = sentBytes;
     connection.record.receivedBytes = receivedBytes;
     connection.record.measuredSeconds = measuredSeconds();

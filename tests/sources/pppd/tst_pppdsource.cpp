@@ -106,7 +106,7 @@ private Q_SLOTS:
         const ConnectionSource::Read read = source->read(progress);
         QCOMPARE(rows(read), QStringList({"10:00:00-10:45:00 1234/5678",
                                           "12:00:00-12:30:00 100/200", "14:00:00-14:00:00 ?/?"}));
-        QCOMPARE(read.connections.first().record.otherinfo, QStringLiteral("Vodafone DE"));
+        QCOMPARE(read.connections.first().record.name, QStringLiteral("Vodafone DE"));
         QVERIFY(read.connections.last().inProgress);
         source->settle(true);
 

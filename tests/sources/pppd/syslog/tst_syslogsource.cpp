@@ -127,7 +127,7 @@ private Q_SLOTS:
         const ConnectionSource::Read read = source.read(progress);
         QCOMPARE(read.connections.size(), 1);
         const ConnectionRecord& call = read.connections.first().record;
-        QCOMPARE(call.starttime + u'-' + call.endtime + u' ' + call.otherinfo,
+        QCOMPARE(call.starttime + u'-' + call.endtime + u' ' + call.name,
                  QStringLiteral("10:00:00-10:45:00 Vodafone DE"));
         QCOMPARE(call.sentBytes, std::optional<quint64>(1234));
         QCOMPARE(call.receivedBytes, std::optional<quint64>(5678));
