@@ -13,6 +13,7 @@
 #include "dialogs/setcostsform.h"
 #include "dialogs/splashfrm.h"
 #include "dialogs/textviewer.h"
+#include "platform/exportfolder.h"
 #include "platform/launcher.h"
 #include "platform/programinfo.h"
 #include "platform/prompter.h"
@@ -633,8 +634,17 @@ void Form1::saveastext_Click()
 {
     if (m_table.connectioncount() == 0)
         return;
-    savelogfrm window(m_table, m_tariff.twelveHour(), m_services.prompter, this);
+    savelogfrm window(m_table, m_tariff.twelveHour(), m_services.prompter,
+                      ExportFolder(m_services.settings).start(), this);
     window.exec();
+    if (window.saved())
+        rememberExportFolder(window.exportPath());
+}
+
+void Form1::rememberExportFolder(const QString& path)
+{
+    if (ExportFolder(m_services.settings).remember(path))
+        checkSettingsSaved();
 }
 
 void Form1::exportcsv_Click()
@@ -649,15 +659,16 @@ void Form1::exportcsv_Click()
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(QStringLiteral("CSV files (*.csv)"));
     dialog.setDefaultSuffix(QStringLiteral("csv"));
-    dialog.setDirectory(QDir::currentPath());
+    dialog.setDirectory(ExportFolder(m_services.settings).start());
     dialog.selectFile(TextExport::fileName(m_table, QStringLiteral(".csv")));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().constFirst();
     QString error;
-    if (CsvExport::save(path, m_table, &error))
+    if (CsvExport::save(path, m_table, &error)) {
         m_services.prompter.message(QStringLiteral("Connections were exported to ") + path);
-    else
+        rememberExportFolder(path);
+    } else
         m_services.prompter.message(QStringLiteral("The connections could not be exported to ") +
                                         path + QStringLiteral(" (") + error +
                                         QStringLiteral("). No file was changed."),

@@ -127,6 +127,8 @@ private:
     void updateCallInProgress();
     // Tells the user when a change of the settings could not be written to the file.
     void checkSettingsSaved();
+    // The export windows open next time in the folder of the file just written.
+    void rememberExportFolder(const QString& path);
 
     // Menu handlers.
     void newlog_Click();

@@ -53,9 +53,12 @@ HolidayEditor::HolidayEditor(TariffTable& tariff, QWidget* parent)
     setSpinBoxName(m_year, QStringLiteral("Year"));
     m_year->setRange(UkBankHolidays::FirstYear, UkBankHolidays::LastYear);
     m_year->setValue(QDate::currentDate().year());
-    m_addYear->setToolTip(QStringLiteral("England and Wales, with the weekdays that stand in for "
-                                         "holidays at the weekend. Add or remove special days "
-                                         "by hand."));
+    m_addYear->setToolTip(
+        // As rich text, so that the tip is wrapped.
+        QStringLiteral("<p>England and Wales, with the weekdays that stand in for holidays at the "
+                       "weekend, and the holidays moved or added for an occasion up to %1. Add "
+                       "or remove later special days by hand.</p>")
+            .arg(UkBankHolidays::RecordedUntil));
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(listLabel, 0, 0, 1, 3);
@@ -81,7 +84,7 @@ void HolidayEditor::showFields()
 {
     m_list->clear();
     for (const QDate& day : m_tariff.holidays().days()) {
-        auto* item = new QListWidgetItem(Formats::dddDdMmmYy(day), m_list);
+        auto* item = new QListWidgetItem(Formats::dddDdMmmYyyy(day), m_list);
         item->setData(Qt::UserRole, day);
     }
     m_remove->setEnabled(false);

@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 
 savelogfrm::savelogfrm(const ConnectionTable& table, bool twelveHour, Prompter& prompter,
-                       QWidget* parent)
+                       const QString& startFolder, QWidget* parent)
     : QDialog(parent), m_table(table), m_twelveHour(twelveHour), m_prompter(prompter),
       m_label1(new QLabel(
           QStringLiteral("Choose a directory to save the current connection information to."),
@@ -71,16 +71,15 @@ savelogfrm::savelogfrm(const ConnectionTable& table, bool twelveHour, Prompter& 
     connect(m_cmdOK, &QPushButton::clicked, this, &savelogfrm::cmdOK_Click);
     connect(m_command2, &QPushButton::clicked, this, &QDialog::reject);
 
-    Form_Load();
+    Form_Load(startFolder);
 }
 
-void savelogfrm::Form_Load()
+void savelogfrm::Form_Load(const QString& startFolder)
 {
     m_fileName = TextExport::fileName(m_table);
     m_text1->setText(m_fileName);
-    const QString start = QDir::currentPath();
-    m_drive1->setDrive(start);
-    if (!m_dir1->setPath(start))
+    m_drive1->setDrive(startFolder);
+    if (!m_dir1->setPath(startFolder))
         m_dir1->setPath(m_drive1->drive());
     showDestination();
 }
@@ -105,9 +104,9 @@ void savelogfrm::cmdOK_Click()
 {
     // A date that cannot be read leaves no file name; writing to the bare directory path
     // would only fail less clearly.
-    const bool saved =
+    m_saved =
         !m_fileName.isEmpty() && TextExport::savelinestofile(exportPath(), m_table, m_twelveHour);
-    if (saved)
+    if (m_saved)
         m_prompter.message(TextExport::successMessage());
     else
         m_prompter.message(TextExport::failureMessage(), Prompter::Icon::Warning);

@@ -16,14 +16,17 @@ class savelogfrm : public QDialog
 {
     Q_OBJECT
 public:
+    // Opens on startFolder.
     savelogfrm(const ConnectionTable& table, bool twelveHour, Prompter& prompter,
-               QWidget* parent = nullptr);
+               const QString& startFolder, QWidget* parent = nullptr);
 
     // Where OK writes: the highlighted directory and the export file name.
     QString exportPath() const;
+    // OK wrote the file.
+    bool saved() const { return m_saved; }
 
 private:
-    void Form_Load();
+    void Form_Load(const QString& startFolder);
     void Drive1_Change(const QString& drive);
     void showDestination();
     void cmdOK_Click();
@@ -32,6 +35,7 @@ private:
     const bool m_twelveHour;
     Prompter& m_prompter;
     QString m_fileName;
+    bool m_saved = false;
 
     QLabel* m_label1;
     DriveList* m_drive1;

@@ -76,6 +76,14 @@ QString Formats::dddDdMmmYy(const QDate& date)
     return text;
 }
 
+QString Formats::dddDdMmmYyyy(const QDate& date)
+{
+    QString text = shortDayName(date) + QLatin1Char(' ');
+    appendTwoDigits(text, date.day());
+    return text + QLatin1Char(' ') + mmm(date.month()) + QLatin1Char(' ') +
+           QString::number(date.year());
+}
+
 QString Formats::dddDMmm(const QDate& date)
 {
     return shortDayName(date) + QLatin1Char(' ') + QString::number(date.day()) + QLatin1Char(' ') +

@@ -13,6 +13,8 @@ public:
     static QString ddMmmYy(const QDate& date);
     // "ddd dd mmm yy": Mon 03 Apr 00
     static QString dddDdMmmYy(const QDate& date);
+    // "ddd dd mmm yyyy": Mon 03 Apr 2000
+    static QString dddDdMmmYyyy(const QDate& date);
     // "ddd d mmm": Mon 3 Apr
     static QString dddDMmm(const QDate& date);
     // "mmm": the locale's abbreviated month name

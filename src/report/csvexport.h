@@ -9,14 +9,17 @@ class ConnectionTable;
 
 // The connections as comma-separated values (RFC 4180) in UTF-8, for a spreadsheet or a script:
 // a header row, then one row per connection with its number, date (yyyy-mm-dd), start and end
-// (hh:mm:ss), length in seconds, cost as a plain decimal, the currency's ISO code, the marker or
-// note, and the bytes sent and received (empty when unknown). Rows end in CR LF.
+// (hh:mm:ss), the date of the end, length in seconds, cost as a plain decimal, the currency's ISO
+// code, the marker or note, and the bytes sent and received (empty when unknown). Rows end in
+// CR LF.
 class CsvExport
 {
 public:
     static QStringList header();
     // The fields of connection n.
     static QStringList fields(const ConnectionTable& table, int n);
+    // A text a log or the user wrote, so that a spreadsheet never takes it for a formula.
+    static QString inert(const QString& text);
     // A field as it stands in the file: quoted, its quotes doubled, when it holds a comma, a
     // quote or a line break.
     static QString quoted(const QString& field);

@@ -117,7 +117,7 @@ void TariffTable::paintStandardGrid()
 
 int TariffTable::dayRow(const QDate& day) const
 {
-    return m_appliedHolidays.contains(day) ? kSundayRow : day.dayOfWeek() - 1;
+    return isHoliday(day) ? kSundayRow : day.dayOfWeek() - 1;
 }
 
 quint32 TariffTable::swatchColour(int rate)

@@ -59,8 +59,10 @@ public:
     // Days costed by Sunday's row. Like the colours, an edited list takes effect at the next save.
     const HolidayList& holidays() const { return m_holidays; }
     void setHolidays(const HolidayList& holidays) { m_holidays = holidays; }
-    // The row of the hour grid that costs a call on that day: Sunday's on a holiday of the last
-    // load or save, otherwise its weekday's.
+    // A holiday of the last load or save.
+    bool isHoliday(const QDate& day) const { return m_appliedHolidays.contains(day); }
+    // The row of the hour grid that costs a call on that day: Sunday's on a holiday, otherwise
+    // its weekday's.
     int dayRow(const QDate& day) const;
     // The bill day, budget and cap being edited, and those of the last load or save.
     BillPlan& billPlan() { return m_billPlan; }

@@ -18,6 +18,8 @@ constexpr int kSignificantDigits = 15;
 struct Outcome {
     std::optional<double> rate;
     QString reason;
+    // The day is a holiday, costed by Sunday's row rather than its weekday's.
+    bool holiday = false;
 };
 
 Outcome startRate(const ConnectionTable& table, const TariffTable& tariff, int n)
@@ -40,7 +42,7 @@ Outcome startRate(const ConnectionTable& table, const TariffTable& tariff, int n
     const double rate = *tag * (100.0 - *discount) / 100.0;
     if (!std::isfinite(rate))
         return {std::nullopt, QStringLiteral("the rate is too large.")};
-    return {rate, QString()};
+    return {rate, QString(), tariff.isHoliday(*date) && date->dayOfWeek() != Qt::Sunday};
 }
 } // namespace
 
@@ -58,7 +60,9 @@ QList<TariffView::Message> TariffView::messages(const QStringList& lines,
         if (outcome.rate)
             result.append({QStringLiteral("Tarif for connection number ") + numberText +
                                QStringLiteral(" (including % discount) = ") +
-                               rateText(*outcome.rate) + QStringLiteral(" per min"),
+                               rateText(*outcome.rate) + QStringLiteral(" per min") +
+                               (outcome.holiday ? QStringLiteral(" (a holiday, at Sunday's rate)")
+                                                : QString()),
                            true});
         else
             result.append({QStringLiteral("The tarif for connection number ") + numberText +

@@ -20,6 +20,29 @@ bool isWeekend(const QDate& day)
 {
     return day.dayOfWeek() >= Qt::Saturday;
 }
+
+// The holidays the rules do not give, on record: a holiday moved for an occasion replaces the
+// day the rules give it; a one-off day replaces none.
+struct Change {
+    QDate day;
+    QDate replaces; // invalid for a one-off day
+};
+
+const Change kChanges[] = {
+    {QDate(1981, 7, 29), QDate()},           // the Prince of Wales's wedding
+    {QDate(1995, 5, 8), QDate(1995, 5, 1)},  // VE Day's 50th anniversary
+    {QDate(1999, 12, 31), QDate()},          // the Millennium
+    {QDate(2002, 6, 3), QDate()},            // the Golden Jubilee
+    {QDate(2002, 6, 4), QDate(2002, 5, 27)}, // the spring holiday beside it
+    {QDate(2011, 4, 29), QDate()},           // the royal wedding
+    {QDate(2012, 6, 4), QDate(2012, 5, 28)}, // the spring holiday beside the jubilee
+    {QDate(2012, 6, 5), QDate()},            // the Diamond Jubilee
+    {QDate(2020, 5, 8), QDate(2020, 5, 4)},  // VE Day's 75th anniversary
+    {QDate(2022, 6, 2), QDate(2022, 5, 30)}, // the spring holiday beside the jubilee
+    {QDate(2022, 6, 3), QDate()},            // the Platinum Jubilee
+    {QDate(2022, 9, 19), QDate()},           // the Queen's state funeral
+    {QDate(2023, 5, 8), QDate()},            // the Coronation
+};
 } // namespace
 
 QDate UkBankHolidays::easterSunday(int year)
@@ -67,6 +90,12 @@ QList<QDate> UkBankHolidays::forYear(int year)
     if (boxingDay == christmas)
         boxingDay = boxingDay.addDays(1);
     days << christmas << boxingDay;
+    for (const Change& change : kChanges) {
+        if (change.day.year() != year)
+            continue;
+        days.removeOne(change.replaces);
+        days << change.day;
+    }
     std::sort(days.begin(), days.end());
     return days;
 }

@@ -21,6 +21,8 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <climits>
+#include <numeric>
 
 const QString TableView::FormatString =
     QStringLiteral("^ Number|>     Date      |^Start time |^     Time online       |^    Cost   "
@@ -134,6 +136,7 @@ void TableView::sizeColumns()
     const int margin = 2 * m_grid1->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr,
                                                          m_grid1->horizontalHeader()) +
                        cellMetrics.averageCharWidth();
+    m_widths.clear();
     for (int c = 0; c < m_grid1->columnCount(); ++c) {
         QString longest;
         for (int r = 0; r < m_grid1->rowCount(); ++r) {
@@ -143,11 +146,38 @@ void TableView::sizeColumns()
                     longest = text;
             }
         }
-        const int width =
-            qMax(headerMetrics.horizontalAdvance(m_grid1->horizontalHeaderItem(c)->text()),
-                 cellMetrics.horizontalAdvance(longest));
-        m_grid1->setColumnWidth(c, width + margin);
+        const QString header = m_grid1->horizontalHeaderItem(c)->text();
+        const int cells = cellMetrics.horizontalAdvance(longest);
+        // One space of the padding stays: the header's frame takes more than a cell's.
+        const int trimmed = headerMetrics.horizontalAdvance(header.trimmed() + QLatin1Char(' '));
+        m_widths.append({qMax(headerMetrics.horizontalAdvance(header), cells) + margin,
+                         qMax(trimmed, cells) + margin, trimmed + margin});
     }
+    fitColumns();
+}
+
+void TableView::fitColumns()
+{
+    if (m_widths.size() != m_grid1->columnCount())
+        return;
+    const int room = m_grid1->isVisible() ? m_grid1->viewport()->width() : INT_MAX;
+    const auto sum = [](const QList<int>& widths) {
+        return std::accumulate(widths.cbegin(), widths.cend(), qint64(0));
+    };
+    QList<int> widths;
+    for (const ColumnWidth& width : m_widths)
+        widths << width.padded;
+    if (sum(widths) > room) {
+        for (int c = 0; c < widths.size(); ++c)
+            widths[c] = m_widths.at(c).tight;
+        // The notes take the room the others leave, down to their header; the figures are
+        // never cut.
+        const int notes = TableSort::OtherInfo;
+        widths[notes] =
+            int(qMax<qint64>(m_widths.at(notes).header, widths[notes] + room - sum(widths)));
+    }
+    for (int c = 0; c < widths.size(); ++c)
+        m_grid1->setColumnWidth(c, widths.at(c));
 }
 
 void TableView::setCaption(int column)
@@ -183,6 +213,9 @@ bool TableView::displaygrid(bool twelveHour)
         for (int c = 0; c < TableCells::ColumnCount; ++c) {
             auto* item = new RankedItem(cells->at(c));
             item->setTextAlignment(columns.at(c).alignment);
+            // A note may be cut to fit the window.
+            if (c == TableSort::OtherInfo && !cells->at(c).isEmpty())
+                item->setToolTip(cells->at(c));
             m_grid1->setItem(n - 1, c, item);
         }
         if (volume) {
@@ -285,6 +318,9 @@ void TableView::grid_click()
 
 bool TableView::eventFilter(QObject* watched, QEvent* event)
 {
+    if ((watched == m_grid1 && event->type() == QEvent::Show) ||
+        (watched == m_grid1->viewport() && event->type() == QEvent::Resize))
+        fitColumns();
     if (event->type() == QEvent::MouseButtonPress) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         const QPoint pos = mouse->position().toPoint();

@@ -47,7 +47,12 @@ protected:
 private:
     // The design's columns, and Sent and Received after them where `volume` is shown.
     void applyFormat(bool volume = false);
+    // Measures each column for the rows just filled, then fits them.
     void sizeColumns();
+    // Every column within the grid's width where the measured widths allow: when they do not
+    // fit as measured, the headers lose their padding spaces and the notes take the room left,
+    // cut if need be (their tip shows them whole). Only a grid on screen has a width to fit.
+    void fitColumns();
     void setCaption(int column);
 
     ConnectionTable& m_table;
@@ -55,6 +60,12 @@ private:
     QGroupBox* m_fgrid1 = nullptr;
     QTableWidget* m_grid1 = nullptr;
     QMenu* m_ttt = nullptr;
+    struct ColumnWidth {
+        int padded = 0; // as wide as its header, spaces included, or its longest cell
+        int tight = 0;  // the same without the header's padding spaces
+        int header = 0; // the header alone, without them
+    };
+    QList<ColumnWidth> m_widths;
     // Stands for the current column while the grid has no rows and so no current cell.
     int m_column = 0;
 };

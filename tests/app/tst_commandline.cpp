@@ -134,10 +134,11 @@ private Q_SLOTS:
             << "";
         QTest::newRow("csv with the note")
             << true << QStringList{"--report", "--csv"} << 0
-            << "Number,Date,Start time,End time,Length (seconds),Cost,Currency,Other Info,Bytes "
-               "sent,Bytes received\r\n"
-               "1,{earlier},09:00:00,09:10:00,600,0.2,GBP,\"At the library, with Ann\",,\r\n"
-               "2,{today},10:00:00,10:30:00,1800,0.6,GBP,,,\r\n"
+            << "Number,Date,Start time,End time,End date,Length (seconds),Cost,Currency,Other "
+               "Info,Bytes sent,Bytes received\r\n"
+               "1,{earlier},09:00:00,09:10:00,{earlier},600,0.2,GBP,\"At the library, with "
+               "Ann\",,\r\n"
+               "2,{today},10:00:00,10:30:00,{today},1800,0.6,GBP,,,\r\n"
             << "";
         QTest::newRow("no modem log chosen") << false << QStringList{"--summary"} << 1 << ""
                                              << "dialtrak: No modem log has been chosen yet.";

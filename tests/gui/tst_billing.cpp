@@ -116,16 +116,25 @@ private Q_SLOTS:
         billing.start();
         const QString path = billing.run.dir.filePath("calls.csv");
         QString suggested;
-        onNextModal([&](QWidget* modal) {
-            auto* dialog = qobject_cast<QFileDialog*>(modal);
-            suggested = QFileInfo(dialog->selectedFiles().value(0)).fileName();
-            dialog->selectFile(path);
-            static_cast<QDialog*>(dialog)->accept();
-        });
-        billing.run.action("exportcsv")->trigger();
+        QString opened;
+        const auto exportTo = [&](const QString& chosen) {
+            onNextModal([&, chosen](QWidget* modal) {
+                auto* dialog = qobject_cast<QFileDialog*>(modal);
+                suggested = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+                opened = dialog->directory().path();
+                dialog->selectFile(chosen);
+                static_cast<QDialog*>(dialog)->accept();
+            });
+            billing.run.action("exportcsv")->trigger();
+        };
+        exportTo(path);
         QCOMPARE(suggested, QString("Connections from Mon 20 Mar 00 to Wed 26 Apr 00.csv"));
+        QCOMPARE(opened, QDir::homePath());
         QCOMPARE(billing.run.prompter.shown.last().text, "Connections were exported to " + path);
         QCOMPARE(TextFile::readLines(path)->size(), 4);
+        // The next export, in this run or a later one, opens where this one went.
+        exportTo(billing.run.dir.filePath("again.csv"));
+        QCOMPARE(opened, billing.run.dir.path());
     }
 };
 

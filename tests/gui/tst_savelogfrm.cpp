@@ -37,20 +37,6 @@ ConnectionTable twoConnections()
     return table;
 }
 
-// The window opens in the process's current directory, so each test moves it for the opening.
-class CurrentDirectory
-{
-public:
-    explicit CurrentDirectory(const QString& path) : m_old(QDir::currentPath())
-    {
-        QDir::setCurrent(path);
-    }
-    ~CurrentDirectory() { QDir::setCurrent(m_old); }
-
-private:
-    QString m_old;
-};
-
 struct Fixture {
     QTemporaryDir target;
     ConnectionTable table = twoConnections();
@@ -61,10 +47,7 @@ struct Fixture {
     {
         if (!target.isValid())
             return false;
-        {
-            const CurrentDirectory here(target.path());
-            window = std::make_unique<savelogfrm>(table, twelveHour, prompter);
-        }
+        window = std::make_unique<savelogfrm>(table, twelveHour, prompter, target.path());
         window->show();
         return QTest::qWaitForWindowExposed(window.get());
     }
@@ -154,6 +137,7 @@ private Q_SLOTS:
                  QStringList{QStringLiteral("Connections were successfully saved to a text file")});
         QCOMPARE(f.prompter.shown.first().buttons, Prompter::Buttons::Ok);
         QVERIFY(!f.window->isVisible());
+        QVERIFY(f.window->saved());
         const std::optional<QStringList> lines = TextFile::readLines(f.target.filePath(ExportName));
         QVERIFY(lines);
         QCOMPARE(lines->size(), 5);
@@ -210,10 +194,8 @@ private Q_SLOTS:
         if (obstacle == QLatin1String("date"))
             f.table[2].conndate = QStringLiteral("not a date");
         QVERIFY(QDir(f.target.path()).mkpath(QStringLiteral("out")));
-        {
-            const CurrentDirectory here(f.target.filePath(QStringLiteral("out")));
-            f.window = std::make_unique<savelogfrm>(f.table, false, f.prompter);
-        }
+        f.window = std::make_unique<savelogfrm>(f.table, false, f.prompter,
+                                                f.target.filePath(QStringLiteral("out")));
         if (obstacle == QLatin1String("taken"))
             QVERIFY(QDir(f.target.path()).mkpath(QStringLiteral("out/") + ExportName));
         if (obstacle == QLatin1String("removed"))
@@ -225,6 +207,7 @@ private Q_SLOTS:
             f.prompter.texts(),
             QStringList{QStringLiteral("Connections could not be saved, an error has occurred.")});
         QVERIFY(!f.window->isVisible());
+        QVERIFY(!f.window->saved());
         const QFileInfo result(f.target.filePath(QStringLiteral("out/") + ExportName));
         QVERIFY(!result.isFile());
         const QStringList left =

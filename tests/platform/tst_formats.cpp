@@ -15,6 +15,7 @@ private Q_SLOTS:
         const QDate monday(2000, 4, 3);
         QTest::newRow("dd mmm yy") << Formats::ddMmmYy(QDate(2000, 4, 15)) << "15 Apr 00";
         QTest::newRow("ddd dd mmm yy") << Formats::dddDdMmmYy(monday) << "Mon 03 Apr 00";
+        QTest::newRow("ddd dd mmm yyyy") << Formats::dddDdMmmYyyy(monday) << "Mon 03 Apr 2000";
         QTest::newRow("ddd d mmm") << Formats::dddDMmm(monday) << "Mon 3 Apr";
         QTest::newRow("hh:mm") << Formats::hhMm(QTime(21, 5)) << "21:05";
         QTest::newRow("hh:mm AMPM evening")

@@ -26,8 +26,25 @@ private Q_SLOTS:
             << 2038 << "01-01 04-23 04-26 05-03 05-31 08-30 12-27 12-28";
         QTest::newRow("2027: Easter in March, Christmas on a Saturday")
             << 2027 << "01-01 03-26 03-29 05-03 05-31 08-30 12-27 12-28";
-        QTest::newRow("2022: New Year on a Saturday, Christmas on a Sunday")
-            << 2022 << "01-03 04-15 04-18 05-02 05-30 08-29 12-26 12-27";
+        QTest::newRow("2022: New Year on a Saturday, Christmas on a Sunday; spring holiday "
+                      "moved, the jubilee and the state funeral")
+            << 2022 << "01-03 04-15 04-18 05-02 06-02 06-03 08-29 09-19 12-26 12-27";
+        QTest::newRow("1981: the royal wedding")
+            << 1981 << "01-01 04-17 04-20 05-04 05-25 07-29 08-31 12-25 12-28";
+        QTest::newRow("1995: early May holiday moved to VE Day")
+            << 1995 << "01-02 04-14 04-17 05-08 05-29 08-28 12-25 12-26";
+        QTest::newRow("1999: the Millennium")
+            << 1999 << "01-01 04-02 04-05 05-03 05-31 08-30 12-27 12-28 12-31";
+        QTest::newRow("2002: spring holiday moved, the Golden Jubilee")
+            << 2002 << "01-01 03-29 04-01 05-06 06-03 06-04 08-26 12-25 12-26";
+        QTest::newRow("2011: the royal wedding")
+            << 2011 << "01-03 04-22 04-25 04-29 05-02 05-30 08-29 12-26 12-27";
+        QTest::newRow("2012: spring holiday moved, the Diamond Jubilee")
+            << 2012 << "01-02 04-06 04-09 05-07 06-04 06-05 08-27 12-25 12-26";
+        QTest::newRow("2020: early May holiday moved to VE Day")
+            << 2020 << "01-01 04-10 04-13 05-08 05-25 08-31 12-25 12-28";
+        QTest::newRow("2023: the Coronation")
+            << 2023 << "01-02 04-07 04-10 05-01 05-08 05-29 08-28 12-25 12-26";
         QTest::newRow("before the rules") << 1977 << "";
     }
     void bankHolidays()

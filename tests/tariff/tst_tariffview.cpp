@@ -1,10 +1,12 @@
 #include "costedrecord.h"
 #include "log/connectiontable.h"
+#include "recordingstore.h"
 #include "tariff/tarifftable.h"
 #include "tariff/tariffview.h"
 #include "testregistry.h"
 
 #include <QLocale>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace
@@ -69,6 +71,42 @@ private Q_SLOTS:
         QVERIFY(!messages[0].rateShown);
         QCOMPARE(messages[0].text,
                  "The tarif for connection number " + number + " cannot be shown: " + reason);
+    }
+
+    // Monday 3 April 2000 at 09:15: 0.04 on the weekday, 0.01 on Sunday's row; 20% off.
+    void aHolidayIsSaidToTakeSundaysRate_data()
+    {
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("a working day")
+            << "2000-04-03"
+            << "Tarif for connection number 001 (including % discount) = 0.032 per min";
+        QTest::newRow("a holiday")
+            << "2000-04-24"
+            << "Tarif for connection number 001 (including % discount) = 0.008 per min (a holiday, "
+               "at Sunday's rate)";
+        QTest::newRow("a holiday on a Sunday, at its own rate")
+            << "2000-04-23"
+            << "Tarif for connection number 001 (including % discount) = 0.008 per min";
+    }
+    void aHolidayIsSaidToTakeSundaysRate()
+    {
+        QFETCH(QString, date);
+        QFETCH(QString, text);
+        TariffTable tariff;
+        tariff.setRate(0, "0.04");
+        tariff.setRate(2, "0.01");
+        tariff.setDiscount("20");
+        tariff.paintStandardGrid();
+        tariff.setHolidays(HolidayList::fromText("2000-04-23 2000-04-24"));
+        // Holidays count from a save.
+        QTemporaryDir dir;
+        RecordingStore store(dir.filePath("t.conf"));
+        QVERIFY(tariff.save(store).saved);
+        const QList<TariffView::Message> messages =
+            TariffView::messages({line("001")}, oneCall(date), tariff);
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages[0].text, text);
     }
 
     void rateText_data()

@@ -109,6 +109,40 @@ private Q_SLOTS:
                                 "received...");
     }
 
+    // The main window's table is about 840 pixels wide at its first size; a long note or a
+    // narrower window never pushes the volume off-screen, and the note's tip shows it whole.
+    void everyColumnFitsTheWindow_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("narrowedTo");
+        QTest::newRow("the window's first size") << 840 << 840;
+        QTest::newRow("made narrower") << 840 << 800;
+    }
+    void everyColumnFitsTheWindow()
+    {
+        QFETCH(int, width);
+        QFETCH(int, narrowedTo);
+        ConnectionTable table;
+        fillTwoADay(table, 3);
+        const QString note = "Called the bank about the bill, then read the news for an hour";
+        table[2].otherinfo = note;
+        table[3].sentBytes = 123456789;
+        table[3].receivedBytes = 9876543210;
+        RecordingProgress progress;
+        TableView view(table, progress);
+        view.resize(width, 400);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QVERIFY(view.displaygrid(false));
+        view.resize(narrowedTo, 400);
+        QTableWidget* grid = view.grid();
+        QTRY_VERIFY(grid->viewport()->width() < narrowedTo);
+        const int received = TableSort::Received;
+        QTRY_VERIFY(grid->columnViewportPosition(received) + grid->columnWidth(received) <=
+                    grid->viewport()->width());
+        QCOMPARE(grid->item(1, TableSort::OtherInfo)->toolTip(), note);
+    }
+
     void unreadableConnectionStopsTheFill()
     {
         ConnectionTable table;
