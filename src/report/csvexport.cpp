@@ -56,6 +56,14 @@ QString row(const QStringList& fields)
         cells << CsvExport::quoted(field);
     return cells.join(QLatin1Char(',')) + kLineEnd;
 }
+
+// Texts from a log or the user are made safe; the figures the program writes stay figures.
+QStringList safeFields(QStringList fields)
+{
+    for (const int column : {CsvExport::Date, CsvExport::Start, CsvExport::End, CsvExport::Info})
+        fields[column] = CsvExport::inert(fields.at(column));
+    return fields;
+}
 } // namespace
 
 QStringList CsvExport::header()
@@ -75,16 +83,15 @@ QStringList CsvExport::fields(const ConnectionTable& table, int n)
     const std::optional<QDate> date = DateParser::parseDate(record.conndate);
     const qint64 seconds =
         qint64(record.durhours) * 3600 + qint64(record.durmins) * 60 + record.dursecs;
-    // Texts from a log or the user are made safe; the figures the program writes stay figures.
     return {QString::number(n),
-            inert(date ? Formats::isoDate(*date) : record.conndate),
-            inert(DateParser::timeText(record.starttime).value_or(record.starttime)),
-            inert(DateParser::timeText(record.endtime).value_or(record.endtime)),
+            date ? Formats::isoDate(*date) : record.conndate,
+            DateParser::timeText(record.starttime).value_or(record.starttime),
+            DateParser::timeText(record.endtime).value_or(record.endtime),
             endDateText(date, record.starttime, record.endtime, seconds),
             QString::number(seconds),
             costText(record.cost),
             QLocale().currencySymbol(QLocale::CurrencyIsoCode),
-            inert(record.otherinfo),
+            record.otherinfo,
             bytesText(record.sentBytes),
             bytesText(record.receivedBytes)};
 }
@@ -108,7 +115,7 @@ QByteArray CsvExport::document(const ConnectionTable& table, const QList<int>& n
 {
     QString text = row(header());
     for (const int n : numbers)
-        text += row(fields(table, n));
+        text += row(safeFields(fields(table, n)));
     return TextFile::encode(text);
 }
 

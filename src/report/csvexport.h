@@ -15,8 +15,23 @@ class ConnectionTable;
 class CsvExport
 {
 public:
+    // The columns, in their order.
+    enum Column {
+        Number,
+        Date,
+        Start,
+        End,
+        EndDate,
+        Seconds,
+        Cost,
+        Currency,
+        Info,
+        Sent,
+        Received
+    };
     static QStringList header();
-    // The fields of connection n.
+    // The fields of connection n as the table holds them, before they are made safe for a
+    // spreadsheet.
     static QStringList fields(const ConnectionTable& table, int n);
     // A text a log or the user wrote, so that a spreadsheet never takes it for a formula.
     static QString inert(const QString& text);

@@ -30,14 +30,15 @@ QByteArray JsonReport::document(const ConnectionTable& table, const QList<int>& 
         const QStringList fields = CsvExport::fields(table, n);
         connections.append(QJsonObject{
             {QStringLiteral("number"), n},
-            {QStringLiteral("date"), fields.at(1)},
-            {QStringLiteral("start"), fields.at(2)},
-            {QStringLiteral("end"), fields.at(3)},
-            {QStringLiteral("seconds"), fields.at(4).toDouble()},
-            {QStringLiteral("cost"), fields.at(5).toDouble()},
-            {QStringLiteral("info"), fields.at(7)},
-            {QStringLiteral("bytesSent"), bytesField(fields.at(8))},
-            {QStringLiteral("bytesReceived"), bytesField(fields.at(9))},
+            {QStringLiteral("date"), fields.at(CsvExport::Date)},
+            {QStringLiteral("start"), fields.at(CsvExport::Start)},
+            {QStringLiteral("end"), fields.at(CsvExport::End)},
+            {QStringLiteral("endDate"), fields.at(CsvExport::EndDate)},
+            {QStringLiteral("seconds"), fields.at(CsvExport::Seconds).toDouble()},
+            {QStringLiteral("cost"), fields.at(CsvExport::Cost).toDouble()},
+            {QStringLiteral("info"), fields.at(CsvExport::Info)},
+            {QStringLiteral("bytesSent"), bytesField(fields.at(CsvExport::Sent))},
+            {QStringLiteral("bytesReceived"), bytesField(fields.at(CsvExport::Received))},
         });
         total.add(table[n]);
     }

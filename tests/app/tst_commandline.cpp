@@ -175,7 +175,8 @@ private Q_SLOTS:
         QTest::newRow("report as json")
             << true << QStringList{"--report", "--json", "--from", "{today}"} << 0
             << R"({"bytes":null,"calls":1,"connections":[{"bytesReceived":null,"bytesSent":null,)"
-               R"("cost":0.6,"date":"{today}","end":"10:30:00","info":"","number":2,)"
+               R"("cost":0.6,"date":"{today}","end":"10:30:00",)"
+               R"("endDate":"{today}","info":"","number":2,)"
                R"("seconds":1800,"start":"10:00:00"}],"cost":0.6,"currency":"GBP",)"
                R"("from":"{today}","seconds":1800,"to":null})"
                "\n"

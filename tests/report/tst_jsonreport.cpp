@@ -22,20 +22,23 @@ private Q_SLOTS:
             << QByteArray(
                    R"({"bytes":691246,"calls":2,"connections":[{"bytesReceived":678901,)"
                    R"("bytesSent":12345,"cost":0.4599,"date":"2026-11-16","end":"22:10:09",)"
-                   "\"info\":\"Called \\\"Bob\\\"\\nthe £ bank\",\"number\":1,\"seconds\":3909,"
+                   "\"endDate\":\"2026-11-16\",\"info\":\"Called \\\"Bob\\\"\\nthe £ "
+                   "bank\",\"number\":1,\"seconds\":3909,"
                    R"("start":"21:05:00"},{"bytesReceived":null,"bytesSent":null,"cost":0.05,)"
-                   R"("date":"2026-11-17","end":"08:00:00","info":"Unknown End","number":2,)"
+                   R"("date":"2026-11-17","end":"08:00:00","endDate":"2026-11-17",)"
+                   R"("info":"Unknown End","number":2,)"
                    R"("seconds":0,"start":"08:00:00"}],"cost":0.5099,"currency":"GBP",)"
                    R"("from":null,"seconds":3909,"to":null})"
                    "\n");
         QTest::newRow("a call without bytes from a day on")
             << QList<int>{2} << QDate(2026, 11, 17)
-            << QByteArray(R"({"bytes":null,"calls":1,"connections":[{"bytesReceived":null,)"
-                          R"("bytesSent":null,"cost":0.05,"date":"2026-11-17","end":"08:00:00",)"
-                          R"("info":"Unknown End","number":2,"seconds":0,"start":"08:00:00"}],)"
-                          R"("cost":0.05,"currency":"GBP","from":"2026-11-17","seconds":0,)"
-                          R"("to":null})"
-                          "\n");
+            << QByteArray(
+                   R"({"bytes":null,"calls":1,"connections":[{"bytesReceived":null,)"
+                   R"("bytesSent":null,"cost":0.05,"date":"2026-11-17","end":"08:00:00",)"
+                   R"("endDate":"2026-11-17","info":"Unknown End","number":2,"seconds":0,"start":"08:00:00"}],)"
+                   R"("cost":0.05,"currency":"GBP","from":"2026-11-17","seconds":0,)"
+                   R"("to":null})"
+                   "\n");
     }
     void document()
     {
