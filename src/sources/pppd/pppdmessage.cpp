@@ -1,39 +1,10 @@
 #include "pppdmessage.h"
 
 #include "log/connectionrecord.h"
+#include "sources/messagetext.h"
 
-#include <limits>
-
-namespace
-{
-
-// The decimal number at the front of text, and what follows it.
-std::optional<quint64> number(QStringView& text)
-{
-    quint64 value = 0;
-    qsizetype digits = 0;
-    while (digits < text.size() && text.at(digits) >= u'0' && text.at(digits) <= u'9') {
-        const quint64 digit = quint64(text.at(digits).unicode() - u'0');
-        if (value > (std::numeric_limits<quint64>::max() - digit) / 10)
-            return std::nullopt;
-        value = value * 10 + digit;
-        ++digits;
-    }
-    if (digits == 0)
-        return std::nullopt;
-    text = text.sliced(digits);
-    return value;
-}
-
-bool skip(QStringView& text, QLatin1String expected)
-{
-    if (!text.startsWith(expected))
-        return false;
-    text = text.sliced(expected.size());
-    return true;
-}
-
-} // namespace
+using MessageText::number;
+using MessageText::skip;
 
 QStringView PppdMessage::connectInterface(QStringView message)
 {
