@@ -70,24 +70,46 @@ std::optional<qint64> number(const std::optional<QByteArrayView>& text)
 
 // The journal's moments as the local time they were logged at. Asking the time zone for each
 // record would take most of the read (glibc looks at /etc/localtime every time unless TZ is
-// set); the offset is asked once per quarter of an hour, the finest step at which any time
-// zone's offset changes.
+// set). A zone changes its offset at most once a day, at a quarter of an hour: where a UTC day
+// begins and ends with one offset, that offset holds all through it; the day of a change is
+// asked a quarter of an hour at a time.
 class LocalMoments
 {
 public:
     QDateTime at(qint64 msecs)
     {
-        constexpr qint64 Quarter = 15 * 60 * 1000;
-        const qint64 quarter = msecs >= 0 ? msecs / Quarter : (msecs - Quarter + 1) / Quarter;
-        if (quarter != m_quarter) {
-            m_quarter = quarter;
-            m_offset = QDateTime::fromMSecsSinceEpoch(quarter * Quarter).offsetFromUtc();
-        }
+        if (msecs < m_from || msecs >= m_until)
+            learn(msecs);
         return QDateTime::fromMSecsSinceEpoch(msecs, Qt::OffsetFromUTC, m_offset);
     }
 
 private:
-    qint64 m_quarter = std::numeric_limits<qint64>::min();
+    static int offsetAt(qint64 msecs)
+    {
+        return QDateTime::fromMSecsSinceEpoch(msecs).offsetFromUtc();
+    }
+    static qint64 startOf(qint64 msecs, qint64 step)
+    {
+        return (msecs >= 0 ? msecs / step : (msecs - step + 1) / step) * step;
+    }
+    void learn(qint64 msecs)
+    {
+        constexpr qint64 Quarter = 15 * 60 * 1000;
+        constexpr qint64 Day = 24 * 60 * 60 * 1000;
+        const qint64 day = startOf(msecs, Day);
+        m_offset = offsetAt(day);
+        if (offsetAt(day + Day - 1) == m_offset) {
+            m_from = day;
+            m_until = day + Day;
+            return;
+        }
+        m_from = startOf(msecs, Quarter);
+        m_until = m_from + Quarter;
+        m_offset = offsetAt(m_from);
+    }
+
+    qint64 m_from = 0;
+    qint64 m_until = 0; // [m_from, m_until) has m_offset; empty at first
     int m_offset = 0;
 };
 

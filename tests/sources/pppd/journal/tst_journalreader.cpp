@@ -46,13 +46,17 @@ private Q_SLOTS:
         for (const QDate day : {QDate(2024, 3, 31), QDate(2024, 10, 27)})
             for (const QTime time : {QTime(0, 59, 30), QTime(1, 0, 30)})
                 log.pppd(QDateTime(day, time, Qt::UTC), 7, "Exit.");
+        // Days that keep one offset, read after a day that changed it.
+        log.pppd(QDateTime(QDate(2024, 10, 28), QTime(23, 30), Qt::UTC), 7, "Exit.");
+        log.pppd(QDateTime(QDate(2025, 7, 1), QTime(23, 30), Qt::UTC), 7, "Exit.");
         F journal;
         QVERIFY(journal.write(log));
         QStringList local;
         for (const PppdRecord& record : read(journal.dir()).records)
             local << record.when.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
         QCOMPARE(local, QStringList({"2024-03-31 00:59:30", "2024-03-31 02:00:30",
-                                     "2024-10-27 01:59:30", "2024-10-27 01:00:30"}));
+                                     "2024-10-27 01:59:30", "2024-10-27 01:00:30",
+                                     "2024-10-28 23:30:00", "2025-07-02 00:30:00"}));
     }
 
     // Each record where it stands on its boot's monotonic clock, which a step of the wall clock
