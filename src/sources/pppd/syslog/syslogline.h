@@ -22,7 +22,7 @@ public:
 
     // The line without its line end (a CR before it is dropped here).
     static std::optional<Record> parseRecord(QByteArrayView line);
-    // The first "pppd[", "ModemManager[" or "NetworkManager[" in [from, end), or end: the cheap
-    // test that finds the lines to parse.
+    // The first "pppd[" or "ModemManager[" in [from, end), or "NetworkManager[" of a line with
+    // "Activation:" after it, or end: the cheap test that finds the lines to parse.
     static const char* findRecord(const char* from, const char* end);
 };

@@ -100,14 +100,17 @@ private Q_SLOTS:
     void findRecordAtEveryPlace_data()
     {
         QTest::addColumn<QByteArray>("identifier");
-        for (const char* identifier : {"pppd[", "ModemManager[", "NetworkManager["})
+        // NetworkManager's lines count only where they name a connection.
+        for (const char* identifier : {"pppd[", "ModemManager[", "NetworkManager[1]: Activation:"})
             QTest::newRow(identifier) << QByteArray(identifier);
     }
     void findRecordAtEveryPlace()
     {
         QFETCH(QByteArray, identifier);
         const QByteArray nearMisses =
-            QByteArray("ppd[pxpppdpppd ModemManagex[ NetworkManagex[ ").repeated(2);
+            QByteArray("ppd[pxpppdpppd ModemManagex[ NetworkManagex[ NetworkManager[2]: x\n "
+                       "Activation: ")
+                .repeated(2);
         for (int at = 0; at < 96; ++at) {
             for (int after = 0; after < 20; ++after) {
                 const QByteArray text = nearMisses.left(at) + identifier + QByteArray(after, 'x');
